@@ -1,0 +1,7 @@
+#include "anim/Playfield.h"
+
+void DrawHole(int, int, int, int, int) {}
+
+void ClearPlayfield() {}
+
+void ShowPlayfield() {}

@@ -1,0 +1,25 @@
+#pragma once
+
+// The "スタート" menu command: begins a game unless one is running.
+void Start_Click();
+
+// The "ストップ" menu command: clears the playfield, ends the game, hides
+// the text box and stops the music, whether or not a game runs.
+void Stop_Click();
+
+// Puts every critter rectangle at its resting place in its hole's column.
+void SetHoleRects();
+
+// Gives every hole a fresh pause in the hole, starting now, with its critter
+// neither rising nor sinking.
+void InitHoles();
+
+// Restarts the music from its beginning once more than 67 s have passed
+// since it was last started.
+void BgmRepeat();
+
+// Ends the game once every critter is fully down.
+void CheckGameEnd();
+
+// How long the music plays before it is started again from its beginning.
+constexpr unsigned BgmRepeatMs = 67000;

@@ -1,0 +1,79 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+
+#include "core/OneBased.h"
+
+constexpr int HoleCount = 6;
+constexpr int MojiTableSize = 195;
+
+template <typename T>
+using PerHole = OneBased<T, HoleCount>;
+
+// A critter's rectangle on the playfield; during a game only Top moves.
+struct KobRectangle {
+  int32_t Left = 0;
+  int32_t Top = 0;
+  int32_t Right = 0;
+  int32_t Bottom = 0;
+};
+
+// The one game state that every part of the program reads and writes.
+// Holes are numbered 1 to 6: 1 to 3 the upper row, 4 to 6 the lower, each
+// from left to right.
+struct GameState {
+  // Settings, chosen from the menus and kept from game to game.
+  int16_t SpeedLevel = 0;  // 1 fast, 2 rather fast, 3 slow
+  int16_t LessonNo = 0;    // 1 to 11
+  int16_t MojiTotal = 0;   // strings per game: 30, 50 or 70
+  bool BgmOff = false;     // the player switched the music off
+
+  // A game's flags, counters and tick stamps.
+  bool MainLoopActive = false;
+  bool GameRunning = false;
+  int16_t ShownCount = 0;  // strings presented so far
+  int16_t CatchCount = 0;  // critters caught
+  int32_t LastStepTick = 0;
+  int32_t BgmStartTick = 0;
+
+  // Each hole's critter.
+  PerHole<KobRectangle> KobRect;
+  PerHole<bool> KobRising;
+  PerHole<bool> KobSinking;
+  PerHole<bool> KobCaught;
+  PerHole<int16_t> HoleWait;  // length of the current pause, ms
+  PerHole<int32_t> HoleTick;  // tick stamp at which that pause began
+  PerHole<QString> HoleMoji;  // the string the critter carries
+  PerHole<int16_t> MojiRed;
+  PerHole<int16_t> MojiGreen;
+  PerHole<int16_t> MojiBlue;
+
+  // Hole geometry: Top of a critter fully down and fully up.
+  PerHole<int16_t> RestY;
+  PerHole<int16_t> PeakY;
+  int32_t MoveStep = 0;  // pixels a critter moves per animation step
+
+  // The kana material.
+  OneBased<QString, MojiTableSize> MojiTable;
+
+  // Full paths of the two sounds.
+  QString MissSoundPath;
+  QString CatchSoundPath;
+};
+
+extern GameState Game;
+
+// Fixed geometry of the holes: the critter rectangle's left edge, and Top
+// when the critter is fully down (RestY) and fully up (PeakY).
+constexpr int KobWidth = 125;
+constexpr int KobHeight = 145;
+constexpr int HoleLeft[HoleCount] = {63, 270, 464, 63, 270, 464};
+constexpr int HoleRestY[HoleCount] = {252, 228, 252, 406, 429, 406};
+constexpr int HolePeakY[HoleCount] = {112, 108, 132, 286, 289, 286};
+
+// Sets the settings' defaults and the hole geometry at start-up.
+void InitSettings();
+
+// Puts the whole record back to zero, false and empty, as it is before
+// start-up.
+void ClearGameState();

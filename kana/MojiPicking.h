@@ -1,0 +1,9 @@
+#pragma once
+
+// Gives hole h a new string, drawn from the chosen lesson's range of
+// MojiTable with one draw of the shared generator.
+void SelectMoji(int h);
+
+// Gives hole h a new label colour, each of red, green and blue drawn in that
+// order from 1 to 200, and makes it the text colour of KobPicture(h).
+void SelectMojiColor(int h);

@@ -1,0 +1,7 @@
+#include "kana/PlayfieldTexts.h"
+
+void DrawMoji(int, int, int) {}
+
+void DrawCounts() {}
+
+void DrawCountsLowRes() {}

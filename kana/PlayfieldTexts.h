@@ -1,0 +1,11 @@
+#pragma once
+
+// Prints hole h's string into its critter picture with the label anchor
+// (x, y), in the hole's label colour.
+void DrawMoji(int h, int x, int y);
+
+// Redraws the counter band at the top of the playfield: strings presented
+// and critters caught. The low-resolution form is for screens at most 640
+// pixels wide.
+void DrawCounts();
+void DrawCountsLowRes();

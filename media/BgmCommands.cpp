@@ -1,0 +1,9 @@
+#include "media/BgmCommands.h"
+
+#include "platform/MusicDevice.h"
+
+std::string BgmOpenCommand(const std::string& dataFolderUtf8) {
+  return "open \"" + dataFolderUtf8 + "Blugrass.mid\" type sequencer alias gBGMfile";
+}
+
+void SendBgm(const char* command) { platform::SendMusicCommand(command); }

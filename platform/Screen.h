@@ -1,0 +1,18 @@
+#pragma once
+
+namespace platform {
+
+// The screen's size in pixels.
+struct ScreenSize {
+  int width = 0;
+  int height = 0;
+};
+
+// The primary screen's size; with no screen at all, 1024 x 768.
+ScreenSize ScreenPixels();
+
+// Makes ScreenPixels answer `size` (tests of small and large screens);
+// a size of 0 x 0 goes back to the real screen.
+void UseScreenSize(ScreenSize size);
+
+}  // namespace platform

@@ -1,0 +1,49 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/MusicDevice.h"
+#include "platform/Random.h"
+#include "platform/TickCounter.h"
+#include "platform/WaveSound.h"
+
+// A tick counter that tests set and advance by hand.
+class TestClock : public platform::TickSource {
+ public:
+  int32_t Read() override { return static_cast<int32_t>(ticks); }
+  void Set(uint32_t value) { ticks = value; }
+  void Advance(uint32_t ms) { ticks += ms; }
+  uint32_t ticks = 1000;
+};
+
+// Draws chosen by the test, then the built-in generator's once they run out.
+class ScriptedRandom : public platform::RandomSource {
+ public:
+  float Next() override;
+  std::deque<float> draws;
+  int drawn = 0;
+};
+
+// Records every music command and answers like a device that works.
+class MusicRecorder : public platform::MusicDevice {
+ public:
+  int Send(const std::string& command) override {
+    commands.push_back(command);
+    return 0;
+  }
+  std::vector<std::string> commands;
+};
+
+// Records every sound request.
+class SoundRecorder : public platform::WavePlayer {
+ public:
+  struct Request {
+    QString path;
+    unsigned flags;
+  };
+  void Play(const QString& path, unsigned flags) override { requests.push_back({path, flags}); }
+  std::vector<Request> requests;
+};

@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 #include <QString>
 #include <cstdint>
 
@@ -55,6 +56,13 @@ struct GameState {
 
   // The kana material.
   OneBased<QString, MojiTableSize> MojiTable;
+
+  // The critter pictures 1 to 8 (5 to 8 are the caught forms of 1 to 4)
+  // and their masks, kept at the size they are drawn at, and the keyboard
+  // picture of the how-to-use screen.
+  OneBased<QImage, 8> KobImage;
+  OneBased<QImage, 8> KobMaskImage;
+  QImage KeyboardImage;
 
   // Full paths of the two sounds.
   QString MissSoundPath;

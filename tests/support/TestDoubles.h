@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/MessageBox.h"
 #include "platform/MusicDevice.h"
 #include "platform/Random.h"
 #include "platform/TickCounter.h"
@@ -46,4 +47,21 @@ class SoundRecorder : public platform::WavePlayer {
   };
   void Play(const QString& path, unsigned flags) override { requests.push_back({path, flags}); }
   std::vector<Request> requests;
+};
+
+// Thrown by MessageRecorder::End, so that a test sees where the program
+// would have ended.
+struct ProgramEnded {};
+
+// Records every message box and turns the end of the program into an
+// exception.
+class MessageRecorder : public platform::MessageSink {
+ public:
+  void Show(const QString& text) override { messages.push_back(text); }
+  void End() override {
+    ++ends;
+    throw ProgramEnded{};
+  }
+  std::vector<QString> messages;
+  int ends = 0;
 };

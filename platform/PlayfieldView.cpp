@@ -1,0 +1,16 @@
+#include "platform/PlayfieldView.h"
+
+namespace platform {
+namespace {
+
+PlayfieldView* installedView = nullptr;
+
+}  // namespace
+
+void PresentComposite(const QRect& compositeArea) {
+  if (installedView) installedView->Present(compositeArea);
+}
+
+void UsePlayfieldView(PlayfieldView* view) { installedView = view; }
+
+}  // namespace platform

@@ -1,0 +1,55 @@
+#pragma once
+#include <QChar>
+#include <QString>
+
+// What one typed character did to the box.
+enum class KeyResult {
+  Ignored,  // a control character: nothing changed, the box handles the key itself
+  Held,     // a Latin letter now waits in Pending(); Text() is unchanged
+  Changed,  // Text() changed: a kana was completed or a character joined it
+};
+
+// Turns Latin letters typed into the text box into hiragana, the way an input
+// method's romaji mode does, for players without a Japanese input method.
+//
+// Text() holds what the box has settled on and is what the game compares with
+// the critters' strings; Pending() holds the Latin letters that do not make a
+// kana yet ("k", "ky", a lone "n"), shown underlined after the text. A kana
+// joins Text() as soon as its last letter is typed: "k", "y", "a" gives きゃ at
+// the "a". Only plain Latin letters are converted; anything an input method
+// commits, and every other character, goes into the text as it is.
+class RomajiComposer {
+ public:
+  // Feeds one typed character. Letters A-Z convert like a-z. A non-letter
+  // first settles the pending letters (a lone "n" becomes ん, others stay as
+  // Latin letters in the text) and then joins the text unchanged; after a
+  // pending "n" an apostrophe only marks ん ("n'" is ん) and is not kept.
+  KeyResult Type(QChar typed);
+
+  // Removes the last pending letter or, with none pending, the last character
+  // of the text. False if the box was already empty.
+  bool Backspace();
+
+  // Enter: a pending "n" becomes ん, any other pending letters are dropped.
+  void CommitAtEnter();
+
+  // Appends text an input method committed, after settling pending letters
+  // as a non-letter would.
+  void AppendCommitted(const QString& committed);
+
+  // Replaces the whole box, when the game or an input method sets it.
+  void SetText(const QString& text);
+
+  void Clear();
+
+  QString Text() const { return text; }
+  QString Pending() const { return pending; }
+
+ private:
+  void TypeLetter(QChar letter);
+  // Ends the pending letters at a non-letter: a lone "n" is ん, others stay Latin.
+  void SettlePending();
+
+  QString text;
+  QString pending;  // as typed, so a letter left over keeps its case
+};

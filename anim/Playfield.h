@@ -10,3 +10,8 @@ void ClearPlayfield();
 
 // Copies the whole composite into the visible playfield.
 void ShowPlayfield();
+
+// The drawing behind the how-to-use screen's OK button (Command1): the help
+// text goes and the bare background shows. The button's click handler hides
+// the button and calls this.
+void CloseHowToUse();

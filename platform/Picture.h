@@ -1,11 +1,19 @@
 #pragma once
 #include <QColor>
 #include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include "platform/TextFont.h"
 
 namespace platform {
 
 // A retained picture: keeps what is drawn into it until it is drawn over,
-// with a text (fore) colour for what is printed into it.
+// with a text (fore) colour and a font for what is printed into it. Sizes and
+// positions are in the game's pixels; the image behind may hold more pixels
+// than that on a high-resolution screen.
 class Picture {
  public:
   Picture() = default;
@@ -14,15 +22,26 @@ class Picture {
   // Makes the picture width x height, all white.
   void Resize(int width, int height);
 
-  int Width() const { return image.width(); }
-  int Height() const { return image.height(); }
+  int Width() const;
+  int Height() const;
+  QRect Rect() const { return QRect(0, 0, Width(), Height()); }
   QImage& Image() { return image; }
   const QImage& Image() const { return image; }
 
+  // Prints `text` in Font and ForeColor with the top-left corner of its text
+  // cell at `topLeft`. Only the glyphs are drawn: what lies behind them stays.
+  void Print(QPoint topLeft, const QString& text);
+
   QColor ForeColor = Qt::black;
+  TextFont Font;
 
  private:
   QImage image;
 };
+
+// `image` scaled with a smooth filter to `size` game pixels, as a loaded
+// picture is kept at the size it is drawn at; `pixelRatio` image pixels go to
+// a game pixel. A null image stays null.
+QImage ScaledForDrawing(const QImage& image, QSize size, qreal pixelRatio = 1.0);
 
 }  // namespace platform

@@ -10,11 +10,23 @@ class PlayfieldView {
  public:
   virtual ~PlayfieldView() = default;
   virtual void Present(const QRect& compositeArea) = 0;
+
+  // The counter band: `compositeArea`, a band across the top of the
+  // composite, goes to the top `windowRows` rows of the playfield across its
+  // whole width (on a small screen the 80 rows of the band fill 73 rows).
+  // A view that always shows the composite scaled to fit presents the area.
+  virtual void PresentBand(const QRect& compositeArea, int /*windowRows*/) {
+    Present(compositeArea);
+  }
 };
 
 // Tells the visible playfield that `compositeArea` of the composite changed;
 // nothing happens while no playfield is installed.
 void PresentComposite(const QRect& compositeArea);
+
+// Tells the visible playfield that the band `compositeArea` at the top of
+// the composite changed and goes to its top `windowRows` rows.
+void PresentCompositeBand(const QRect& compositeArea, int windowRows);
 
 // Installs `view` as the visible playfield; nullptr removes it.
 void UsePlayfieldView(PlayfieldView* view);

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QRect>
+#include <cstdlib>
+#include <tuple>
+#include <vector>
+
+#include "anim/KobbinMove.h"
+#include "anim/Pictures.h"
+#include "anim/Playfield.h"
+#include "core/GameControl.h"
+#include "core/GameState.h"
+#include "platform/Screen.h"
+#include "support/GameFixture.h"
+#include "support/PresentRecorder.h"
+#include "support/TestPictures.h"
+
+namespace {
+
+// A started program whose background is a pattern, with the test critters
+// loaded at their drawn size and the bare background in the composite.
+class Playfield : public GameFixture {
+ protected:
+  void SetUp() override {
+    GameFixture::SetUp();
+    FillWithPattern(BackPicture);
+    for (int k = 1; k <= 8; ++k) {
+      Game.KobImage[k] = MakeKobImage(k);
+      Game.KobMaskImage[k] = MakeKobMask();
+    }
+    ClearPlayfield();
+    shown.Clear();
+  }
+
+  // Draws hole h's critter `rows` rows out of its hole, without a label.
+  void DrawAt(int h, int rows, int picture) {
+    Game.HoleMoji[h].clear();
+    Game.KobRect[h].Top = Game.RestY[h] - rows;
+    DrawHole(h, picture, rows, 10, 70);
+  }
+
+  // Checks the whole composite: hole h's critter picture k over the
+  // background above the ground line, the background everywhere else.
+  // Pixels within `nearRim` of the disc's rim are not checked.
+  void ExpectCompositeShows(int h, int k, int nearRim = 0) {
+    const QPoint kob(Game.KobRect[h].Left, Game.KobRect[h].Top);
+    const QRect aboveGround(kob, QPoint(kob.x() + KobWidth - 1, Game.RestY[h] - 1));
+    for (int y = 0; y < 480; ++y) {
+      for (int x = 0; x < 640; ++x) {
+        const QPoint offset = QPoint(x, y) - kob - KobDiscCentre;
+        const int beyondRim = QPoint::dotProduct(offset, offset) - KobDiscRadius * KobDiscRadius;
+        const bool above = aboveGround.contains(x, y);
+        if (above && std::abs(beyondRim) < 2 * KobDiscRadius * nearRim) continue;
+        const bool critter = above && beyondRim <= 0;
+        ASSERT_EQ(AllPicture.Image().pixel(x, y), critter ? KobColour(k) : PatternAt(x, y))
+            << "at " << x << ", " << y;
+      }
+    }
+  }
+
+  bool CompositeIsBareBackground() const { return AllPicture.Image() == BackPicture.Image(); }
+
+  PresentRecorder shown;
+};
+
+}  // namespace
+
+TEST_F(Playfield, ACritterShowsThroughItsMaskAboveTheGroundLineAndLeavesNoTraceOfOldFrames) {
+  for (int rows = 20; rows <= 100; rows += 20) DrawAt(1, rows, 1);
+  ExpectCompositeShows(1, 1);
+  DrawAt(1, 120, 1);
+  for (int rows = 100; rows >= 60; rows -= 20) DrawAt(1, rows, 1);
+  ExpectCompositeShows(1, 1);
+  for (int rows = 40; rows >= 0; rows -= 20) DrawAt(1, rows, 1);
+  EXPECT_TRUE(CompositeIsBareBackground()) << "with no rows shown only background is left";
+}
+
+TEST_F(Playfield, CritterPicturesOfAnotherSizeAreStretchedToTheCritter) {
+  Game.KobImage[3] = MakeKobImage(3, 2);
+  Game.KobMaskImage[3] = MakeKobMask(2);
+  DrawAt(3, 120, 3);
+  ExpectCompositeShows(3, 3, 2);
+}
+
+TEST_F(Playfield, OnlyAnUncaughtCritterCarriesItsLabelAndACaughtOneShowsItsCaughtForm) {
+  for (const bool caught : {false, true}) {
+    Game.HoleMoji[4] = QStringLiteral("あ");
+    KobPicture[4].ForeColor = QColor(10, 20, 30);
+    Game.KobCaught[4] = caught;
+    Game.KobRect[4].Top = Game.PeakY[4];
+    DrawHole(4, 4, 120, 40, 40);
+    const QRect label(63 + 40, Game.PeakY[4] + 40, 47, 47);
+    EXPECT_EQ(CountColour(AllPicture.Image(), qRgb(10, 20, 30), label) > 50, !caught);
+  }
+  ExpectCompositeShows(4, 8);
+}
+
+TEST_F(Playfield, EachHoleShowsItsOwnCritterAndItsCaughtForm) {
+  Start_Click();
+  const int expected[HoleCount] = {1, 2, 3, 4, 1, 2};
+  // A point of the disc above every hole's label.
+  const QPoint inDisc = KobDiscCentre - QPoint(0, KobDiscRadius - 5);
+  for (int h = 1; h <= HoleCount; ++h) {
+    Game.HoleWait[h] = 0;
+    clock.Advance(31);
+    for (const int form : {0, 4}) {
+      Game.KobCaught[h] = form != 0;
+      MoveKob(h);
+      const QPoint at = QPoint(Game.KobRect[h].Left, Game.KobRect[h].Top) + inDisc;
+      EXPECT_EQ(AllPicture.Image().pixel(at), KobColour(expected[h - 1] + form)) << "hole " << h;
+    }
+  }
+}
+
+TEST_F(Playfield, StopLeavesTheBareBackground) {
+  Start_Click();
+  RunPassesUntil([] { return Game.ShownCount >= 3; }, 31);
+  ASSERT_FALSE(CompositeIsBareBackground());
+  Stop_Click();
+  EXPECT_TRUE(CompositeIsBareBackground());
+  EXPECT_EQ(shown.areas.back(), QRect(0, 0, 640, 480));
+}
+
+TEST_F(Playfield, AGameThatEndsByItselfLeavesItsCounterBandInTheComposite) {
+  Start_Click();
+  Game.MojiTotal = 2;
+  RunPassesUntil([] { return !Game.GameRunning; }, 31);
+  ASSERT_FALSE(Game.GameRunning);
+  EXPECT_NE(AllPicture.Image().copy(0, 0, 640, 100), BackPicture.Image().copy(0, 0, 640, 100));
+  EXPECT_EQ(AllPicture.Image().copy(0, 100, 640, 380), BackPicture.Image().copy(0, 100, 640, 380))
+      << "every critter is back in its hole";
+}
+
+// From 800 x 600 up the window holds the whole composite one to one; below
+// that the view shrinks the whole composite for every drawn hole.
+TEST_F(Playfield, ADrawnHolePresentsItsColumnOnALargeScreenAndEverythingOnASmallOne) {
+  for (const auto& [width, height, large] :
+       {std::tuple{800, 600, true}, {1920, 1080, true}, {799, 600, false}, {800, 599, false}}) {
+    platform::UseScreenSize({width, height});
+    shown.Clear();
+    DrawAt(2, 40, 2);
+    const QRect presented = large ? QRect(270, 108, 125, 120) : QRect(0, 0, 640, 480);
+    EXPECT_EQ(shown.areas, std::vector<QRect>{presented}) << width << " x " << height;
+  }
+}
+
+TEST_F(Playfield, ShowingClearingAndClosingTheHowToUseScreenPresentTheWholeComposite) {
+  ShowPlayfield();
+  AllPicture.Image().fill(Qt::blue);
+  CloseHowToUse();
+  EXPECT_TRUE(CompositeIsBareBackground());
+  ClearPlayfield();
+  EXPECT_EQ(shown.areas, std::vector<QRect>(3, QRect(0, 0, 640, 480)));
+}

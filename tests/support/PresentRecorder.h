@@ -1,0 +1,32 @@
+#pragma once
+#include <QRect>
+#include <vector>
+
+#include "platform/PlayfieldView.h"
+
+// A visible playfield that records which parts of the composite it was told
+// to show, and installs itself for its lifetime.
+class PresentRecorder : public platform::PlayfieldView {
+ public:
+  struct Band {
+    QRect compositeArea;
+    int windowRows;
+  };
+
+  PresentRecorder() { platform::UsePlayfieldView(this); }
+  ~PresentRecorder() override { platform::UsePlayfieldView(nullptr); }
+  PresentRecorder(const PresentRecorder&) = delete;
+  PresentRecorder& operator=(const PresentRecorder&) = delete;
+
+  void Present(const QRect& compositeArea) override { areas.push_back(compositeArea); }
+  void PresentBand(const QRect& compositeArea, int windowRows) override {
+    bands.push_back({compositeArea, windowRows});
+  }
+  void Clear() {
+    areas.clear();
+    bands.clear();
+  }
+
+  std::vector<QRect> areas;
+  std::vector<Band> bands;
+};

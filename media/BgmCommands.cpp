@@ -6,4 +6,4 @@ std::string BgmOpenCommand(const std::string& dataFolderUtf8) {
   return "open \"" + dataFolderUtf8 + "Blugrass.mid\" type sequencer alias gBGMfile";
 }
 
-void SendBgm(const char* command) { platform::SendMusicCommand(command); }
+void SendBgm(const std::string& command) { platform::SendMusicCommand(command); }

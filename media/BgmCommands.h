@@ -12,4 +12,4 @@ inline constexpr const char* BgmCloseCommand = "close gBGMfile ";
 std::string BgmOpenCommand(const std::string& dataFolderUtf8);
 
 // Sends one of the commands above; the answer is never looked at.
-void SendBgm(const char* command);
+void SendBgm(const std::string& command);

@@ -1,14 +1,23 @@
 #include "platform/WaveSound.h"
 
+#include "platform/FlaggedWavePlayer.h"
+#include "platform/QtWaveOutput.h"
+
 namespace platform {
 namespace {
 
 WavePlayer* installedPlayer = nullptr;
 
+WavePlayer& ProgramPlayer() {
+  static QtWaveOutput output;
+  static FlaggedWavePlayer player(output);
+  return player;
+}
+
 }  // namespace
 
 void PlayWaveSound(const QString& path, unsigned flags) {
-  if (installedPlayer) installedPlayer->Play(path, flags);
+  (installedPlayer ? *installedPlayer : ProgramPlayer()).Play(path, flags);
 }
 
 void UseWavePlayer(WavePlayer* player) { installedPlayer = player; }

@@ -1,0 +1,88 @@
+#include "media/MediaLoading.h"
+
+#include <exception>
+#include <functional>
+#include <vector>
+
+#include "anim/Pictures.h"
+#include "core/GameState.h"
+#include "media/BgmCommands.h"
+#include "media/DataFolder.h"
+#include "platform/Blit.h"
+#include "platform/JpegFile.h"
+#include "platform/MessageBox.h"
+#include "platform/Picture.h"
+
+namespace {
+
+// A picture of the data folder and where it is kept once read.
+struct PictureSlot {
+  QString name;
+  std::function<void(const QImage&)> keep;
+};
+
+// The data set draws the critters and their masks at twice the size the
+// playfield shows them; they are kept at the playfield's size.
+QImage AtKobSize(const QImage& picture) {
+  return platform::ScaledForDrawing(picture, QSize(KobWidth, KobHeight));
+}
+
+// Fills the whole background buffer, whatever the picture's own size.
+void DrawBackground(const QImage& picture) {
+  const QRect whole(0, 0, BackPicture.Width(), BackPicture.Height());
+  platform::StretchBlt(BackPicture, whole, picture, picture.rect(), platform::SRCCOPY);
+}
+
+// `stem` followed by k as two digits: "Kob05.jpg".
+QString NumberedName(const char* stem, int k) {
+  return QStringLiteral("%1%2.jpg").arg(QLatin1String(stem)).arg(k, 2, 10, QLatin1Char('0'));
+}
+
+std::vector<PictureSlot> PictureOrder() {
+  std::vector<PictureSlot> order;
+  order.push_back({QStringLiteral("Back.jpg"), DrawBackground});
+  for (int k = 1; k <= 8; ++k) {
+    order.push_back({NumberedName("Kob", k),
+                     [k](const QImage& picture) { Game.KobImage[k] = AtKobSize(picture); }});
+  }
+  for (int k = 1; k <= 8; ++k) {
+    order.push_back({NumberedName("KobMask", k),
+                     [k](const QImage& picture) { Game.KobMaskImage[k] = AtKobSize(picture); }});
+  }
+  order.push_back({QStringLiteral("KeyBorad.jpg"),
+                   [](const QImage& picture) { Game.KeyboardImage = picture; }});
+  return order;
+}
+
+}  // namespace
+
+void LoadPictures() {
+  const QString folder = DataFolder();
+  for (const PictureSlot& slot : PictureOrder()) {
+    const QImage picture = platform::LoadJpeg(folder + slot.name);
+    if (picture.isNull()) {
+      platform::ShowMessage(QStringLiteral("画像データ読み込みエラー"));
+      platform::EndProgram();
+      return;
+    }
+    slot.keep(picture);
+  }
+}
+
+void LoadSounds() {
+  const QString folder = DataFolder();
+  try {
+    SendBgm(BgmOpenCommand(folder.toUtf8().toStdString()));
+    Game.MissSoundPath = folder + QStringLiteral("金属.wav");
+    Game.CatchSoundPath = folder + QStringLiteral("みゃ.wav");
+  } catch (const std::exception&) {
+    // The music device could not be reached at all (it ran out of memory or
+    // threads): the program cannot go on with its sounds half set up.
+    platform::ShowMessage(QStringLiteral("サウンドデータ読み込みエラー"));
+    platform::EndProgram();
+  }
+}
+
+QImage ReadDataPicture(const QString& fileName) {
+  return platform::LoadJpeg(DataFolder() + fileName);
+}

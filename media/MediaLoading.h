@@ -1,0 +1,22 @@
+#pragma once
+#include <QImage>
+#include <QString>
+
+// Reads the playfield's pictures from the data folder, in this order:
+// "Back.jpg" into BackPicture (scaled to fill it), "Kob01.jpg" to
+// "Kob08.jpg" into Game.KobImage, "KobMask01.jpg" to "KobMask08.jpg" into
+// Game.KobMaskImage, and "KeyBorad.jpg" into Game.KeyboardImage. The first
+// file that cannot be read stops the loading there: no later file is read,
+// "画像データ読み込みエラー" is shown and the program ends.
+void LoadPictures();
+
+// Opens the tune "Blugrass.mid" of the data folder on the music device
+// under the alias gBGMfile (a missing tune only means silence) and names
+// the miss and catch sounds "金属.wav" and "みゃ.wav", which are not read
+// here. A failure shows "サウンドデータ読み込みエラー" and ends the program.
+void LoadSounds();
+
+// Reads the picture `fileName` of the data folder ("Title.jpg",
+// "input.jpg"); a null image when it cannot be read, which the caller
+// reports.
+QImage ReadDataPicture(const QString& fileName);

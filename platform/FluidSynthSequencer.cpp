@@ -1,0 +1,142 @@
+#include "platform/FluidSynthSequencer.h"
+
+#include <fluidsynth.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include "platform/StandardMidiFile.h"
+
+namespace platform {
+namespace {
+
+Q_LOGGING_CATEGORY(musicLog, "kanacatch.music", QtWarningMsg)
+
+// FluidSynth's default gain leaves a General MIDI tune some 20 dB below the
+// catch sound; this puts the music about 10 dB under the sounds.
+constexpr double MusicGain = 0.6;
+
+// No standard MIDI file of a game tune comes near this size.
+constexpr qint64 MaxTuneBytes = 16 * 1024 * 1024;
+
+// FluidSynth's own complaints (no audio server, a driver that fails) are
+// expected on machines without sound; they go to a debug category instead
+// of the terminal.
+void LogFluidMessage(int level, const char* message, void*) {
+  if (level <= FLUID_WARN) qCDebug(musicLog, "FluidSynth: %s", message);
+}
+
+void RouteFluidLog() {
+  static const bool routed = [] {
+    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
+      fluid_set_log_function(level, LogFluidMessage, nullptr);
+    }
+    return true;
+  }();
+  (void)routed;
+}
+
+QByteArray ReadTune(const std::string& tunePath) {
+  QFile file(QString::fromStdString(tunePath));
+  if (!file.open(QIODevice::ReadOnly) || file.size() > MaxTuneBytes) return {};
+  return file.readAll();
+}
+
+}  // namespace
+
+std::string GeneralMidiSoundFont() {
+  // The soundfont the program's packages install first, then the system's
+  // choice of General MIDI soundfont.
+  for (const char* candidate :
+       {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
+        "/usr/share/soundfonts/default.sf2"}) {
+    const QFileInfo file(QString::fromLatin1(candidate));
+    if (file.isFile() && file.isReadable()) return candidate;
+  }
+  return {};
+}
+
+std::unique_ptr<FluidSynthSequencer> FluidSynthSequencer::Open(const std::string& tunePath,
+                                                               SynthOutput output, int& error) {
+  RouteFluidLog();
+  const QByteArray tune = ReadTune(tunePath);
+  if (!IsStandardMidiFile(tune)) {
+    error = MusicBadTune;
+    return nullptr;
+  }
+  const std::string soundFont = GeneralMidiSoundFont();
+  std::unique_ptr<FluidSynthSequencer> sequencer(new FluidSynthSequencer(output));
+  sequencer->settings = new_fluid_settings();
+  if (sequencer->settings) {
+    fluid_settings_setnum(sequencer->settings, "synth.gain", MusicGain);
+    sequencer->synth = new_fluid_synth(sequencer->settings);
+  }
+  if (soundFont.empty() || !sequencer->synth ||
+      fluid_synth_sfload(sequencer->synth, soundFont.c_str(), 1) == FLUID_FAILED) {
+    error = MusicNoSynthesizer;
+    return nullptr;
+  }
+  sequencer->player = new_fluid_player(sequencer->synth);
+  if (!sequencer->player ||
+      fluid_player_add_mem(sequencer->player, tune.constData(), tune.size()) != FLUID_OK) {
+    error = MusicNoSynthesizer;
+    return nullptr;
+  }
+  return sequencer;
+}
+
+FluidSynthSequencer::FluidSynthSequencer(SynthOutput output) : output(output) {}
+
+FluidSynthSequencer::~FluidSynthSequencer() {
+  // The audio thread goes first: it is what drives the player.
+  if (audio) delete_fluid_audio_driver(audio);
+  if (player) delete_fluid_player(player);
+  if (synth) delete_fluid_synth(synth);
+  if (settings) delete_fluid_settings(settings);
+}
+
+bool FluidSynthSequencer::OpenAudioOutput() {
+  if (output == SynthOutput::Caller || audio) return true;
+  if (audioTried) return false;
+  audioTried = true;
+  // The sound servers first, then the bare sound card. An audio system that
+  // this FluidSynth was built without is skipped.
+  for (const char* driver : {"pulseaudio", "pipewire", "alsa"}) {
+    if (fluid_settings_setstr(settings, "audio.driver", driver) != FLUID_OK) continue;
+    audio = new_fluid_audio_driver(settings, synth);
+    if (audio) return true;
+  }
+  qCDebug(musicLog, "no audio output opened: the music stays silent");
+  return false;
+}
+
+int FluidSynthSequencer::PlayFromStart() {
+  if (!OpenAudioOutput()) return MusicNoAudioOutput;
+  fluid_player_stop(player);
+  fluid_synth_all_notes_off(synth, -1);
+  // Stopped, the player takes the new position at once, and plays on from it.
+  if (fluid_player_seek(player, 0) != FLUID_OK || fluid_player_play(player) != FLUID_OK) {
+    return MusicNoSynthesizer;
+  }
+  return MusicOk;
+}
+
+int FluidSynthSequencer::Stop() {
+  fluid_player_stop(player);
+  fluid_synth_all_notes_off(synth, -1);
+  return MusicOk;
+}
+
+void FluidSynthSequencer::Render(int frames, float* left, float* right) {
+  if (output != SynthOutput::Caller) return;
+  fluid_synth_write_float(synth, frames, left, 0, 1, right, 0, 1);
+}
+
+int FluidSynthSequencer::SampleRate() const {
+  double rate = 44100;
+  fluid_settings_getnum(settings, "synth.sample-rate", &rate);
+  return static_cast<int>(rate);
+}
+
+}  // namespace platform

@@ -1,0 +1,55 @@
+#pragma once
+#include <fluidsynth/types.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/MusicCommandInterpreter.h"
+
+namespace platform {
+
+// Where the synthesizer's sound goes.
+enum class SynthOutput {
+  AudioDevice,  // FluidSynth's own audio thread, on the first audio system that opens
+  Caller,       // nowhere by itself: the caller pulls the samples with Render
+};
+
+// A standard MIDI file played by FluidSynth with a General MIDI soundfont
+// of the system. The tune is read once when it is opened; the audio output
+// is opened at the first play, once: without an audio device every play
+// answers MusicNoAudioOutput and the tune stays silent.
+class FluidSynthSequencer : public Sequencer {
+ public:
+  // Opens the tune at `tunePath` (UTF-8). Returns nothing and sets `error`
+  // when the tune is missing or not a standard MIDI file (MusicBadTune) or
+  // no soundfont loads (MusicNoSynthesizer).
+  static std::unique_ptr<FluidSynthSequencer> Open(const std::string& tunePath, SynthOutput output,
+                                                   int& error);
+  ~FluidSynthSequencer() override;
+
+  int PlayFromStart() override;
+  int Stop() override;
+
+  // With SynthOutput::Caller: renders the next `frames` stereo frames,
+  // moving the tune on by as much time. The audio thread's sequencer
+  // renders nothing here.
+  void Render(int frames, float* left, float* right);
+  int SampleRate() const;
+
+ private:
+  explicit FluidSynthSequencer(SynthOutput output);
+  bool OpenAudioOutput();
+
+  SynthOutput output;
+  fluid_settings_t* settings = nullptr;
+  fluid_synth_t* synth = nullptr;
+  fluid_player_t* player = nullptr;
+  fluid_audio_driver_t* audio = nullptr;
+  bool audioTried = false;
+};
+
+// The first General MIDI soundfont found among those the system's packages
+// install; empty when there is none.
+std::string GeneralMidiSoundFont();
+
+}  // namespace platform

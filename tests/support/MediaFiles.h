@@ -1,0 +1,26 @@
+#pragma once
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+// Small data files that the tests write where they need them.
+
+// Writes `bytes` to `path`, replacing what was there; fails the test when
+// it cannot.
+void WriteTestFile(const QString& path, const QByteArray& bytes);
+
+// A `width` x `height` picture of one colour.
+QImage PlainPicture(int width, int height, QColor colour);
+
+// `picture` as a JPEG file's bytes, at high quality.
+QByteArray JpegBytes(const QImage& picture, bool progressive = false);
+
+// A standard MIDI file, format 0 at 120 beats a minute: a piano note sounds
+// from the start for one second, then the tune is silent until it ends at
+// three seconds.
+QByteArray TestTune();
+
+// A wave file of a sine tone lasting `ms` milliseconds: 16-bit mono PCM at
+// `sampleRate` frames a second.
+QByteArray ToneWave(int ms, int sampleRate = 22050);

@@ -1,11 +1,15 @@
 #include <QApplication>
 
-#include "core/GameState.h"
-#include "core/MainLoop.h"
+#include "core/MainForm.h"
+#include "core/StartUp.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  InitSettings();
-  MainLoop();
+  QApplication::setApplicationName(QStringLiteral("kanacatch"));
+  QApplication::setApplicationDisplayName(QStringLiteral("かなキャッチ"));
+  // The program decides itself when it ends: after its main loop.
+  QApplication::setQuitOnLastWindowClosed(false);
+  MainForm form;
+  Form_Load(form);
   return 0;
 }

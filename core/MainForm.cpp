@@ -1,0 +1,151 @@
+#include "core/MainForm.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "anim/Pictures.h"
+#include "core/Closing.h"
+#include "core/GameControl.h"
+#include "core/GameState.h"
+#include "core/InputMatching.h"
+#include "core/KanaTextBox.h"
+#include "kana/SettingsMenus.h"
+#include "media/BgmSwitch.h"
+#include "platform/PassLoop.h"
+#include "platform/PlayfieldWidget.h"
+#include "platform/TextFont.h"
+#include "screens/HowToUse.h"
+#include "screens/InputTable.h"
+
+const char* const LessonCaptions[11] = {"あ行、か行 １", "か行 ２",  "さ行",     "た行 １",
+                                        "た行 ２、な行", "は行",     "ま、や行", "ら、わ、ん行",
+                                        "その他１",      "その他２", "全行"};
+
+namespace {
+
+MainForm* theMainForm = nullptr;
+
+constexpr const char* SpeedCaptions[3] = {"はやい", "ややはやい", "おそい"};
+constexpr const char* MojiCountCaptions[3] = {"３０", "５０", "７０"};
+
+}  // namespace
+
+MainForm::MainForm() {
+  theMainForm = this;
+  setWindowTitle(QStringLiteral("かなキャッチ"));
+  BuildControls();
+  BuildMenus();
+  SetLayoutChecks();
+  SyncMenuChecks();
+}
+
+MainForm::~MainForm() {
+  platform::UseText1(nullptr);
+  platform::UsePlayfieldView(nullptr);
+  if (theMainForm == this) theMainForm = nullptr;
+}
+
+MainForm* MainForm::Instance() { return theMainForm; }
+
+void MainForm::BuildControls() {
+  auto* inner = new QWidget(this);
+  setCentralWidget(inner);
+
+  MainPicture = new platform::PlayfieldWidget(AllPicture, inner);
+  platform::UsePlayfieldView(MainPicture);
+
+  Command1 = new QPushButton(QStringLiteral("OK"), inner);
+  Command1->setFont(platform::ToQFont({platform::ProportionalGothic, 14, false}));
+  Command1->hide();
+  connect(Command1, &QPushButton::clicked, [] {
+    Command1_Click();
+    platform::WakePassLoop();
+  });
+
+  Text1 = new KanaTextBox(inner);
+  Text1->setFont(platform::ToQFont({platform::ProportionalGothic, 50, false}));
+  Text1->hide();
+  Text1->onKeyUp = [](int keyCode) { Text1_KeyUp(keyCode, 0); };
+  // An input method may keep the release of the Enter that commits to
+  // itself: match right after the commit, so a catch never waits on it.
+  Text1->onCommit = [] { CheckInput(0); };
+  platform::UseText1(Text1);
+}
+
+QAction* MainForm::AddItem(QMenu* menu, const QString& caption, std::function<void()> handler) {
+  QAction* item = menu->addAction(caption);
+  connect(item, &QAction::triggered, this, [this, handler = std::move(handler)] {
+    handler();
+    SyncMenuChecks();
+    platform::WakePassLoop();
+  });
+  return item;
+}
+
+void MainForm::BuildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル"));
+  Start = AddItem(file, QStringLiteral("スタート"), Start_Click);
+  Start->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+  file->addSeparator();
+  Stop = AddItem(file, QStringLiteral("ストップ"), Stop_Click);
+  Stop->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  file->addSeparator();
+  Quit = AddItem(file, QStringLiteral("おわり"), Quit_Click);
+  Quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+  QMenu* lesson = menuBar()->addMenu(QStringLiteral("レッスン"));
+  for (int i = 1; i <= 11; ++i) {
+    LessonCheck[i] =
+        AddItem(lesson, QString::fromUtf8(LessonCaptions[i - 1]), [i] { LessonCheck_Click(i); });
+  }
+  QMenu* speed = menuBar()->addMenu(QStringLiteral("スピード"));
+  for (int i = 1; i <= 3; ++i) {
+    SpeedCheck[i] =
+        AddItem(speed, QString::fromUtf8(SpeedCaptions[i - 1]), [i] { SpeedCheck_Click(i); });
+  }
+  QMenu* count = menuBar()->addMenu(QStringLiteral("文字数"));
+  for (int i = 1; i <= 3; ++i) {
+    MojiCount[i] =
+        AddItem(count, QString::fromUtf8(MojiCountCaptions[i - 1]), [i] { MojiCount_Click(i); });
+  }
+  for (QAction* item : LessonCheck) item->setCheckable(true);
+  for (QAction* item : SpeedCheck) item->setCheckable(true);
+  for (QAction* item : MojiCount) item->setCheckable(true);
+
+  QMenu* bgm = menuBar()->addMenu(QStringLiteral("BGM"));
+  BgmStop = AddItem(bgm, QStringLiteral("BGM停止"), BgmStop_Click);
+  BgmStop->setCheckable(true);
+
+  QMenu* input = menuBar()->addMenu(QStringLiteral("入力表"));
+  InPutShow = AddItem(input, QStringLiteral("入力表表示"), InPutShow_Click);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("つかいかた"));
+  SubHelp = AddItem(help, QStringLiteral("つかいかた"), SubHelp_Click);
+}
+
+void MainForm::SyncMenuChecks() {
+  for (int i = 1; i <= 11; ++i) LessonCheck[i]->setChecked(MenuChecks.LessonCheck[i]);
+  for (int i = 1; i <= 3; ++i) SpeedCheck[i]->setChecked(MenuChecks.SpeedCheck[i]);
+  for (int i = 1; i <= 3; ++i) MojiCount[i]->setChecked(MenuChecks.MojiCount[i]);
+  BgmStop->setChecked(BgmStopChecked);
+}
+
+void MainForm::SetPlayfieldSize(QSize playfield) {
+  playfieldSize = playfield;
+  const QSize window(playfield.width(), playfield.height() + menuBar()->sizeHint().height());
+  setFixedSize(window);
+}
+
+void MainForm::ArrangeControls() {
+  MainPicture->setGeometry(0, 0, playfieldSize.width(), playfieldSize.height());
+  Text1->setGeometry((AllPicture.Width() - 125) / 2, 10, 125, 70);
+  Text1->raise();
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+  Form_QueryUnload();
+  Form_Unload();
+  event->accept();
+  platform::WakePassLoop();
+}

@@ -1,0 +1,68 @@
+#pragma once
+#include <QMainWindow>
+#include <QSize>
+
+#include "core/OneBased.h"
+
+class QAction;
+class QPushButton;
+
+class KanaTextBox;
+
+namespace platform {
+class PlayfieldWidget;
+
+}  // namespace platform
+
+// The main window: the visible playfield MainPicture, the typed-input box
+// Text1, the OK button Command1 of the how-to-use screen, and the menu bar
+// from which the player starts and stops games and chooses the settings.
+class MainForm : public QMainWindow {
+ public:
+  MainForm();
+  ~MainForm() override;
+
+  // The one main window while it exists, else nullptr.
+  static MainForm* Instance();
+
+  // Gives the playfield (the window's inner area below the menu bar) the
+  // size `playfield`, and fixes the window to it.
+  void SetPlayfieldSize(QSize playfield);
+  QSize PlayfieldSize() const { return playfieldSize; }
+
+  // Places the controls: the playfield over the whole inner area, the
+  // typed-input box centred over the 640-pixel playfield near its top.
+  void ArrangeControls();
+
+  // Shows every menu check mark as the settings hold it.
+  void SyncMenuChecks();
+
+  platform::PlayfieldWidget* MainPicture = nullptr;
+  KanaTextBox* Text1 = nullptr;
+  QPushButton* Command1 = nullptr;
+
+  QAction* Start = nullptr;
+  QAction* Stop = nullptr;
+  QAction* Quit = nullptr;
+  OneBased<QAction*, 11> LessonCheck;
+  OneBased<QAction*, 3> SpeedCheck;
+  OneBased<QAction*, 3> MojiCount;
+  QAction* BgmStop = nullptr;
+  QAction* InPutShow = nullptr;
+  QAction* SubHelp = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QSize playfieldSize{640, 480};
+
+  void BuildMenus();
+  void BuildControls();
+  // Adds a menu item that runs `handler` and then lets the game see the
+  // change: the check marks are shown anew and the main loop makes a pass.
+  QAction* AddItem(QMenu* menu, const QString& caption, std::function<void()> handler);
+};
+
+// The text of every lesson menu item, 1 to 11.
+extern const char* const LessonCaptions[11];

@@ -1,0 +1,75 @@
+#include "core/StartUp.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "anim/Pictures.h"
+#include "core/GameControl.h"
+#include "core/GameState.h"
+#include "core/MainForm.h"
+#include "core/MainLoop.h"
+#include "kana/MojiTable.h"
+#include "media/MediaLoading.h"
+#include "platform/MessageBox.h"
+#include "platform/SingleInstance.h"
+#include "screens/TitleForm.h"
+
+namespace {
+
+// The frame and caption of a window, which its outer size includes.
+constexpr int FrameWidth = 6;
+constexpr int FrameAndCaptionHeight = 44;
+
+// Puts `window` in the middle of the screen.
+void CentreOnScreen(QWidget& window) {
+  const platform::ScreenSize screen = platform::ScreenPixels();
+  window.move(std::max(0, (screen.width - window.width()) / 2),
+              std::max(0, (screen.height - window.height()) / 2));
+}
+
+}  // namespace
+
+QSize CalcFormSize(platform::ScreenSize screen) {
+  if (screen.width >= 800 && screen.height >= 600) return {640, 480};
+  return {640 - FrameWidth, 480 - FrameAndCaptionHeight};
+}
+
+void Form_Load(MainForm& form) {
+  // Held for as long as the program runs.
+  static std::unique_ptr<platform::SingleInstance> instance;
+  instance = std::make_unique<platform::SingleInstance>();
+  if (!instance->Acquire()) {
+    platform::ShowMessage(QStringLiteral("このアプリケーションはすでに開かれています。"));
+    platform::EndProgram();
+    return;
+  }
+
+  const QSize playfield = CalcFormSize(platform::ScreenPixels());
+  form.SetPlayfieldSize(playfield);
+  auto* title = new TitleForm;
+  title->setFixedSize(form.size());
+  CentreOnScreen(form);
+  CentreOnScreen(*title);
+
+  form.hide();
+  title->show();
+  SizePictures();
+  form.ArrangeControls();
+
+  const QImage titlePicture = ReadDataPicture("Title.jpg");
+  if (titlePicture.isNull()) {
+    platform::ShowMessage(QStringLiteral("画像データ読み込みエラー"));
+    platform::EndProgram();
+    return;
+  }
+  title->PaintTitle(titlePicture, QSize(playfield.width(), playfield.height() + 20));
+  LoadPictures();
+  LoadSounds();
+  InitSettings();
+  SetHoleRects();
+  MakeMojiTable();
+
+  MainLoop();
+  // The close handlers have normally run already; closing again is harmless.
+  if (form.isVisible()) form.close();
+}

@@ -1,0 +1,81 @@
+#include "screens/HowToUse.h"
+
+#include <QPushButton>
+#include <cmath>
+
+#include "anim/Pictures.h"
+#include "anim/Playfield.h"
+#include "core/GameState.h"
+#include "core/MainForm.h"
+#include "platform/Blit.h"
+#include "platform/TextBox.h"
+
+namespace {
+
+// Rounds to the nearest integer, a half to the even neighbour.
+int RoundHalfEven(double value) { return static_cast<int>(std::lrint(value)); }
+
+// The row of finger names; the font is fixed-pitch, so the runs of blanks
+// set the names over their keys.
+const QString FingerNames =
+    QStringLiteral("左小指左薬指左中指  左人差指     右人差指 右中指右薬指右小指");
+
+struct HelpLine {
+  int below;  // rows below the keyboard picture's top edge plus its height
+  const char* text;
+};
+
+constexpr HelpLine HelpLines[] = {
+    {55, "左小指A 左薬指S 左中指D 左人差指F 右人差指J 右中指K 右薬指L 右小指;に指を置きます。"},
+    {75, "この位置をホームポジションといいます。"},
+    {95, "上の図の同じ色のキーを同じ指で打ちます。打ち終わるとホームポジションに戻します。"},
+    {155, "文字を入力した後は、エンターキーを押して下さい。"},
+};
+
+QSize InnerArea() {
+  if (const MainForm* form = MainForm::Instance()) return form->PlayfieldSize();
+  return {640, 480};
+}
+
+}  // namespace
+
+HowToUseLayout HowToUseLayoutFor(QSize inner) {
+  const int w = RoundHalfEven(inner.width() / 100.0 * 80);
+  const int h = RoundHalfEven(inner.height() / 100.0 * 40);
+  return {w, h, RoundHalfEven((inner.width() - w) / 2.0)};
+}
+
+void SubHelp_Click() {
+  if (Game.GameRunning) return;
+  platform::Text1().SetVisible(false);
+  DrawHowToUse();
+}
+
+void DrawHowToUse() {
+  const QSize inner = InnerArea();
+  if (MainForm* form = MainForm::Instance()) {
+    form->Command1->setGeometry(inner.width() - 100, inner.height() - 40, 80, 30);
+    form->Command1->show();
+    form->Command1->raise();
+  }
+  AllPicture.Image().fill(Qt::white);
+
+  const HowToUseLayout layout = HowToUseLayoutFor(inner);
+  const QImage& keyboard = Game.KeyboardImage;
+  platform::StretchBlt(AllPicture, QRect(layout.x, 35, layout.w, layout.h), keyboard,
+                       keyboard.rect(), platform::SRCAND);
+
+  AllPicture.ForeColor = Qt::black;
+  AllPicture.Font = {platform::FixedGothic, 9, false};
+  AllPicture.Print(QPoint(layout.x + 30, 20), FingerNames);
+  AllPicture.Font.points = 10;
+  for (const HelpLine& line : HelpLines) {
+    AllPicture.Print(QPoint(layout.x, layout.h + line.below), QString::fromUtf8(line.text));
+  }
+  ShowPlayfield();
+}
+
+void Command1_Click() {
+  if (MainForm* form = MainForm::Instance()) form->Command1->hide();
+  CloseHowToUse();
+}

@@ -1,0 +1,25 @@
+#pragma once
+#include <QSize>
+
+// The "つかいかた" menu command: while no game runs, hides the text box and
+// draws the how-to-use screen into the playfield.
+void SubHelp_Click();
+
+// Draws the how-to-use screen: the keyboard picture with the finger names
+// above it and the home-position texts below, and the OK button at the
+// lower right.
+void DrawHowToUse();
+
+// The how-to-use screen's OK button: hides itself and brings back the bare
+// background.
+void Command1_Click();
+
+// The sizes the screen is laid out with for an inner window area W x H:
+// the keyboard picture's width, height and left edge, each rounded to the
+// nearest whole pixel, a half to the even neighbour.
+struct HowToUseLayout {
+  int w;
+  int h;
+  int x;
+};
+HowToUseLayout HowToUseLayoutFor(QSize inner);

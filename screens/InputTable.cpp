@@ -1,0 +1,114 @@
+#include "screens/InputTable.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include "media/MediaLoading.h"
+#include "platform/MessageBox.h"
+#include "platform/Screen.h"
+
+namespace {
+
+InPutForm* theInPutForm = nullptr;
+
+constexpr int WindowTop = 25;
+constexpr int WindowWidth = 235;
+constexpr int ScrollBarWidth = 15;
+constexpr int ScrollUnits = 10;
+// Twips per pixel of the screens the table's picture was laid out for.
+constexpr int TwipsPerPixel = 15;
+
+// The surface that holds the table picture and keeps it through scrolling
+// and repaints.
+class TablePicture : public QWidget {
+ public:
+  using QWidget::QWidget;
+  QImage picture;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().base());
+    if (!picture.isNull()) painter.drawImage(0, 0, picture);
+  }
+};
+
+}  // namespace
+
+int ScrollStep(int screenHeight) { return screenHeight > 480 ? 150 : 160; }
+
+InPutForm::InPutForm() {
+  theInPutForm = this;
+  setWindowTitle(QStringLiteral("入力表"));
+  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setAttribute(Qt::WA_DeleteOnClose);
+  Picture1 = new TablePicture(this);
+  VScroll1 = new QScrollBar(Qt::Vertical, this);
+  VScroll1->setRange(0, 0);
+  VScroll1->setSingleStep(1);
+  VScroll1->setPageStep(2);
+  // The picture moves when the thumb is let go, not while it is dragged.
+  VScroll1->setTracking(false);
+  connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+}
+
+InPutForm::~InPutForm() {
+  if (theInPutForm == this) theInPutForm = nullptr;
+}
+
+InPutForm* InPutForm::Instance() { return theInPutForm; }
+
+void InPutForm::Form_Load() {
+  const platform::ScreenSize screen = platform::ScreenPixels();
+  move(0, WindowTop);
+  setFixedSize(WindowWidth, screen.height - WindowTop);
+  Picture1->setGeometry(-ScrollBarWidth, 0, width(), screen.height * TwipsPerPixel);
+  VScroll1->setGeometry(width() - ScrollBarWidth, 0, ScrollBarWidth, height());
+
+  const QImage table = ReadDataPicture("input.jpg");
+  if (table.isNull()) {
+    platform::ShowMessage(QStringLiteral("画像データ読み込みエラー"));
+    return;
+  }
+  static_cast<TablePicture*>(Picture1)->picture = table;
+  Picture1->update();
+  VScroll1->setMaximum(ScrollUnits);
+}
+
+void InPutForm::VScroll1_Change() {
+  const int step = ScrollStep(platform::ScreenPixels().height);
+  Picture1->move(Picture1->x(), -(VScroll1->value() * step));
+}
+
+void InPutForm::closeEvent(QCloseEvent* event) {
+  // Closed, the window is destroyed: the next opening builds it anew.
+  if (theInPutForm == this) theInPutForm = nullptr;
+  event->accept();
+}
+
+void InPutForm::wheelEvent(QWheelEvent* event) {
+  const int notches = event->angleDelta().y() / 120;
+  if (notches != 0) VScroll1->setValue(VScroll1->value() - notches);
+  event->accept();
+}
+
+void InPutShow_Click() {
+  InPutForm* form = InPutForm::Instance();
+  if (!form) {
+    form = new InPutForm;
+    form->Form_Load();
+  }
+  form->show();
+  form->raise();
+  form->activateWindow();
+}
+
+void UnloadInPutForm() {
+  if (InPutForm* form = InPutForm::Instance()) {
+    form->close();
+    delete form;
+  }
+}

@@ -1,0 +1,94 @@
+#include "screens/TitleForm.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+#include "anim/Playfield.h"
+#include "core/MainForm.h"
+#include "platform/PassLoop.h"
+
+namespace {
+
+TitleForm* theTitleForm = nullptr;
+
+// Shows the main window and gives it the keyboard, so the player's first
+// Ctrl+G reaches it.
+void ShowMainForm() {
+  if (MainForm* form = MainForm::Instance()) {
+    form->show();
+    form->activateWindow();
+  }
+}
+
+}  // namespace
+
+TitleForm::TitleForm() {
+  theTitleForm = this;
+  setWindowTitle(QStringLiteral("かなキャッチ"));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setAttribute(Qt::WA_DeleteOnClose);
+  Timer1.setInterval(1000);
+  connect(&Timer1, &QTimer::timeout, this, [this] {
+    Timer1_Timer();
+    platform::WakePassLoop();
+  });
+  Timer1.start();
+}
+
+TitleForm::~TitleForm() {
+  if (theTitleForm == this) theTitleForm = nullptr;
+}
+
+TitleForm* TitleForm::Instance() { return theTitleForm; }
+
+void TitleForm::PaintTitle(const QImage& picture, QSize area) {
+  title = picture.scaled(area, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  update();
+}
+
+void TitleForm::Timer1_Timer() {
+  ++TitleTicks;
+  if (TitleTicks <= 10) return;
+  Timer1.stop();
+  TitleTicks = 0;
+  HandOver();
+  Unload();
+}
+
+void TitleForm::Form_MouseDown() {
+  ShowMainForm();
+  if (Timer1.isActive()) ClearPlayfield();
+  Timer1.stop();
+  Unload();
+}
+
+void TitleForm::Form_Unload() { HandOver(); }
+
+void TitleForm::HandOver() {
+  ShowMainForm();
+  ClearPlayfield();
+}
+
+void TitleForm::Unload() { close(); }
+
+void TitleForm::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().window());
+  if (!title.isNull()) painter.drawImage(0, 0, title);
+}
+
+void TitleForm::mousePressEvent(QMouseEvent*) {
+  Form_MouseDown();
+  platform::WakePassLoop();
+}
+
+void TitleForm::closeEvent(QCloseEvent* event) {
+  // Whatever closes the window, the main window takes over, once.
+  if (!handedOver) {
+    handedOver = true;
+    Form_Unload();
+  }
+  event->accept();
+  platform::WakePassLoop();
+}

@@ -1,0 +1,40 @@
+#pragma once
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+// The title window: the first window the player sees. It shows the title
+// picture until its timer has ticked eleven times or a mouse button is
+// pressed on it, then hands over to the main window, exactly once.
+class TitleForm : public QWidget {
+ public:
+  TitleForm();
+  ~TitleForm() override;
+
+  // The title window while it exists, else nullptr.
+  static TitleForm* Instance();
+
+  // Draws `picture` once at (0, 0), stretched to `area` (the main window's
+  // inner width, and its inner height plus 20).
+  void PaintTitle(const QImage& picture, QSize area);
+
+  void Timer1_Timer();
+  void Form_MouseDown();
+  void Form_Unload();
+
+  QTimer Timer1;
+  int16_t TitleTicks = 0;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Shows the main window with the bare background.
+  void HandOver();
+  void Unload();
+
+  QImage title;
+  bool handedOver = false;
+};

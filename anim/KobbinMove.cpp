@@ -1,6 +1,7 @@
 #include "anim/KobbinMove.h"
 
 #include "anim/Playfield.h"
+#include "core/GameResults.h"
 #include "core/GameState.h"
 #include "kana/MojiPicking.h"
 #include "platform/Random.h"
@@ -39,6 +40,7 @@ void MoveKob(int h) {
       ++Game.ShownCount;
       SelectMoji(h);
       SelectMojiColor(h);
+      ResultsCritterRose(h);
     }
     if (Game.PeakY[h] >= kob.Top) Game.KobSinking[h] = true;
   }
@@ -56,6 +58,7 @@ void MoveKob(int h) {
   if (Game.KobSinking[h]) {
     if (kob.Top < Game.RestY[h]) {
       kob.Top += Game.MoveStep;
+      if (kob.Top >= Game.RestY[h] && !Game.KobCaught[h]) ResultsCritterEscaped(h);
     } else {
       Game.KobSinking[h] = false;
       Game.KobCaught[h] = false;

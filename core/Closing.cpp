@@ -4,6 +4,7 @@
 #include "core/MainForm.h"
 #include "media/BgmCommands.h"
 #include "screens/InputTable.h"
+#include "screens/ResultsForm.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ void CloseEverything() {
   SendBgm(BgmStopCommand);
   SendBgm(BgmCloseCommand);
   UnloadInPutForm();
+  CloseResultsForm();
 }
 
 }  // namespace
@@ -21,6 +23,7 @@ void Quit_Click() {
   Game.GameRunning = false;
   Game.MainLoopActive = false;
   UnloadInPutForm();
+  CloseResultsForm();
   if (MainForm* form = MainForm::Instance()) form->close();
 }
 

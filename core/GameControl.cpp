@@ -2,15 +2,19 @@
 
 #include "anim/KobbinMove.h"
 #include "anim/Playfield.h"
+#include "core/GameResults.h"
 #include "core/GameState.h"
 #include "media/BgmCommands.h"
 #include "platform/TextBox.h"
 #include "platform/TickCounter.h"
+#include "screens/ResultsForm.h"
 
 using platform::GetTickCount;
 
 void Start_Click() {
   if (Game.GameRunning) return;
+  CloseResultsForm();
+  ResultsGameStarted();
   if (!Game.BgmOff) SendBgm(BgmPlayCommand);
   SetHoleRects();
   InitHoles();
@@ -25,6 +29,7 @@ void Start_Click() {
 }
 
 void Stop_Click() {
+  CloseResultsForm();
   ClearPlayfield();
   Game.GameRunning = false;
   platform::Text1().SetVisible(false);
@@ -60,4 +65,5 @@ void CheckGameEnd() {
   }
   SendBgm(BgmStopCommand);
   Game.GameRunning = false;
+  ShowResultsForm();
 }

@@ -1,5 +1,6 @@
 #include "core/InputMatching.h"
 
+#include "core/GameResults.h"
 #include "core/GameState.h"
 #include "platform/TextBox.h"
 #include "platform/WaveSound.h"
@@ -16,6 +17,7 @@ void Catch(int h) {
   Game.KobSinking[h] = true;
   platform::PlayWaveSound(Game.CatchSoundPath, platform::GameSoundFlags);
   ++Game.CatchCount;
+  ResultsCritterCaught(h);
   Game.HoleMoji[h].clear();
   platform::Text1().Clear();
 }

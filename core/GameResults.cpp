@@ -1,0 +1,46 @@
+#include "core/GameResults.h"
+
+#include <algorithm>
+
+#include "platform/TickCounter.h"
+
+GameResults Results;
+
+void ResultsGameStarted() { Results = GameResults{}; }
+
+void ResultsCritterRose(int h) {
+  ++Results.presented;
+  Results.riseTick[h] = platform::GetTickCount();
+}
+
+void ResultsCritterCaught(int h) {
+  ++Results.caught;
+  Results.catchMsTotal += platform::TicksElapsed(Results.riseTick[h], platform::GetTickCount());
+}
+
+void ResultsCritterEscaped(int h) { ++Results.escaped[Game.HoleMoji[h]]; }
+
+int CatchRatePercent(const GameResults& results) {
+  if (results.presented == 0) return 0;
+  return static_cast<int>((200LL * results.caught + results.presented) / (2LL * results.presented));
+}
+
+int MeanCatchMs(const GameResults& results) {
+  if (results.caught == 0) return 0;
+  return static_cast<int>((results.catchMsTotal + results.caught / 2) / results.caught);
+}
+
+std::vector<std::pair<QString, int>> EscapedMostOftenFirst(const GameResults& results) {
+  auto tableIndex = [](const QString& moji) {
+    for (int k = 1; k <= MojiTableSize; ++k) {
+      if (Game.MojiTable[k] == moji) return k;
+    }
+    return MojiTableSize + 1;
+  };
+  std::vector<std::pair<QString, int>> list(results.escaped.begin(), results.escaped.end());
+  std::stable_sort(list.begin(), list.end(), [&](const auto& a, const auto& b) {
+    if (a.second != b.second) return a.second > b.second;
+    return tableIndex(a.first) < tableIndex(b.first);
+  });
+  return list;
+}

@@ -3,9 +3,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "core/GameResults.h"
 #include "core/MainForm.h"
+#include "platform/Screen.h"
 #include "platform/TextFont.h"
 
 namespace {
@@ -68,9 +70,16 @@ ResultsForm* ResultsForm::Instance() { return theResultsForm; }
 void ShowResultsForm() {
   CloseResultsForm();
   auto* form = new ResultsForm(Results);
+  form->adjustSize();
   if (const MainForm* main = MainForm::Instance()) {
+    // Beside the main window: to its right where the screen has room, else
+    // to its left, and never off the screen.
     const QRect frame = main->frameGeometry();
-    form->move(frame.right() + 8, frame.top());
+    const int screenWidth = platform::ScreenPixels().width;
+    int x = frame.right() + 8;
+    if (x + form->width() > screenWidth) x = frame.left() - 8 - form->width();
+    x = std::clamp(x, 0, std::max(0, screenWidth - form->width()));
+    form->move(x, frame.top());
   }
   form->show();
 }

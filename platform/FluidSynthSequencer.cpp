@@ -77,9 +77,8 @@ std::unique_ptr<FluidSynthSequencer> FluidSynthSequencer::Open(const std::string
     error = MusicNoSynthesizer;
     return nullptr;
   }
-  sequencer->player = new_fluid_player(sequencer->synth);
-  if (!sequencer->player ||
-      fluid_player_add_mem(sequencer->player, tune.constData(), tune.size()) != FLUID_OK) {
+  sequencer->tune = tune;
+  if (!sequencer->NewPlayer()) {
     error = MusicNoSynthesizer;
     return nullptr;
   }
@@ -111,14 +110,24 @@ bool FluidSynthSequencer::OpenAudioOutput() {
   return false;
 }
 
+bool FluidSynthSequencer::NewPlayer() {
+  if (player) {
+    fluid_player_stop(player);
+    // Safe while the audio thread runs: the player leaves the synthesizer
+    // under the synthesizer's own lock.
+    delete_fluid_player(player);
+  }
+  player = new_fluid_player(synth);
+  return player && fluid_player_add_mem(player, tune.constData(), tune.size()) == FLUID_OK;
+}
+
 int FluidSynthSequencer::PlayFromStart() {
   if (!OpenAudioOutput()) return MusicNoAudioOutput;
-  fluid_player_stop(player);
   fluid_synth_all_notes_off(synth, -1);
-  // Stopped, the player takes the new position at once, and plays on from it.
-  if (fluid_player_seek(player, 0) != FLUID_OK || fluid_player_play(player) != FLUID_OK) {
-    return MusicNoSynthesizer;
-  }
+  // A fresh player starts every track at its first event. Seeking an old
+  // one back to 0 misses the opening of a track that was stopped before it
+  // had passed its first event.
+  if (!NewPlayer() || fluid_player_play(player) != FLUID_OK) return MusicNoSynthesizer;
   return MusicOk;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 #include <fluidsynth/types.h>
 
+#include <QByteArray>
+
 #include <memory>
 #include <string>
 
@@ -39,12 +41,15 @@ class FluidSynthSequencer : public Sequencer {
  private:
   explicit FluidSynthSequencer(SynthOutput output);
   bool OpenAudioOutput();
+  // Replaces the player with a new one holding the tune at its beginning.
+  bool NewPlayer();
 
   SynthOutput output;
   fluid_settings_t* settings = nullptr;
   fluid_synth_t* synth = nullptr;
   fluid_player_t* player = nullptr;
   fluid_audio_driver_t* audio = nullptr;
+  QByteArray tune;
   bool audioTried = false;
 };
 

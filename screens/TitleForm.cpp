@@ -43,7 +43,11 @@ TitleForm::~TitleForm() {
 TitleForm* TitleForm::Instance() { return theTitleForm; }
 
 void TitleForm::PaintTitle(const QImage& picture, QSize area) {
-  title = picture.scaled(area, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  // At the screen's full resolution, so the title stays crisp on a high-DPI
+  // screen.
+  const qreal ratio = devicePixelRatioF();
+  title = picture.scaled(area * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  title.setDevicePixelRatio(ratio);
   update();
 }
 

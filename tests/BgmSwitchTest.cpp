@@ -34,44 +34,32 @@ class BgmSwitch : public GameFixture {
   }
 
   // 80 s of passes, one a second: more than one restart period.
-  void EightySeconds() {
-    RunPassesUntil([] { return false; }, 1000, 80);
-    EXPECT_TRUE(Game.GameRunning);
+  Commands EightySeconds() {
+    return Sent([&] { RunPassesUntil([] { return false; }, 1000, 80); });
   }
 };
 
 }  // namespace
 
-TEST_F(BgmSwitch, OffOutsideAGameStillSendsTheStopAndOnSendsNothingTillStart) {
+TEST_F(BgmSwitch, OutsideAGameOffSendsTheStopAndOnWaitsForStartUnlessItIsOffAgain) {
   EXPECT_EQ(Sent(BgmStop_Click), Commands{Stop});
-  EXPECT_TRUE(Game.BgmOff);
-  EXPECT_EQ(Sent(BgmStop_Click), Commands{});
-  EXPECT_FALSE(Game.BgmOff);
+  EXPECT_EQ(Sent(Start_Click), Commands{}) << "off at start: no play";
+  EXPECT_EQ(EightySeconds(), Commands{}) << "and no restart";
+  Stop_Click();
+  EXPECT_EQ(Sent(BgmStop_Click), Commands{}) << "switched on";
   EXPECT_EQ(Sent(Start_Click), Commands{Play});
 }
 
-TEST_F(BgmSwitch, OffAtStartTheGameSendsNoPlayAndNeverRestartsTheTune) {
-  BgmStop_Click();
-  EXPECT_EQ(Sent(Start_Click), Commands{});
-  EXPECT_EQ(Sent([&] { EightySeconds(); }), Commands{});
-}
-
-TEST_F(BgmSwitch, OffDuringAGameStopsAtOnceAndTheLoopNoLongerRestarts) {
+// The restart comes 67 s after Start whatever the switch did in between.
+TEST_F(BgmSwitch, InAGameOffStopsAtOnceAndOnPlaysFromTheBeginningOnTheOldSchedule) {
   Start_Click();
   Pass(10000);
   EXPECT_EQ(Sent(BgmStop_Click), Commands{Stop});
-  EXPECT_EQ(Sent([&] { EightySeconds(); }), Commands{});
-}
-
-TEST_F(BgmSwitch, OnDuringAGamePlaysFromTheBeginningAndKeepsTheRestartSchedule) {
-  Start_Click();
-  const int32_t started = Game.BgmStartTick;
-  Pass(10000);
-  BgmStop_Click();
   Pass(50000);
   EXPECT_EQ(Sent(BgmStop_Click), Commands{Play});
-  EXPECT_EQ(Game.BgmStartTick, started);
-  // The restart comes 67 s after Start, only 7 s after the switch.
   EXPECT_EQ(Sent([&] { Pass(7000); }), Commands{}) << "67000 ms exactly is not yet more";
   EXPECT_EQ(Sent([&] { Pass(1); }), (Commands{Stop, Play}));
+  BgmStop_Click();
+  EXPECT_EQ(EightySeconds(), Commands{}) << "off: no restart";
+  EXPECT_TRUE(Game.GameRunning);
 }

@@ -10,6 +10,7 @@
 #include "support/MediaFiles.h"
 
 using namespace platform;
+using namespace std::string_literals;
 
 namespace {
 
@@ -47,54 +48,53 @@ class Interpreter : public testing::Test {
       }};
 };
 
-}  // namespace
-
-TEST_F(Interpreter, CommandsReachTheTuneOpenedUnderTheirAlias) {
-  EXPECT_EQ(device.Send("open \"/d/a.mid\" type sequencer alias gBGMfile"), MusicOk);
-  EXPECT_EQ(device.Send("open \"/d/b.mid\" type sequencer alias other"), MusicOk);
-  EXPECT_EQ(device.Send("play gBGMfile from 0 "), MusicOk);
-  EXPECT_EQ(device.Send("stop other "), MusicOk);
-  EXPECT_EQ(device.Send("close gBGMfile "), MusicOk);
-  EXPECT_EQ(log, (Log{"open /d/a.mid", "open /d/b.mid", "play /d/a.mid", "stop /d/b.mid",
-                      "close /d/a.mid"}));
-}
-
-TEST_F(Interpreter, AnAliasNotOpenOrOpenAlreadyOrAnUnknownCommandReachesNoTune) {
-  EXPECT_EQ(device.Send("open \"/missing/Blugrass.mid\" type sequencer alias gBGMfile"),
-            MusicBadTune);
-  EXPECT_EQ(device.Send("play gBGMfile from 0 "), MusicUnknownAlias) << "it failed to open";
-  EXPECT_EQ(device.Send("open \"/d/a.mid\" type sequencer alias gBGMfile"), MusicOk);
-  log.clear();
-  EXPECT_EQ(device.Send("open \"/d/b.mid\" type sequencer alias GBGMFILE"), MusicAliasInUse);
-  EXPECT_EQ(device.Send("pause gBGMfile "), MusicBadCommand);
-  EXPECT_EQ(device.Send("play gBGMfile "), MusicBadCommand);
-  EXPECT_TRUE(log.empty());
-  EXPECT_EQ(device.Send("close gBGMfile "), MusicOk);
-  EXPECT_EQ(device.Send("stop gBGMfile "), MusicUnknownAlias) << "closed already";
-  EXPECT_EQ(device.Send("close gBGMfile "), MusicUnknownAlias) << "closing twice is harmless";
-  EXPECT_EQ(log, Log{"close /d/a.mid"});
-}
-
-namespace {
-
 std::string OpenCommand(const QString& path) {
   return "open \"" + path.toStdString() + "\" type sequencer alias gBGMfile";
 }
 
-// The device over the real synthesizer, rendering for nobody, so that no
-// sound card is needed.
-class SynthesizerDevice : public testing::Test {
- protected:
-  QTemporaryDir dir;
-  MusicCommandInterpreter device{
-      [](const std::string& path, int& error) -> std::unique_ptr<Sequencer> {
-        return FluidSynthSequencer::Open(path, SynthOutput::Caller, error);
-      }};
-};
-
 }  // namespace
 
-TEST_F(SynthesizerDevice, PlaysATuneWhoseFolderHoldsBlanksQuotesAndJapanese) {
+// Keywords and aliases are matched without regard to case or blanks; the path
+// runs to the last quote, so folder names may hold blanks and quotes.
+TEST_F(Interpreter, CommandsReachOnlyTheTuneOpenedUnderTheirAlias) {
+  const std::string odd = "/x/ユーザー/kana \"catch\" it's\" type sequencer alias b \"/a.mid";
+  EXPECT_EQ(device.Send("open \"/missing/a.mid\" type sequencer alias gBGMfile"), MusicBadTune);
+  EXPECT_EQ(device.Send("play gBGMfile from 0 "), MusicUnknownAlias) << "it failed to open";
+  EXPECT_EQ(device.Send(" Open  \"" + odd + "\"  TYPE Sequencer ALIAS gBGMfile "), MusicOk);
+  EXPECT_EQ(device.Send("open \"/d/b.mid\" type sequencer alias other"), MusicOk);
+  EXPECT_EQ(device.Send("open \"/d/c.mid\" type sequencer alias GBGMFILE"), MusicAliasInUse);
+  EXPECT_EQ(device.Send("  PLAY   GbgmFile\tFROM  0"), MusicOk);
+  EXPECT_EQ(device.Send("stop other "), MusicOk);
+  EXPECT_EQ(device.Send("close gBGMfile "), MusicOk);
+  EXPECT_EQ(device.Send("stop gBGMfile "), MusicUnknownAlias) << "closed already";
+  EXPECT_EQ(device.Send("close gBGMfile "), MusicUnknownAlias) << "closing twice is harmless";
+  EXPECT_EQ(log, (Log{"open /missing/a.mid", "open " + odd, "open /d/b.mid", "play " + odd,
+                      "stop /d/b.mid", "close " + odd}));
+}
+
+// Nothing but the game's own four commands is ever carried out.
+TEST_F(Interpreter, AnyOtherWordingIsRefusedAndReachesNoTune) {
+  ASSERT_EQ(device.Send("open \"/d/a.mid\" type sequencer alias a"), MusicOk);
+  log.clear();
+  for (const std::string& command :
+       {"open \"/a/b\0c.mid\" type sequencer alias b"s, "open /b.mid type sequencer alias b"s,
+        "open \"/b.mid type sequencer alias b"s, "open\"/b.mid\" type sequencer alias b"s,
+        "open \"/b.mid\"type sequencer alias b"s, "open \"\" type sequencer alias b"s,
+        "open \"/b.mid\" type sequencer"s, "open \"/b.mid\" type waveaudio alias b"s,
+        "open \"/b.mid\" type sequencer alias b wait"s,
+        "open \"/b.mid\" type sequencer alias b\"c"s, "   "s, "play a"s, "play a from 5"s,
+        "stop a now"s, "pause a"s, "seek a to start"s}) {
+    EXPECT_EQ(device.Send(command), MusicBadCommand) << command;
+  }
+  EXPECT_TRUE(log.empty());
+}
+
+// The real synthesizer, rendering for nobody, so that no sound card is needed.
+TEST(SynthesizerDevice, PlaysATuneWhoseFolderHoldsBlanksQuotesAndJapaneseAndRefusesBadTunes) {
+  QTemporaryDir dir;
+  MusicCommandInterpreter device{[](const std::string& path, int& error) {
+    return std::unique_ptr<Sequencer>(FluidSynthSequencer::Open(path, SynthOutput::Caller, error));
+  }};
   const QString folder = dir.filePath(QStringLiteral("kana \"catch\" it's かな/Deta"));
   ASSERT_TRUE(QDir().mkpath(folder));
   WriteTestFile(folder + "/Blugrass.mid", TestTune());
@@ -104,19 +104,17 @@ TEST_F(SynthesizerDevice, PlaysATuneWhoseFolderHoldsBlanksQuotesAndJapanese) {
     EXPECT_EQ(device.Send(command), MusicOk) << command;
   }
   EXPECT_EQ(device.Send("play gBGMfile from 0 "), MusicUnknownAlias);
-}
 
-TEST_F(SynthesizerDevice, AMissingOrBrokenTuneIsAnErrorAndLaterCommandsFailQuietly) {
-  EXPECT_EQ(device.Send(OpenCommand(dir.filePath("none.mid"))), MusicBadTune);
   WriteTestFile(dir.filePath("cut.mid"), TestTune().chopped(5));
-  EXPECT_EQ(device.Send(OpenCommand(dir.filePath("cut.mid"))), MusicBadTune);
   WriteTestFile(dir.filePath("text.mid"), "MThd but not really a tune");
-  EXPECT_EQ(device.Send(OpenCommand(dir.filePath("text.mid"))), MusicBadTune);
-  EXPECT_EQ(device.Send("play gBGMfile from 0 "), MusicUnknownAlias);
+  for (const char* name : {"none.mid", "cut.mid", "text.mid"}) {
+    EXPECT_EQ(device.Send(OpenCommand(dir.filePath(name))), MusicBadTune) << name;
+  }
+  EXPECT_EQ(device.Send("stop gBGMfile "), MusicUnknownAlias);
 }
 
+// Without an audio output play answers 262 and nothing is heard.
 TEST(ProgramMusicDevice, AnswersAtOnceWithOrWithoutASoundCard) {
-  // Without an audio output play answers 262 and nothing is heard.
   QTemporaryDir dir;
   WriteTestFile(dir.filePath("Blugrass.mid"), TestTune());
   UseMusicDevice(nullptr);

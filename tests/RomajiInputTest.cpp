@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <map>
+#include <vector>
 
 #include "core/GameState.h"
 #include "kana/MojiTable.h"
@@ -26,51 +26,35 @@ RomajiComposer Typed(const QString& keys) {
   return box;
 }
 
-// Every string of the kana table, in table order, with each spelling a player
-// may use for it. ん is also a lone "n" at Enter, tested on its own below.
-constexpr const char* MojiSpellings[] = {
-    // Lessons 1 to 4: あ行, か行, さ行, た行
-    "あ a", "い i yi", "う u wu whu", "え e", "お o", "ぁ xa la", "ぃ xi li xyi lyi", "ぅ xu lu",
-    "ぇ xe le xye lye", "ぉ xo lo", "か ka ca", "き ki", "く ku cu qu", "け ke", "こ ko co",
-    "が ga", "ぎ gi", "ぐ gu", "げ ge", "ご go", "きゃ kya", "きぃ kyi", "きゅ kyu", "きぇ kye",
-    "きょ kyo", "ぎゃ gya", "ぎぃ gyi", "ぎゅ gyu", "ぎぇ gye", "ぎょ gyo", "くぁ qa kwa qwa",
-    "くぃ qi kwi qwi qyi", "くぇ qe kwe qwe qye", "くぉ qo kwo qwo", "さ sa", "し shi si ci",
-    "す su", "せ se ce", "そ so", "ざ za", "じ ji zi", "ず zu", "ぜ ze", "ぞ zo", "しゃ sha sya",
-    "しぃ syi", "しゅ shu syu", "しぇ she sye", "しょ sho syo", "じゃ ja jya zya", "じぃ jyi zyi",
-    "じゅ ju jyu zyu", "じぇ je jye zye", "じょ jo jyo zyo", "た ta", "ち chi ti", "つ tsu tu",
-    "て te", "と to", "だ da", "ぢ di", "づ du", "で de", "ど do", "でゃ dha", "でぃ dhi",
-    "でゅ dhu", "でぇ dhe", "でょ dho", "ちゃ cha tya cya", "ちぃ tyi cyi", "ちゅ chu tyu cyu",
-    "ちぇ che tye cye", "ちょ cho tyo cyo",
-    // Lessons 5 to 8: な行, は行, ま行, や行, ら行, わ行, ん
-    "ぢゃ dya", "ぢぃ dyi", "ぢゅ dyu", "ぢぇ dye", "ぢょ dyo", "な na", "に ni", "ぬ nu", "ね ne",
-    "の no", "にゃ nya", "にぃ nyi", "にゅ nyu", "にぇ nye", "にょ nyo", "は ha", "ひ hi",
-    "ふ fu hu", "へ he", "ほ ho", "ば ba", "び bi", "ぶ bu", "べ be", "ぼ bo", "ぱ pa", "ぴ pi",
-    "ぷ pu", "ぺ pe", "ぽ po", "ひゃ hya", "ひぃ hyi", "ひゅ hyu", "ひぇ hye", "ひょ hyo", "ま ma",
-    "み mi", "む mu", "め me", "も mo", "みゃ mya", "みぃ myi", "みゅ myu", "みぇ mye", "みょ myo",
-    "や ya", "ゆ yu", "いぇ ye", "よ yo", "ら ra", "り ri", "る ru", "れ re", "ろ ro", "りゃ rya",
-    "りぃ ryi", "りゅ ryu", "りぇ rye", "りょ ryo", "わ wa", "を wo", "ん nn n' xn",
-    // Lessons 9 and 10: the other combinations, and the small ゃゅょ
-    "うぁ wha", "うぃ whi wi", "うぇ whe we", "うぉ who", "くゃ qya", "くゅ qyu", "くょ qyo",
-    "くぅ qwu kwu", "ぐぁ gwa", "ぐぃ gwi", "ぐぅ gwu", "ぐぇ gwe", "ぐぉ gwo", "すぁ swa",
-    "すぃ swi", "すぅ swu", "すぇ swe", "すぉ swo", "つぁ tsa", "つぃ tsi", "つぇ tse", "つぉ tso",
-    "てゃ tha", "てぃ thi", "てゅ thu", "てぇ the", "てょ tho", "とぁ twa", "とぃ twi", "とぅ twu",
-    "とぇ twe", "とぉ two", "どぁ dwa", "どぃ dwi", "どぅ dwu", "どぇ dwe", "どぉ dwo", "ふゃ fya",
-    "ふゅ fyu", "ふょ fyo", "ふぁ fa fwa", "ふぃ fi fwi fyi", "ふぅ fwu", "ふぇ fe fwe fye",
-    "ふぉ fo fwo", "びゃ bya", "びぃ byi", "びゅ byu", "びぇ bye", "びょ byo", "ぴゃ pya",
-    "ぴぃ pyi", "ぴゅ pyu", "ぴぇ pye", "ぴょ pyo", "ゃ xya lya", "ゅ xyu lyu", "ょ xyo lyo"};
+// One line of the input table: a kana string and the spellings shown for it.
+struct Shown {
+  QString kana;
+  QStringList spellings;
+};
 
-const std::map<QString, QStringList>& SpellingsOfMoji() {
-  static const std::map<QString, QStringList> spellings = [] {
-    std::map<QString, QStringList> byMoji;
-    for (const char* row : MojiSpellings) {
-      QStringList words = QString::fromUtf8(row).split(u' ');
-      const QString moji = words.takeFirst();
-      byMoji[moji] = words;
-    }
-    return byMoji;
-  }();
-  return spellings;
+// The input-table picture's source, lesson by lesson: "[caption]" starts a
+// lesson, "#" lines are notes, other lines are "kana<TAB>spellings" with the
+// spellings separated by blanks.
+std::vector<std::vector<Shown>> InputTableLessons() {
+  QFile file(QStringLiteral(KANACATCH_SOURCE_DIR "/data/pictures/romaji.tsv"));
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << file.fileName().toStdString();
+  std::vector<std::vector<Shown>> lessons;
+  for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+    if (line.startsWith(u'[')) lessons.emplace_back();
+    if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(u'[')) continue;
+    const QStringList fields = line.split(u'\t');
+    EXPECT_EQ(fields.size(), 2) << line.toStdString();
+    if (lessons.empty() || fields.size() != 2) continue;
+    lessons.back().push_back({fields[0], fields[1].split(u' ', Qt::SkipEmptyParts)});
+  }
+  return lessons;
 }
+
+// Spellings an input method takes that the input table leaves out.
+constexpr const char* MoreSpellings[] = {
+    "い yi",    "う wu whu",    "ぃ xyi lyi",   "ぇ xye lye",   "く qu",
+    "くぁ qwa", "くぃ qwi qyi", "くぇ qwe qye", "くぉ qwo",     "ん xn",
+    "くぅ kwu", "ふぁ fwa",     "ふぃ fwi fyi", "ふぇ fwe fye", "ふぉ fwo"};
 
 // One typed sequence and what the box then holds.
 struct Case {
@@ -89,67 +73,51 @@ void ExpectCases(std::initializer_list<Case> cases) {
 
 }  // namespace
 
-TEST(RomajiSpellings, CoverEveryStringOfTheKanaTable) {
+// The table shows each lesson's strings once each, in the game's order
+// (くょ comes twice in lesson 9).
+TEST(InputTable, ListsEachLessonsDistinctStringsInTheOrderOfTheKanaTable) {
   MakeMojiTable();
-  for (const QString& moji : Game.MojiTable) {
-    EXPECT_TRUE(SpellingsOfMoji().contains(moji)) << moji.toStdString();
+  const auto lessons = InputTableLessons();
+  ASSERT_EQ(static_cast<int>(lessons.size()), LessonCount - 1);
+  for (int lesson = 1; lesson < LessonCount; ++lesson) {
+    QStringList inGame, shown;
+    const LessonRange range = LessonRangeOf(lesson);
+    for (int k = range.Base + 1; k <= range.Base + range.Size; ++k) inGame << Game.MojiTable[k];
+    inGame.removeDuplicates();
+    for (const Shown& line : lessons[lesson - 1]) shown << line.kana;
+    EXPECT_EQ(shown, inGame) << "lesson " << lesson;
   }
 }
 
-TEST(RomajiSpellings, EachSpellingOfAKanaTableStringGivesThatStringAtItsLastLetter) {
-  for (const auto& [moji, spellings] : SpellingsOfMoji()) {
-    for (const QString& spelling : spellings) {
-      const RomajiComposer box = Typed(spelling);
-      EXPECT_EQ(box.Text(), moji) << spelling.toStdString();
+// A "+" joins parts typed one after the other, for strings some input
+// methods have no single spelling for.
+TEST(RomajiSpellings, EachSpellingOfEachKanaTableStringGivesThatStringAtItsLastLetter) {
+  std::vector<Shown> all;
+  for (const auto& lesson : InputTableLessons())
+    all.insert(all.end(), lesson.begin(), lesson.end());
+  for (const char* more : MoreSpellings) {
+    QStringList words = QString::fromUtf8(more).split(u' ');
+    all.push_back({words.takeFirst(), words});
+  }
+  for (const Shown& line : all) {
+    for (const QString& spelling : line.spellings) {
+      const RomajiComposer box = Typed(QString(spelling).remove(u'+'));
+      EXPECT_EQ(box.Text(), line.kana) << spelling.toStdString();
       EXPECT_EQ(box.Pending(), "") << spelling.toStdString();
     }
-  }
-}
-
-// The usual way an input method spells combinations it has no syllable for.
-TEST(RomajiSpellings, EachTwoKanaStringCanBeTypedKanaByKanaWithAnXForTheSmallOne) {
-  const std::map<QChar, QString> smallKana = {{u'ぁ', "xa"},  {u'ぃ', "xi"}, {u'ぅ', "xu"},
-                                              {u'ぇ', "xe"},  {u'ぉ', "xo"}, {u'ゃ', "xya"},
-                                              {u'ゅ', "xyu"}, {u'ょ', "xyo"}};
-  for (const auto& [moji, spellings] : SpellingsOfMoji()) {
-    if (moji.size() != 2) continue;
-    const QString first = SpellingsOfMoji().at(moji.left(1)).first();
-    const QString keys = first + smallKana.at(moji[1]);
-    EXPECT_EQ(Typed(keys).Text(), moji) << keys.toStdString();
   }
 }
 
 // A spelling that a shorter one completes before its last letter could never
-// be typed; every spelling the table offers must give its own kana.
-TEST(RomajiSpellings, EverySpellingInTheTableIsReachable) {
+// be typed.
+TEST(RomajiSpellings, EverySpellingTheBoxKnowsIsReachable) {
   for (const RomajiRule& rule : RomajiRules()) {
-    const RomajiComposer box = Typed(rule.spelling + "\n");
-    EXPECT_EQ(box.Text(), rule.kana) << rule.spelling.toStdString();
+    EXPECT_EQ(Typed(rule.spelling + "\n").Text(), rule.kana) << rule.spelling.toStdString();
   }
 }
 
-// The input-table picture lists "kana<TAB>spellings", spellings separated by
-// blanks and "+" joining parts typed one after the other; "#" lines are
-// notes and "[" lines lesson captions.
-TEST(RomajiSpellings, EverySpellingShownOnTheInputTableGivesItsKana) {
-  QFile table(QStringLiteral(KANACATCH_SOURCE_DIR "/data/pictures/romaji.tsv"));
-  ASSERT_TRUE(table.open(QIODevice::ReadOnly | QIODevice::Text)) << table.fileName().toStdString();
-  int spellingsChecked = 0;
-  for (const QString& line : QString::fromUtf8(table.readAll()).split(u'\n')) {
-    if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(u'[')) continue;
-    const QStringList fields = line.split(u'\t');
-    ASSERT_EQ(fields.size(), 2) << line.toStdString();
-    for (const QString& spelling : fields[1].split(u' ', Qt::SkipEmptyParts)) {
-      const RomajiComposer box = Typed(QString(spelling).remove(u'+'));
-      EXPECT_EQ(box.Text(), fields[0]) << spelling.toStdString();
-      EXPECT_EQ(box.Pending(), "") << spelling.toStdString();
-      ++spellingsChecked;
-    }
-  }
-  // At least one line for each of the table's strings; くょ comes twice in the table.
-  EXPECT_GE(spellingsChecked, MojiTableSize - 1);
-}
-
+// "nn", "n'" and "xn" are ん; a lone n becomes ん before a consonant other
+// than n or y, and at Enter, where other pending letters are dropped.
 TEST(RomajiN, GivesNnOnlyWhereNoNaRowKanaCanFollow) {
   ExpectCases({{"nn", "ん", ""},
                {"n'", "ん", ""},
@@ -159,119 +127,61 @@ TEST(RomajiN, GivesNnOnlyWhereNoNaRowKanaCanFollow) {
                {"nna", "んあ", ""},
                {"nnna", "んな", ""},
                {"nk", "ん", "k"},
-               {"nka", "んか", ""},
                {"nwa", "んわ", ""},
-               {"nxa", "んぁ", ""},
                {"n'a", "んあ", ""},
                {"kanji", "かんじ", ""},
                {"n", "", "n"},
-               {"ny", "", "ny"}});
-}
-
-TEST(RomajiN, ALoneNBecomesNnAtEnterAndOtherPendingLettersAreDropped) {
-  ExpectCases({{"n\n", "ん", ""},
+               {"ny", "", "ny"},
                {"kan\n", "かん", ""},
                {"ky\n", "", ""},
-               {"kak\n", "か", ""},
-               {"ny\n", "", ""}});
+               {"kak\n", "か", ""}});
 }
 
 TEST(RomajiDoubledConsonants, GiveSmallTsuAndKeepTheSecondLetterPending) {
   ExpectCases({{"kk", "っ", "k"},
-               {"kka", "っか", ""},
                {"ssha", "っしゃ", ""},
-               {"tte", "って", ""},
-               {"ppo", "っぽ", ""},
-               {"cchi", "っち", ""},
                {"tchi", "っち", ""},
                {"matcha", "まっちゃ", ""},
-               {"kitte", "きって", ""},
                {"xtu", "っ", ""},
-               {"ltsu", "っ", ""},
-               {"xtsu", "っ", ""}});
+               {"ltsu", "っ", ""}});
 }
 
-TEST(RomajiLetterCase, UppercaseLettersConvertLikeLowercase) {
-  ExpectCases({{"KA", "か", ""},
-               {"Kya", "きゃ", ""},
-               {"SHI", "し", ""},
-               {"NN", "ん", ""},
-               {"N\n", "ん", ""},
-               {"KK", "っ", "K"}});
+// Uppercase converts like lowercase and what stays pending keeps its case;
+// a non-letter settles the pending letters and joins the text unchanged.
+TEST(RomajiOtherKeys, UppercaseConvertsAndNonLettersJoinTheTextUnchanged) {
+  ExpectCases({{"KA", "か", ""},    {"Kya", "きゃ", ""}, {"NN", "ん", ""},     {"N\n", "ん", ""},
+               {"KK", "っ", "K"},   {"kY", "", "kY"},    {"K1", "K1", ""},     {"ka1", "か1", ""},
+               {"n.", "ん.", ""},   {"ka!", "か!", ""},  {"k'", "k'", ""},     {"ka ", "か ", ""},
+               {"nか", "んか", ""}, {"éa", "éあ", ""},   {"kqa", "kくぁ", ""}, {"tsk", "ts", "k"},
+               {"ky\b", "", "k"},   {"kak\b", "か", ""}, {"kak\b\b", "", ""},  {"kya\b", "き", ""},
+               {"n\ba", "あ", ""},  {"kk\b", "っ", ""}});
 }
 
-TEST(RomajiLetterCase, PendingLettersKeepTheCaseTheyWereTypedIn) {
-  ExpectCases({{"K", "", "K"}, {"kY", "", "kY"}, {"K1", "K1", ""}});
-}
-
-TEST(RomajiNonLetters, JoinTheTextUnchangedAndSettleThePendingLetters) {
-  ExpectCases({{"1", "1", ""},
-               {"ka1", "か1", ""},
-               {"k1", "k1", ""},
-               {"n1", "ん1", ""},
-               {"n.", "ん.", ""},
-               {"ka!", "か!", ""},
-               {"'", "'", ""},
-               {"k'", "k'", ""},
-               {"ka ", "か ", ""},
-               {"nか", "んか", ""},
-               {"éa", "éあ", ""}});
-}
-
-TEST(RomajiNonLetters, ALetterThatStartsNoSpellingLeavesTheWaitingLettersAsTyped) {
-  ExpectCases({{"kqa", "kくぁ", ""}, {"tsk", "ts", "k"}, {"ky1", "ky1", ""}});
-}
-
-TEST(RomajiNonLetters, ControlCharactersAreIgnored) {
-  RomajiComposer box = Typed("ka");
-  EXPECT_EQ(box.Type(u'\t'), KeyResult::Ignored);
-  EXPECT_EQ(box.Type(QChar(0x1b)), KeyResult::Ignored);
-  EXPECT_EQ(box.Text(), "か");
-}
-
-TEST(RomajiKeyResult, TellsWhetherTheTextChanged) {
+TEST(RomajiKeyResult, TellsWhetherTheTextChangedAndIgnoresControlCharacters) {
   RomajiComposer box;
   EXPECT_EQ(box.Type(u'k'), KeyResult::Held);
   EXPECT_EQ(box.Type(u'y'), KeyResult::Held);
   EXPECT_EQ(box.Type(u'a'), KeyResult::Changed);
   EXPECT_EQ(box.Type(u'n'), KeyResult::Held);
+  EXPECT_EQ(box.Type(u'\t'), KeyResult::Ignored);
+  EXPECT_EQ(box.Type(QChar(0x1b)), KeyResult::Ignored);
   EXPECT_EQ(box.Type(u'k'), KeyResult::Changed);
   EXPECT_EQ(box.Type(u'?'), KeyResult::Changed);
+  EXPECT_EQ(box.Text(), "きゃんk?");
 }
 
-TEST(RomajiBackspace, RemovesAPendingLetterBeforeAnyKana) {
-  ExpectCases({{"ky\b", "", "k"},
-               {"kak\b", "か", ""},
-               {"kak\b\b", "", ""},
-               {"kya\b", "き", ""},
-               {"n\ba", "あ", ""},
-               {"kk\b", "っ", ""}});
-}
-
-TEST(RomajiBackspace, ReportsAnEmptyBoxAndNeverSplitsACharacter) {
-  RomajiComposer box;
-  EXPECT_FALSE(box.Backspace());
-  box.SetText(QString::fromUtf8("か😀"));
-  EXPECT_TRUE(box.Backspace());
-  EXPECT_EQ(box.Text(), "か");
-}
-
-TEST(RomajiInputMethodText, IsKeptAsCommittedAndTypingContinuesAfterIt) {
+TEST(RomajiInputMethodText, IsKeptAsCommittedAndBackspaceNeverSplitsACharacter) {
   RomajiComposer box = Typed("n");
   box.AppendCommitted("きゃ");
-  EXPECT_EQ(box.Text(), "んきゃ");
-  EXPECT_EQ(box.Pending(), "");
   box.Type(u'a');
   EXPECT_EQ(box.Text(), "んきゃあ");
-}
-
-TEST(RomajiInputMethodText, SettingTheTextDropsPendingLettersAndClearEmptiesAll) {
-  RomajiComposer box = Typed("kak");
-  box.SetText("しゃ");
-  EXPECT_EQ(box.Text(), "しゃ");
-  EXPECT_EQ(box.Pending(), "");
+  box.Type(u'k');
+  box.SetText(QString::fromUtf8("か😀"));
+  EXPECT_EQ(box.Pending(), "") << "setting the text drops pending letters";
+  EXPECT_TRUE(box.Backspace());
+  EXPECT_EQ(box.Text(), "か");
   box.Type(u'k');
   box.Clear();
-  EXPECT_EQ(box.Text(), "");
-  EXPECT_EQ(box.Pending(), "");
+  EXPECT_EQ(box.Text() + box.Pending(), "");
+  EXPECT_FALSE(box.Backspace()) << "an empty box";
 }

@@ -1,114 +1,97 @@
-#include "PictureFiles.h"
-
-#include "KanaTable.h"
-#include "Keyboard.h"
-#include "Playfield.h"
-
+// Checks of the pictures the build wrote to Deta.
 #include <gtest/gtest.h>
 
-#include <set>
+#include <QDir>
+#include <QImageReader>
+
+#include "Compose.h"
+#include "KanaTable.h"
+#include "Playfield.h"
 
 using namespace pictures;
-using namespace picturetests;
 
-TEST(DataFolder, EveryPictureIsAJpegOfItsSize)
-{
-    std::vector<std::pair<QString, QSize>> expected{
-        {QStringLiteral("Back.jpg"), {1280, 960}},
-        {QStringLiteral("Title.jpg"), {1292, 1048}},
-        {QStringLiteral("KeyBorad.jpg"), {1024, 384}},
-        {QStringLiteral("input.jpg"), {kTableWidth, kTableHeight}},
-    };
-    for (int number = 1; number <= 8; ++number) {
-        expected.emplace_back(critterFile("Kob", number), QSize(250, 290));
-        expected.emplace_back(critterFile("KobMask", number), QSize(250, 290));
-    }
-    for (const auto &[name, size] : expected) {
-        QImageReader reader(dataPath(name));
-        EXPECT_EQ(reader.format(), "jpeg") << qPrintable(name);
-        EXPECT_EQ(reader.read().size(), size) << qPrintable(name);
-    }
+namespace {
+
+QString CritterFile(const char* stem, int number) {
+  return QStringLiteral("%1%2.jpg").arg(QLatin1String(stem)).arg(number, 2, 10, QLatin1Char('0'));
 }
 
-TEST(Background, TopBandIsPlainLightSkyForTheCounters)
-{
-    const QImage back = readPicture(QStringLiteral("Back.jpg"));
-    ASSERT_FALSE(back.isNull());
-    for (int y = 0; y < 100 * 2; ++y) {
-        int low = 255, high = 0;
-        for (int x = 0; x < back.width(); ++x) {
-            const int light = luminance(back.pixel(x, y));
-            low = std::min(low, light);
-            high = std::max(high, light);
+// A JPEG of Deta as RGB32, scaled to the critter's frame as the game draws it;
+// a null image if it is missing or no JPEG.
+QImage ReadFrame(const QString& name) {
+  QImageReader reader(QDir(QStringLiteral(KANACATCH_DATA_DIR)).filePath(name), "jpeg");
+  const QImage picture = reader.read();
+  return picture.isNull() ? picture : toFrame(picture.convertToFormat(QImage::Format_RGB32));
+}
+
+int Luminance(QRgb c) { return (qRed(c) * 299 + qGreen(c) * 587 + qBlue(c) * 114) / 1000; }
+
+int Difference(QRgb a, QRgb b) {
+  return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                   std::abs(qBlue(a) - qBlue(b))});
+}
+
+}  // namespace
+
+TEST(DataFolder, EveryPictureIsAJpegOfItsSize) {
+  std::vector<std::pair<QString, QSize>> expected{
+      {QStringLiteral("Back.jpg"), {1280, 960}},
+      {QStringLiteral("Title.jpg"), {1292, 1048}},
+      {QStringLiteral("KeyBorad.jpg"), {1024, 384}},
+      {QStringLiteral("input.jpg"), {kTableWidth, kTableHeight}},
+  };
+  for (int number = 1; number <= 8; ++number) {
+    expected.emplace_back(CritterFile("Kob", number), QSize(250, 290));
+    expected.emplace_back(CritterFile("KobMask", number), QSize(250, 290));
+  }
+  for (const auto& [name, size] : expected) {
+    QImageReader reader(QDir(QStringLiteral(KANACATCH_DATA_DIR)).filePath(name));
+    EXPECT_EQ(reader.format(), "jpeg") << qPrintable(name);
+    EXPECT_EQ(reader.read().size(), size) << qPrintable(name);
+  }
+}
+
+// Composes every critter as the game does, over two grounds: where the mask
+// is white the ground must come through unchanged (no dark halo, and no
+// critter ink outside the mask), where it is black the critter, without a
+// rim of blank paper; grey only along a thin edge.
+TEST(CritterMasks, ComposeWithoutHalo) {
+  for (int number = 1; number <= 8; ++number) {
+    const QImage picture = ReadFrame(CritterFile("Kob", number));
+    const QImage mask = ReadFrame(CritterFile("KobMask", number));
+    ASSERT_FALSE(picture.isNull() || mask.isNull()) << number;
+    for (QRgb ground : {qRgb(70, 170, 60), qRgb(40, 30, 110)}) {
+      QImage field(kCritterSize, QImage::Format_RGB32);
+      field.fill(ground);
+      composeCritter(field, picture, mask, 0, kCritterSize.height(), kCritterSize.height());
+      // Blank paper along the outline would show as a white rim.
+      const auto nearOutside = [&](int x, int y) {
+        for (int v = std::max(0, y - 1); v <= std::min(mask.height() - 1, y + 1); ++v) {
+          for (int u = std::max(0, x - 1); u <= std::min(mask.width() - 1, x + 1); ++u) {
+            if (Luminance(mask.pixel(u, v)) >= 250) return true;
+          }
         }
-        ASSERT_GE(low, 200) << "row " << y;
-        ASSERT_LE(high - low, 6) << "row " << y;
-    }
-}
-
-// A critter comes out of the ground at y = RestY: the hole's dark opening
-// must be just above that line and the lighter front of the mound below it.
-TEST(Background, EachHoleOpensJustAboveItsGroundLine)
-{
-    const QImage back = readPicture(QStringLiteral("Back.jpg"));
-    ASSERT_FALSE(back.isNull());
-    for (const Hole &hole : kHoles) {
-        for (int dx : {-45, 0, 45}) {
-            const int x = 2 * (hole.left + kHoleWidth / 2 + dx);
-            EXPECT_LT(luminance(back.pixel(x, 2 * (hole.restY - 6))), 80)
-                << "hole at " << hole.left << "," << hole.restY << " dx " << dx;
-            EXPECT_GT(luminance(back.pixel(x, 2 * (hole.restY + 8))), 100)
-                << "hole at " << hole.left << "," << hole.restY << " dx " << dx;
+        return false;
+      };
+      int darkHalo = 0, whiteHalo = 0, changed = 0, edge = 0;
+      for (int y = 0; y < field.height(); ++y) {
+        for (int x = 0; x < field.width(); ++x) {
+          const int m = Luminance(mask.pixel(x, y));
+          const QRgb shown = field.pixel(x, y);
+          if (m >= 250) {
+            darkHalo += Difference(shown, ground) > 10;
+          } else if (m <= 5) {
+            changed += Difference(shown, picture.pixel(x, y)) > 10;
+            whiteHalo += Luminance(shown) >= 245 && nearOutside(x, y);
+          } else {
+            ++edge;
+          }
         }
+      }
+      EXPECT_EQ(darkHalo, 0) << "Kob" << number;
+      EXPECT_EQ(whiteHalo, 0) << "Kob" << number;
+      EXPECT_EQ(changed, 0) << "Kob" << number;
+      EXPECT_LT(edge, 2 * (kCritterSize.width() + 2 * kCritterSize.height())) << "Kob" << number;
     }
-}
-
-TEST(Keyboard, KeysOfOneFingerShareOneOfEightColoursOnAWhiteGround)
-{
-    const QImage keyboard = readPicture(QStringLiteral("KeyBorad.jpg"));
-    ASSERT_FALSE(keyboard.isNull());
-    // Drawn with AND onto white: the ground around the keys must stay white.
-    for (QPoint corner : {QPoint(1, 1), QPoint(1022, 2), QPoint(2, 380), QPoint(1020, 380)})
-        EXPECT_GE(luminance(keyboard.pixel(corner)), 250);
-
-    // Sample each key on its face, clear of the legend.
-    const auto face = [&](int row, int column) {
-        const QRectF box = keyBox(row, column);
-        return keyboard.pixel(QPointF(box.left() + 9, box.top() + 8).toPoint() * 2);
-    };
-    std::vector<QRgb> fingerColour(kFingers);
-    for (int column = 0; column < 10; ++column)
-        fingerColour[fingerOfColumn(column)] = face(2, column);
-    for (int row = 0; row < 4; ++row)
-        for (int column = 0; column < 10; ++column)
-            EXPECT_LE(difference(face(row, column), fingerColour[fingerOfColumn(column)]), 12)
-                << "row " << row << " column " << column;
-    for (int a = 0; a < kFingers; ++a)
-        for (int b = a + 1; b < kFingers; ++b)
-            EXPECT_GE(difference(fingerColour[a], fingerColour[b]), 30)
-                << "fingers " << a << " and " << b;
-}
-
-TEST(KanaTablePicture, FillsTheStripAndKeepsTheHiddenEdgeEmpty)
-{
-    const QImage table = readPicture(QStringLiteral("input.jpg"));
-    ASSERT_GE(table.height(), 2300);
-    ASSERT_EQ(table.width(), kTableWidth);
-    const QRgb paper = table.pixel(2, 2);
-    EXPECT_GE(luminance(paper), 235);
-    // Every band of 60 rows holds dark writing, and none reaches the edge the
-    // scroll bar hides.
-    for (int top = 0; top + 60 <= table.height(); top += 60) {
-        int ink = 0;
-        for (int y = top; y < top + 60; ++y) {
-            for (int x = 0; x < table.width(); ++x) {
-                const int light = luminance(table.pixel(x, y));
-                if (x < kTableHiddenLeft) {
-                    ASSERT_LE(difference(table.pixel(x, y), paper), 8) << x << "," << y;
-                }
-                ink += light < 90;
-            }
-        }
-        EXPECT_GT(ink, 40) << "rows from " << top;
-    }
+  }
 }

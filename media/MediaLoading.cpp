@@ -22,9 +22,11 @@ struct PictureSlot {
 };
 
 // The data set draws the critters and their masks at twice the size the
-// playfield shows them; they are kept at the playfield's size.
+// playfield shows them; they are kept at the size and pixel ratio of the
+// pictures they are put together in, so on a screen of ratio 2 they keep
+// every pixel they were drawn with.
 QImage AtKobSize(const QImage& picture) {
-  return platform::ScaledForDrawing(picture, QSize(KobWidth, KobHeight));
+  return platform::ScaledForDrawing(picture, QSize(KobWidth, KobHeight), KobPicture[1].Ratio());
 }
 
 // Fills the whole background buffer, whatever the picture's own size.

@@ -1,15 +1,25 @@
 #include "platform/Picture.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
+namespace {
+
+int chosenRatio = 0;
+
+}  // namespace
 
 Picture::Picture(int width, int height) { Resize(width, height); }
 
 void Picture::Resize(int width, int height) {
-  image = QImage(width, height, QImage::Format_RGB32);
+  const int ratio = PixelRatio();
+  image = QImage(width * ratio, height * ratio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::white);
 }
 
@@ -37,5 +47,14 @@ QImage ScaledForDrawing(const QImage& image, QSize size, qreal pixelRatio) {
   scaled.setDevicePixelRatio(pixelRatio);
   return scaled;
 }
+
+int PixelRatio() {
+  if (chosenRatio > 0) return chosenRatio;
+  const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;
+  if (!screen) return 1;
+  return std::clamp(static_cast<int>(std::ceil(screen->devicePixelRatio() - 0.01)), 1, 4);
+}
+
+void UsePixelRatio(int ratio) { chosenRatio = ratio; }
 
 }  // namespace platform

@@ -19,11 +19,14 @@ class Picture {
   Picture() = default;
   Picture(int width, int height);
 
-  // Makes the picture width x height, all white.
+  // Makes the picture width x height game pixels, all white, with PixelRatio()
+  // image pixels to a game pixel.
   void Resize(int width, int height);
 
   int Width() const;
   int Height() const;
+  // Image pixels per game pixel.
+  qreal Ratio() const { return image.devicePixelRatio(); }
   QRect Rect() const { return QRect(0, 0, Width(), Height()); }
   QImage& Image() { return image; }
   const QImage& Image() const { return image; }
@@ -43,5 +46,16 @@ class Picture {
 // picture is kept at the size it is drawn at; `pixelRatio` image pixels go to
 // a game pixel. A null image stays null.
 QImage ScaledForDrawing(const QImage& image, QSize size, qreal pixelRatio = 1.0);
+
+// Image pixels per game pixel of the pictures resized from now on: the
+// primary screen's device pixel ratio rounded up to a whole number (1 without
+// a screen), so that a game pixel is a whole block of image pixels and the
+// raster operations stay exact per pixel. Text and critters drawn into such
+// a picture are as sharp as the screen can show them.
+int PixelRatio();
+
+// Makes PixelRatio answer `ratio` (tests of a high-resolution screen); 0 goes
+// back to the screen's.
+void UsePixelRatio(int ratio);
 
 }  // namespace platform

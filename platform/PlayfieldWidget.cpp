@@ -14,7 +14,7 @@ PlayfieldWidget::PlayfieldWidget(const Picture& composite, QWidget* parent)
 }
 
 QRect PlayfieldWidget::ToWidget(const QRect& compositeArea) const {
-  const QSize source = composite.Image().size();
+  const QSize source = composite.Image().deviceIndependentSize().toSize();
   if (source.isEmpty() || size() == source) return compositeArea;
   const double sx = double(width()) / source.width();
   const double sy = double(height()) / source.height();
@@ -32,8 +32,14 @@ void PlayfieldWidget::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), Qt::white);
     return;
   }
-  if (size() == image.size()) {
-    painter.drawImage(event->rect(), image, event->rect());
+  // Shown one to one, the changed area is copied pixel for pixel, at the
+  // screen's full resolution when the composite has as many pixels (a screen
+  // of ratio 1.5 gets the composite of ratio 2 smoothly shrunk).
+  if (size() == image.deviceIndependentSize().toSize()) {
+    const QRect area = event->rect();
+    const qreal ratio = image.devicePixelRatio();
+    if (ratio != devicePixelRatioF()) painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(area), image, QRectF(area.topLeft() * ratio, area.size() * ratio));
     return;
   }
   painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -10,72 +10,53 @@
 using platform::Picture;
 using platform::ScaledForDrawing;
 
-namespace {
-
-// A white picture with a 35-point bold label font in dark blue.
-class PrintedText : public testing::Test {
- protected:
-  void SetUp() override {
-    picture.ForeColor = QColor(20, 40, 160);
-    picture.Font = {platform::ProportionalGothic, 35, true};
-  }
-
-  QRect Ink() const { return InkBounds(picture.Image(), qRgb(255, 255, 255), picture.Rect()); }
-  int Strokes() const { return CountColour(picture.Image(), qRgb(20, 40, 160), picture.Rect()); }
-
-  Picture picture{200, 160};
-};
-
-}  // namespace
-
-TEST_F(PrintedText, TheTopLeftOfTheTextCellIsAtThePrintPosition) {
+TEST(PrintedText, StartsItsCellAtThePrintPositionAndDrawsOnlyBoldGlyphsOverTheGround) {
+  Picture picture(200, 160);
+  picture.ForeColor = QColor(20, 40, 160);
+  picture.Font = {platform::ProportionalGothic, 35, true};
+  const auto ink = [&] { return InkBounds(picture.Image(), qRgb(255, 255, 255), picture.Rect()); };
+  const auto strokes = [&] {
+    return CountColour(picture.Image(), qRgb(20, 40, 160), picture.Rect());
+  };
   picture.Print(QPoint(10, 70), QStringLiteral("あ"));
-  const QRect ink = Ink();
-  EXPECT_TRUE(QRect(10, 70, 7, 11).contains(ink.topLeft())) << "not the baseline";
-  EXPECT_GE(ink.height(), 36) << "35 points are about 47 pixels";
-  EXPECT_LE(ink.height(), 47);
+  const QRect first = ink();
+  const int bold = strokes();
+  EXPECT_TRUE(QRect(10, 70, 7, 11).contains(first.topLeft())) << "not the baseline";
+  EXPECT_GE(first.height(), 36) << "35 points are about 47 pixels";
+  EXPECT_LE(first.height(), 47);
+
   picture.Image().fill(Qt::white);
   picture.Print(QPoint(47, 83), QStringLiteral("あ"));
-  EXPECT_EQ(Ink(), ink.translated(37, 13));
-}
+  EXPECT_EQ(ink(), first.translated(37, 13));
+  picture.Image().fill(Qt::white);
+  picture.Font.bold = false;
+  picture.Print(QPoint(10, 70), QStringLiteral("あ"));
+  EXPECT_GT(bold, strokes()) << "bold strokes are thicker";
 
-TEST_F(PrintedText, OnlyTheGlyphsAreDrawnInTheForeColourOverWhatWasThere) {
   FillWithPattern(picture);
   picture.Print(QPoint(10, 10), QStringLiteral("あい"));
-  EXPECT_GT(Strokes(), 100);
   int kept = 0;
   for (int x = 10; x < 104; ++x) {
     for (int y = 10; y < 57; ++y) kept += picture.Image().pixel(x, y) == PatternAt(x, y);
   }
+  EXPECT_GT(strokes(), 100);
   EXPECT_GT(kept, 94 * 47 / 2) << "most of the text cell keeps its ground";
 }
 
-TEST_F(PrintedText, BoldTextHasThickerStrokesThanRegular) {
-  picture.Print(QPoint(10, 10), QStringLiteral("あ"));
-  const int bold = Strokes();
-  picture.Image().fill(Qt::white);
-  picture.Font.bold = false;
-  picture.Print(QPoint(10, 10), QStringLiteral("あ"));
-  EXPECT_GT(bold, Strokes());
-}
-
-TEST(TextFont, PointsAreTakenAtNinetySixDotsPerInch) {
-  EXPECT_EQ(platform::PointsToPixels(35), 47);
+// Points are taken at 96 dots an inch; without the stand-in, Qt falls back to
+// a Latin face that has no kana.
+TEST(TextFont, HasThePixelSizeOfItsPointsAndFallsBackToTheIpaStandIns) {
   EXPECT_EQ(platform::PointsToPixels(30), 40);
   EXPECT_EQ(platform::PointsToPixels(25), 33);
-  EXPECT_EQ(platform::ToQFont({platform::ProportionalGothic, 35, true}).pixelSize(), 47);
-}
-
-// Without the stand-in, Qt falls back to a Latin face that has no kana.
-TEST(TextFont, TheWindowsGothicFacesFallBackToTheirIpaStandIns) {
-  const QFont proportional = platform::ToQFont({platform::ProportionalGothic, 30, false});
-  const QFont fixed = platform::ToQFont({platform::FixedGothic, 30, false});
+  const QFont proportional = platform::ToQFont({platform::ProportionalGothic, 35, false});
+  EXPECT_EQ(proportional.pixelSize(), 47);
   EXPECT_EQ(proportional.families().first(), QStringLiteral("ＭＳ Ｐゴシック"));
   EXPECT_EQ(QFontInfo(proportional).family(), QStringLiteral("IPAPGothic"));
-  EXPECT_EQ(QFontInfo(fixed).family(), QStringLiteral("IPAGothic"));
+  EXPECT_EQ(QFontInfo(platform::ToQFont({platform::FixedGothic, 30, false})).family(),
+            QStringLiteral("IPAGothic"));
 }
 
-TEST(ScaledForDrawing, ShrinksAPictureSmoothlyToTheSizeItIsDrawnAt) {
+TEST(ScaledForDrawing, ShrinksSmoothlyToTheDrawnSizeTimesThePixelRatio) {
   QImage picture = MakeKobImage(2, 2);
   for (int y = 0; y < 20; ++y) picture.setPixel(1, y, 0);
   const QImage scaled = ScaledForDrawing(picture, QSize(125, 145));
@@ -85,12 +66,30 @@ TEST(ScaledForDrawing, ShrinksAPictureSmoothlyToTheSizeItIsDrawnAt) {
   EXPECT_GT(grey, 64) << "one black and one white column blend";
   EXPECT_LT(grey, 192);
   EXPECT_TRUE(ScaledForDrawing(QImage(), QSize(125, 145)).isNull());
+
+  Picture sharp;
+  sharp.Image() = ScaledForDrawing(picture, QSize(125, 145), 2.0);
+  EXPECT_EQ(sharp.Image().size(), QSize(250, 290));
+  EXPECT_EQ(sharp.Rect(), QRect(0, 0, 125, 145)) << "pictures measure in game pixels";
 }
 
-TEST(ScaledForDrawing, KeepsMoreImagePixelsPerGamePixelOnAHighResolutionScreen) {
-  const QImage scaled = ScaledForDrawing(MakeKobImage(1, 2), QSize(125, 145), 2.0);
-  EXPECT_EQ(scaled.size(), QSize(250, 290));
-  Picture picture;
-  picture.Image() = scaled;
-  EXPECT_EQ(picture.Rect(), QRect(0, 0, 125, 145)) << "pictures measure in game pixels";
+// On a screen of ratio 2 a label is drawn with the screen's own pixels, not
+// a game-sized label blown up: twice as tall and wide in image pixels.
+TEST(PrintedText, AtRatioTwoALabelHasTwiceThePixelsInEachDirection) {
+  Picture picture(200, 160);
+  picture.Font = {platform::ProportionalGothic, 35, true};
+  picture.Print(QPoint(10, 70), QStringLiteral("きゃ"));
+  const QRect single = InkBounds(picture.Image(), qRgb(255, 255, 255), picture.Rect());
+  platform::UsePixelRatio(2);
+  Picture sharp(200, 160);
+  platform::UsePixelRatio(0);
+  ASSERT_EQ(sharp.Rect(), picture.Rect());
+  sharp.ForeColor = picture.ForeColor;
+  sharp.Font = picture.Font;
+  sharp.Print(QPoint(10, 70), QStringLiteral("きゃ"));
+  const QRect ink = InkBounds(sharp.Image(), qRgb(255, 255, 255), sharp.Image().rect());
+  EXPECT_NEAR(ink.left(), 2 * single.left(), 2);
+  EXPECT_NEAR(ink.top(), 2 * single.top(), 2);
+  EXPECT_NEAR(ink.width(), 2 * single.width(), 3);
+  EXPECT_NEAR(ink.height(), 2 * single.height(), 3);
 }

@@ -24,7 +24,8 @@ class QtWaveOutput : public WaveOutput {
 };
 
 // The length of the wave file at `path` in milliseconds, rounded up;
-// nothing when it is missing, not a wave file, or empty.
+// nothing when it is missing, not a wave file, empty, or holds fewer
+// samples than its header claims.
 std::optional<uint32_t> WaveFileLength(const QString& path);
 
 }  // namespace platform

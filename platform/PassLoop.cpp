@@ -31,7 +31,12 @@ void RunPasses(const std::function<PassOutcome()>& pass) {
 }
 
 void WakePassLoop() {
-  if (passTimer) passTimer->start(0);
+  if (!passTimer) return;
+  // Waking again before a due pass has run must not put that pass off:
+  // restarting the timer would, and a steady stream of handlers would then
+  // keep the game from ever taking a step.
+  if (passTimer->isActive() && passTimer->remainingTime() == 0) return;
+  passTimer->start(0);
 }
 
 }  // namespace platform

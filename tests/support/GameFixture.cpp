@@ -6,6 +6,7 @@
 #include "core/MainLoop.h"
 #include "kana/MojiTable.h"
 #include "kana/SettingsMenus.h"
+#include "media/BgmSwitch.h"
 #include "platform/Screen.h"
 #include "platform/TextBox.h"
 
@@ -19,6 +20,7 @@ void GameFixture::SetUp() {
   platform::UseText1(nullptr);
   platform::DetachedText1() = platform::DetachedTextBox{};
   ClearGameState();
+  BgmStopChecked = false;
   SizePictures();
   SetLayoutChecks();
   InitSettings();

@@ -43,6 +43,16 @@ QByteArray JpegBytes(const QImage& picture, bool progressive) {
   return bytes;
 }
 
+QByteArray JpegWithFrameSize(QByteArray jpeg, int width, int height) {
+  const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+  EXPECT_GE(frame, 0) << "not a baseline JPEG";
+  jpeg[frame + 5] = static_cast<char>(height >> 8);
+  jpeg[frame + 6] = static_cast<char>(height & 0xFF);
+  jpeg[frame + 7] = static_cast<char>(width >> 8);
+  jpeg[frame + 8] = static_cast<char>(width & 0xFF);
+  return jpeg;
+}
+
 QByteArray TestTune() {
   // At 480 ticks a beat and 120 beats a minute a second is 960 ticks; delta
   // times of 960 and 1920 ticks are written 87 40 and 8F 00.

@@ -16,6 +16,10 @@ QImage PlainPicture(int width, int height, QColor colour);
 // `picture` as a JPEG file's bytes, at high quality.
 QByteArray JpegBytes(const QImage& picture, bool progressive = false);
 
+// A baseline JPEG's bytes with `width` x `height` put into its frame header
+// (SOF0), whatever size its picture really has.
+QByteArray JpegWithFrameSize(QByteArray jpeg, int width, int height);
+
 // A standard MIDI file, format 0 at 120 beats a minute: a piano note sounds
 // from the start for one second, then the tune is silent until it ends at
 // three seconds.

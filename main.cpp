@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "core/MainForm.h"
-#include "core/StartUp.h"
+#include "app/MainForm.h"
+#include "app/StartUp.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

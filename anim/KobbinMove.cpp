@@ -1,8 +1,8 @@
 #include "anim/KobbinMove.h"
 
 #include "anim/Playfield.h"
-#include "core/GameResults.h"
-#include "core/GameState.h"
+#include "game/GameResults.h"
+#include "game/GameState.h"
 #include "kana/MojiPicking.h"
 #include "platform/Random.h"
 #include "platform/TickCounter.h"

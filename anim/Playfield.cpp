@@ -2,12 +2,12 @@
 
 #include <QRect>
 
-#include "anim/Pictures.h"
-#include "core/GameState.h"
+#include "game/GameState.h"
+#include "game/Pictures.h"
+#include "game/ScreenRule.h"
 #include "kana/PlayfieldTexts.h"
 #include "platform/Blit.h"
 #include "platform/PlayfieldView.h"
-#include "platform/Screen.h"
 
 using platform::MERGEPAINT;
 using platform::SRCAND;
@@ -15,13 +15,6 @@ using platform::SRCCOPY;
 using platform::StretchBlt;
 
 namespace {
-
-// Whether the playfield shows the composite one to one: the window is made
-// big enough for it on a screen of at least 800 x 600.
-bool FullSizePlayfield() {
-  const platform::ScreenSize screen = platform::ScreenPixels();
-  return screen.width >= 800 && screen.height >= 600;
-}
 
 QRect WholeOf(const QImage& image) {
   return QRect(QPoint(0, 0), image.deviceIndependentSize().toSize());
@@ -64,7 +57,7 @@ void DrawHole(int h, int picture, int shown, int dx, int dy) {
   StretchBlt(AllPicture, QRect(left, top, KobWidth, shown), kobPicture,
              QRect(0, 0, KobWidth, shown), SRCCOPY);
 
-  if (FullSizePlayfield()) {
+  if (FullSizeScreen()) {
     platform::PresentComposite(QRect(left, Game.PeakY[h], KobWidth, Game.RestY[h] - Game.PeakY[h]));
   } else {
     ShowPlayfield();

@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "anim/Pictures.h"
 #include "anim/Playfield.h"
 #include "core/GameControl.h"
-#include "core/GameState.h"
 #include "core/MainLoop.h"
+#include "game/GameState.h"
+#include "game/Pictures.h"
 #include "kana/MojiTable.h"
 #include "media/MediaLoading.h"
 #include "platform/MessageBox.h"
@@ -22,7 +22,10 @@ namespace {
 
 class SilentMusic : public platform::MusicDevice {
  public:
-  int Send(const std::string&) override { return 0; }
+  int Open(const QString&) override { return 0; }
+  int PlayFromStart() override { return 0; }
+  int Stop() override { return 0; }
+  int Close() override { return 0; }
 };
 
 class SilentSounds : public platform::WavePlayer {

@@ -7,7 +7,7 @@
 
 #include "anim/Playfield.h"
 #include "bench/BenchScene.h"
-#include "core/GameState.h"
+#include "game/GameState.h"
 #include "kana/PlayfieldTexts.h"
 
 namespace {

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "anim/Playfield.h"
+#include "app/MainForm.h"
 #include "bench/BenchScene.h"
 #include "core/GameControl.h"
-#include "core/GameState.h"
-#include "core/MainForm.h"
 #include "core/MainLoop.h"
+#include "game/GameState.h"
 #include "kana/SettingsMenus.h"
 #include "platform/PassLoop.h"
 

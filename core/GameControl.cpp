@@ -2,20 +2,22 @@
 
 #include "anim/KobbinMove.h"
 #include "anim/Playfield.h"
-#include "core/GameResults.h"
-#include "core/GameState.h"
-#include "media/BgmCommands.h"
+#include "game/GameResults.h"
+#include "game/GameState.h"
+#include "platform/MusicDevice.h"
 #include "platform/TextBox.h"
 #include "platform/TickCounter.h"
-#include "screens/ResultsForm.h"
 
 using platform::GetTickCount;
+using platform::Music;
+
+GameHooks Hooks;
 
 void Start_Click() {
   if (Game.GameRunning) return;
-  CloseResultsForm();
+  if (Hooks.GameLeaving) Hooks.GameLeaving();
   ResultsGameStarted();
-  if (!Game.BgmOff) SendBgm(BgmPlayCommand);
+  if (!Game.BgmOff) Music().PlayFromStart();
   SetHoleRects();
   InitHoles();
   Game.ShownCount = 0;
@@ -29,11 +31,11 @@ void Start_Click() {
 }
 
 void Stop_Click() {
-  CloseResultsForm();
+  if (Hooks.GameLeaving) Hooks.GameLeaving();
   ClearPlayfield();
   Game.GameRunning = false;
   platform::Text1().SetVisible(false);
-  SendBgm(BgmStopCommand);
+  Music().Stop();
 }
 
 void SetHoleRects() {
@@ -54,8 +56,8 @@ void InitHoles() {
 
 void BgmRepeat() {
   if (!platform::TicksPassed(Game.BgmStartTick, GetTickCount(), BgmRepeatMs)) return;
-  SendBgm(BgmStopCommand);
-  SendBgm(BgmPlayCommand);
+  Music().Stop();
+  Music().PlayFromStart();
   Game.BgmStartTick = GetTickCount();
 }
 
@@ -63,7 +65,7 @@ void CheckGameEnd() {
   for (int h = 1; h <= HoleCount; ++h) {
     if (Game.KobRect[h].Top < Game.RestY[h]) return;
   }
-  SendBgm(BgmStopCommand);
+  Music().Stop();
   Game.GameRunning = false;
-  ShowResultsForm();
+  if (Hooks.GameEnded) Hooks.GameEnded();
 }

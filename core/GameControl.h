@@ -1,4 +1,14 @@
 #pragma once
+#include <functional>
+
+// What the program around the game does at a game's edges (the results
+// window): GameLeaving runs first when a game is started or stopped,
+// GameEnded last when a game ends by itself. Either may be empty.
+struct GameHooks {
+  std::function<void()> GameLeaving;
+  std::function<void()> GameEnded;
+};
+extern GameHooks Hooks;
 
 // The "スタート" menu command: begins a game unless one is running.
 void Start_Click();

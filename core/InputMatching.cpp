@@ -1,7 +1,7 @@
 #include "core/InputMatching.h"
 
-#include "core/GameResults.h"
-#include "core/GameState.h"
+#include "game/GameResults.h"
+#include "game/GameState.h"
 #include "platform/TextBox.h"
 #include "platform/WaveSound.h"
 

@@ -4,7 +4,7 @@
 
 #include "anim/KobbinMove.h"
 #include "core/GameControl.h"
-#include "core/GameState.h"
+#include "game/GameState.h"
 #include "kana/PlayfieldTexts.h"
 #include "platform/Screen.h"
 #include "platform/TextBox.h"

@@ -1,7 +1,7 @@
 #include "kana/MojiPicking.h"
 
-#include "anim/Pictures.h"
-#include "core/GameState.h"
+#include "game/GameState.h"
+#include "game/Pictures.h"
 #include "kana/MojiTable.h"
 #include "platform/Random.h"
 

@@ -4,8 +4,8 @@
 #include <QRect>
 #include <QString>
 
-#include "anim/Pictures.h"
-#include "core/GameState.h"
+#include "game/GameState.h"
+#include "game/Pictures.h"
 #include "platform/Blit.h"
 #include "platform/PlayfieldView.h"
 

@@ -1,22 +1,13 @@
 #pragma once
-#include "core/OneBased.h"
-
-// The check marks of the three settings menus. The main window shows them;
-// exactly one item of each menu is checked.
-struct SettingsChecks {
-  OneBased<bool, 11> LessonCheck;
-  OneBased<bool, 3> SpeedCheck;
-  OneBased<bool, 3> MojiCount;
-};
-
-extern SettingsChecks MenuChecks;
-
-// The marks the window is laid out with, agreeing with the default settings:
-// lesson 1, speed 3 ("おそい"), 30 strings.
-void SetLayoutChecks();
+#include <cstdint>
 
 // Menu handlers; Index is the clicked item's number, from 1. While a game
-// runs they refuse: the setting and every mark stay as they were.
+// runs they refuse and the setting stays as it was. The menus' check marks
+// are shown from the settings themselves.
 void LessonCheck_Click(int Index);
 void SpeedCheck_Click(int Index);
 void MojiCount_Click(int Index);
+
+// The string count that item `Index` of the "文字数" menu stands for: 30, 50
+// or 70.
+int16_t MojiTotalOf(int Index);

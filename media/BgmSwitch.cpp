@@ -1,18 +1,14 @@
 #include "media/BgmSwitch.h"
 
-#include "core/GameState.h"
-#include "media/BgmCommands.h"
-
-bool BgmStopChecked = false;
+#include "game/GameState.h"
+#include "platform/MusicDevice.h"
 
 void BgmStop_Click() {
   if (!Game.BgmOff) {
-    SendBgm(BgmStopCommand);
-    BgmStopChecked = true;
+    platform::Music().Stop();
     Game.BgmOff = true;
     return;
   }
-  if (Game.GameRunning) SendBgm(BgmPlayCommand);
-  BgmStopChecked = false;
+  if (Game.GameRunning) platform::Music().PlayFromStart();
   Game.BgmOff = false;
 }

@@ -4,13 +4,13 @@
 #include <functional>
 #include <vector>
 
-#include "anim/Pictures.h"
-#include "core/GameState.h"
-#include "media/BgmCommands.h"
+#include "game/GameState.h"
+#include "game/Pictures.h"
 #include "media/DataFolder.h"
 #include "platform/Blit.h"
 #include "platform/JpegFile.h"
 #include "platform/MessageBox.h"
+#include "platform/MusicDevice.h"
 #include "platform/Picture.h"
 
 namespace {
@@ -74,7 +74,7 @@ void LoadPictures() {
 void LoadSounds() {
   const QString folder = DataFolder();
   try {
-    SendBgm(BgmOpenCommand(folder.toUtf8().toStdString()));
+    platform::Music().Open(folder + QStringLiteral("Blugrass.mid"));
     Game.MissSoundPath = folder + QStringLiteral("金属.wav");
     Game.CatchSoundPath = folder + QStringLiteral("みゃ.wav");
   } catch (const std::exception&) {

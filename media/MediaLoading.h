@@ -11,7 +11,7 @@
 void LoadPictures();
 
 // Opens the tune "Blugrass.mid" of the data folder on the music device
-// under the alias gBGMfile (a missing tune only means silence) and names
+// (a missing tune only means silence) and names
 // the miss and catch sounds "金属.wav" and "みゃ.wav", which are not read
 // here. A failure shows "サウンドデータ読み込みエラー" and ends the program.
 void LoadSounds();

@@ -2,11 +2,10 @@
 #include <fluidsynth/types.h>
 
 #include <QByteArray>
-
 #include <memory>
 #include <string>
 
-#include "platform/MusicCommandInterpreter.h"
+#include "platform/SequencerDevice.h"
 
 namespace platform {
 

@@ -1,18 +1,18 @@
 #include "platform/MusicDevice.h"
 
 #include "platform/FluidSynthSequencer.h"
-#include "platform/MusicCommandInterpreter.h"
+#include "platform/SequencerDevice.h"
 
 namespace platform {
 namespace {
 
 MusicDevice* installedDevice = nullptr;
 
-// The program's own device, made at its first command. It lives until the
+// The program's own device, made at its first request. It lives until the
 // program ends, so a tune left open is closed (and its audio thread ended)
 // on the way out.
 MusicDevice& SynthesizerDevice() {
-  static MusicCommandInterpreter device(
+  static SequencerDevice device(
       [](const std::string& tunePath, int& error) -> std::unique_ptr<Sequencer> {
         return FluidSynthSequencer::Open(tunePath, SynthOutput::AudioDevice, error);
       });
@@ -21,9 +21,7 @@ MusicDevice& SynthesizerDevice() {
 
 }  // namespace
 
-int SendMusicCommand(const std::string& command) {
-  return installedDevice ? installedDevice->Send(command) : SynthesizerDevice().Send(command);
-}
+MusicDevice& Music() { return installedDevice ? *installedDevice : SynthesizerDevice(); }
 
 void UseMusicDevice(MusicDevice* device) { installedDevice = device; }
 

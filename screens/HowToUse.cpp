@@ -3,10 +3,9 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "anim/Pictures.h"
 #include "anim/Playfield.h"
-#include "core/GameState.h"
-#include "core/MainForm.h"
+#include "game/GameState.h"
+#include "game/Pictures.h"
 #include "platform/Blit.h"
 #include "platform/TextBox.h"
 
@@ -32,11 +31,6 @@ constexpr HelpLine HelpLines[] = {
     {155, "文字を入力した後は、エンターキーを押して下さい。"},
 };
 
-QSize InnerArea() {
-  if (const MainForm* form = MainForm::Instance()) return form->PlayfieldSize();
-  return {640, 480};
-}
-
 }  // namespace
 
 HowToUseLayout HowToUseLayoutFor(QSize inner) {
@@ -45,19 +39,16 @@ HowToUseLayout HowToUseLayoutFor(QSize inner) {
   return {w, h, RoundHalfEven((inner.width() - w) / 2.0)};
 }
 
-void SubHelp_Click() {
+void SubHelp_Click(QPushButton& Command1, QSize inner) {
   if (Game.GameRunning) return;
   platform::Text1().SetVisible(false);
-  DrawHowToUse();
+  DrawHowToUse(Command1, inner);
 }
 
-void DrawHowToUse() {
-  const QSize inner = InnerArea();
-  if (MainForm* form = MainForm::Instance()) {
-    form->Command1->setGeometry(inner.width() - 100, inner.height() - 40, 80, 30);
-    form->Command1->show();
-    form->Command1->raise();
-  }
+void DrawHowToUse(QPushButton& Command1, QSize inner) {
+  Command1.setGeometry(inner.width() - 100, inner.height() - 40, 80, 30);
+  Command1.show();
+  Command1.raise();
   AllPicture.Image().fill(Qt::white);
 
   const HowToUseLayout layout = HowToUseLayoutFor(inner);
@@ -75,7 +66,7 @@ void DrawHowToUse() {
   ShowPlayfield();
 }
 
-void Command1_Click() {
-  if (MainForm* form = MainForm::Instance()) form->Command1->hide();
+void Command1_Click(QPushButton& Command1) {
+  Command1.hide();
   CloseHowToUse();
 }

@@ -1,18 +1,23 @@
 #pragma once
 #include <QSize>
 
+class QPushButton;
+
+// The main window's OK button `Command1` and its inner area `inner` (W x H)
+// are handed in by the window.
+
 // The "つかいかた" menu command: while no game runs, hides the text box and
 // draws the how-to-use screen into the playfield.
-void SubHelp_Click();
+void SubHelp_Click(QPushButton& Command1, QSize inner);
 
 // Draws the how-to-use screen: the keyboard picture with the finger names
 // above it and the home-position texts below, and the OK button at the
 // lower right.
-void DrawHowToUse();
+void DrawHowToUse(QPushButton& Command1, QSize inner);
 
 // The how-to-use screen's OK button: hides itself and brings back the bare
 // background.
-void Command1_Click();
+void Command1_Click(QPushButton& Command1);
 
 // The sizes the screen is laid out with for an inner window area W x H:
 // the keyboard picture's width, height and left edge, each rounded to the

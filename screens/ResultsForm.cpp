@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "core/GameResults.h"
-#include "core/MainForm.h"
+#include "game/GameResults.h"
+#include "game/GameState.h"
 #include "platform/Screen.h"
 #include "platform/TextFont.h"
 
@@ -67,14 +67,14 @@ ResultsForm::~ResultsForm() {
 
 ResultsForm* ResultsForm::Instance() { return theResultsForm; }
 
-void ShowResultsForm() {
+void ShowResultsForm(const QWidget* mainWindow) {
   CloseResultsForm();
-  auto* form = new ResultsForm(Results);
+  auto* form = new ResultsForm(Game.Results);
   form->adjustSize();
-  if (const MainForm* main = MainForm::Instance()) {
+  if (mainWindow) {
     // Beside the main window: to its right where the screen has room, else
     // to its left, and never off the screen.
-    const QRect frame = main->frameGeometry();
+    const QRect frame = mainWindow->frameGeometry();
     const int screenWidth = platform::ScreenPixels().width;
     int x = frame.right() + 8;
     if (x + form->width() > screenWidth) x = frame.left() - 8 - form->width();

@@ -16,9 +16,9 @@ class ResultsForm : public QDialog {
   static ResultsForm* Instance();
 };
 
-// Opens the window with the current game's results, replacing one still
-// open.
-void ShowResultsForm();
+// Opens the window with the current game's results beside `mainWindow`,
+// replacing one still open.
+void ShowResultsForm(const QWidget* mainWindow);
 
 // Closes the window if it is open (Start, Stop, the program closing).
 void CloseResultsForm();

@@ -4,25 +4,15 @@
 #include <QPainter>
 
 #include "anim/Playfield.h"
-#include "core/MainForm.h"
 #include "platform/PassLoop.h"
 
 namespace {
 
 TitleForm* theTitleForm = nullptr;
 
-// Shows the main window and gives it the keyboard, so the player's first
-// Ctrl+G reaches it.
-void ShowMainForm() {
-  if (MainForm* form = MainForm::Instance()) {
-    form->show();
-    form->activateWindow();
-  }
-}
-
 }  // namespace
 
-TitleForm::TitleForm() {
+TitleForm::TitleForm(QWidget* mainWindow) : mainWindow(mainWindow) {
   theTitleForm = this;
   setWindowTitle(QStringLiteral("かなキャッチ"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -68,6 +58,15 @@ void TitleForm::Form_MouseDown() {
 }
 
 void TitleForm::Form_Unload() { HandOver(); }
+
+void TitleForm::ShowMainForm() {
+  // The main window also takes the keyboard, so the player's first Ctrl+G
+  // reaches it.
+  if (mainWindow) {
+    mainWindow->show();
+    mainWindow->activateWindow();
+  }
+}
 
 void TitleForm::HandOver() {
   ShowMainForm();

@@ -8,7 +8,8 @@
 // pressed on it, then hands over to the main window, exactly once.
 class TitleForm : public QWidget {
  public:
-  TitleForm();
+  // `mainWindow` is the window the title hands over to.
+  explicit TitleForm(QWidget* mainWindow);
   ~TitleForm() override;
 
   // The title window while it exists, else nullptr.
@@ -33,8 +34,10 @@ class TitleForm : public QWidget {
  private:
   // Shows the main window with the bare background.
   void HandOver();
+  void ShowMainForm();
   void Unload();
 
+  QWidget* mainWindow;
   QImage title;
   bool handedOver = false;
 };

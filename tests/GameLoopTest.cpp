@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "core/GameControl.h"
-#include "core/GameState.h"
 #include "core/MainLoop.h"
+#include "game/GameState.h"
 #include "platform/TextBox.h"
 #include "support/GameFixture.h"
 
@@ -63,7 +63,7 @@ class GameLoop : public GameFixture {
 TEST_F(GameLoop, AThirtyStringGamePresentsExactlyThirtyAndEndsWhenAllAreDown) {
   EXPECT_EQ(PlayWholeGame(), 30);
   EXPECT_EQ(Game.ShownCount, 30);
-  EXPECT_EQ(music.commands.back(), "stop gBGMfile ");
+  EXPECT_EQ(music.commands.back(), "stop");
   EXPECT_TRUE(platform::Text1().IsVisible()) << "only Stop hides the box";
 }
 
@@ -107,12 +107,12 @@ TEST_F(GameLoop, StartShowsAnEmptyBoxAndPlaysTheMusicStopHidesTheBoxAndStopsIt) 
   Stop_Click();
   EXPECT_FALSE(Game.GameRunning);
   EXPECT_FALSE(platform::Text1().IsVisible());
-  EXPECT_EQ(music.commands, (Commands{"play gBGMfile from 0 ", "stop gBGMfile "}));
+  EXPECT_EQ(music.commands, (Commands{"play", "stop"}));
 }
 
 TEST_F(GameLoop, StopWithNoGameStillSendsTheStopCommand) {
   Stop_Click();
-  EXPECT_EQ(music.commands, Commands{"stop gBGMfile "});
+  EXPECT_EQ(music.commands, Commands{"stop"});
 }
 
 TEST_F(GameLoop, ANewGameAfterAStoppedOneStartsFromZeroWithEveryCritterDown) {
@@ -132,8 +132,7 @@ TEST_F(GameLoop, TheMusicRestartsOnTheFirstPassMoreThan67SecondsAfterItsLastStar
   const int32_t started = Game.BgmStartTick;
   RunPassesUntil([&] { return music.commands.size() > 1; });
   EXPECT_EQ(clock.Read() - started, 67001);
-  EXPECT_EQ(music.commands,
-            (Commands{"play gBGMfile from 0 ", "stop gBGMfile ", "play gBGMfile from 0 "}));
+  EXPECT_EQ(music.commands, (Commands{"play", "stop", "play"}));
   const int32_t restarted = Game.BgmStartTick;
   RunPassesUntil([&] { return music.commands.size() > 3; });
   EXPECT_EQ(clock.Read() - restarted, 67001);

@@ -2,10 +2,11 @@
 
 #include <QLabel>
 
+#include "app/MainForm.h"
 #include "core/GameControl.h"
-#include "core/GameResults.h"
-#include "core/GameState.h"
 #include "core/InputMatching.h"
+#include "game/GameResults.h"
+#include "game/GameState.h"
 #include "platform/TextBox.h"
 #include "screens/ResultsForm.h"
 #include "support/GameFixture.h"
@@ -18,6 +19,7 @@ class GameResultsTest : public GameFixture {
     CloseResultsForm();
     GameFixture::TearDown();
   }
+  MainForm form;  // opens and closes the results window
 
   // Plays a game to its end; the player types the string of every critter
   // in holes 1 to `catchUpTo` as soon as it can be caught and lets the
@@ -54,15 +56,15 @@ class GameResultsTest : public GameFixture {
 TEST_F(GameResultsTest, AFinishedGameCountsItsCatchesTheirTimeAndEveryEscapedString) {
   Game.MojiTotal = 50;
   const std::map<QString, int> letGo = PlayCatchingHolesUpTo(3);
-  EXPECT_EQ(Results.presented, 50);
-  EXPECT_EQ(Results.caught, Game.CatchCount);
-  EXPECT_EQ(Results.escaped, letGo);
+  EXPECT_EQ(Game.Results.presented, 50);
+  EXPECT_EQ(Game.Results.caught, Game.CatchCount);
+  EXPECT_EQ(Game.Results.escaped, letGo);
   int escapedTotal = 0;
-  for (const auto& [moji, times] : Results.escaped) escapedTotal += times;
-  EXPECT_EQ(Results.caught + escapedTotal, 50);
-  EXPECT_EQ(MeanCatchMs(Results), 62)
+  for (const auto& [moji, times] : Game.Results.escaped) escapedTotal += times;
+  EXPECT_EQ(Game.Results.caught + escapedTotal, 50);
+  EXPECT_EQ(MeanCatchMs(Game.Results), 62)
       << "caught at the third step, two step periods after the rise";
-  EXPECT_EQ(CatchRatePercent(Results), (100 * Results.caught + 25) / 50);
+  EXPECT_EQ(CatchRatePercent(Game.Results), (100 * Game.Results.caught + 25) / 50);
 
   ASSERT_NE(ResultsForm::Instance(), nullptr);
   EXPECT_EQ(ResultsForm::Instance()->windowTitle(), "結果");
@@ -80,9 +82,9 @@ TEST_F(GameResultsTest, EscapedStringsComeMostOftenFirstThenInTableOrder) {
 
 TEST_F(GameResultsTest, AGameWithEveryCritterCaughtSaysNothingEscaped) {
   PlayCatchingHolesUpTo(6);
-  EXPECT_EQ(Results.caught, 30);
-  EXPECT_TRUE(Results.escaped.empty());
-  EXPECT_EQ(CatchRatePercent(Results), 100);
+  EXPECT_EQ(Game.Results.caught, 30);
+  EXPECT_TRUE(Game.Results.escaped.empty());
+  EXPECT_EQ(CatchRatePercent(Game.Results), 100);
   EXPECT_TRUE(Texts().contains("にげた文字はありません"));
 }
 
@@ -95,5 +97,5 @@ TEST_F(GameResultsTest, AStoppedGameOpensNoWindowAndTheNextStartClosesAnOpenOne)
   ASSERT_NE(ResultsForm::Instance(), nullptr);
   Start_Click();
   EXPECT_EQ(ResultsForm::Instance(), nullptr);
-  EXPECT_EQ(Results.presented, 0) << "a new game starts its own count";
+  EXPECT_EQ(Game.Results.presented, 0) << "a new game starts its own count";
 }

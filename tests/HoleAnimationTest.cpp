@@ -4,7 +4,7 @@
 
 #include "anim/KobbinMove.h"
 #include "core/GameControl.h"
-#include "core/GameState.h"
+#include "game/GameState.h"
 #include "support/GameFixture.h"
 
 namespace {
@@ -61,7 +61,8 @@ TEST_F(HoleAnimation, APauseEndsAtTheFirstStepAfterItsLength) {
   clock.Advance(1);
   MoveKob(1);
   EXPECT_TRUE(Game.KobRising[1]);
-  EXPECT_EQ(Game.KobRect[1].Top, Game.RestY[1] - 20) << "the critter moves in the step that starts it";
+  EXPECT_EQ(Game.KobRect[1].Top, Game.RestY[1] - 20)
+      << "the critter moves in the step that starts it";
 }
 
 TEST_F(HoleAnimation, PausesFollowTheSpeedLevelAndTheHoleRule) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/GameControl.h"
-#include "core/GameState.h"
 #include "core/InputMatching.h"
+#include "game/GameState.h"
 #include "platform/TextBox.h"
 #include "support/GameFixture.h"
 

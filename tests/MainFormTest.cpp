@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/KanaTextBox.h"
+#include "app/MainForm.h"
+#include "app/StartUp.h"
 #include "core/GameControl.h"
-#include "core/GameState.h"
-#include "core/KanaTextBox.h"
-#include "core/MainForm.h"
 #include "core/MainLoop.h"
-#include "core/StartUp.h"
+#include "game/GameState.h"
 #include "kana/SettingsMenus.h"
 #include "support/GameFixture.h"
 
@@ -129,8 +129,8 @@ TEST_F(MainFormTest, CtrlQEndsTheLoopAndClosesTheWindowWithTheMusicStoppedAndClo
   EXPECT_FALSE(Game.GameRunning);
   EXPECT_FALSE(form->isVisible());
   ASSERT_GE(music.commands.size(), 2u);
-  EXPECT_EQ(music.commands[0], "stop gBGMfile ");
-  EXPECT_EQ(music.commands[1], "close gBGMfile ");
+  EXPECT_EQ(music.commands[0], "stop");
+  EXPECT_EQ(music.commands[1], "close");
   EXPECT_FALSE(MainLoopPass().keepRunning);
 }
 

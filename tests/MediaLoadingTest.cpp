@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "anim/Pictures.h"
-#include "core/GameState.h"
+#include "game/GameState.h"
+#include "game/Pictures.h"
 #include "media/MediaLoading.h"
 #include "platform/ProgramFolder.h"
 #include "support/GameFixture.h"
@@ -108,15 +108,14 @@ TEST_F(MediaLoading, TheFirstMissingPictureStopsTheLoadingThereWithTheMessageAnd
 
 TEST_F(MediaLoading, LoadSoundsOpensTheTuneByItsFullPathAndEndsWhenTheDeviceIsUnreachable) {
   LoadSounds();
-  EXPECT_EQ(music.commands,
-            std::vector<std::string>{"open \"" + DataPath({}).toStdString() +
-                                     "Blugrass.mid\" type sequencer alias gBGMfile"});
+  EXPECT_EQ(music.commands, std::vector<std::string>{
+                                "open " + DataPath(QStringLiteral("Blugrass.mid")).toStdString()});
   EXPECT_EQ(Game.MissSoundPath, DataPath(QStringLiteral("金属.wav")));
   EXPECT_EQ(Game.CatchSoundPath, DataPath(QStringLiteral("みゃ.wav")));
   EXPECT_TRUE(messages.messages.empty());
 
-  struct Unreachable : platform::MusicDevice {
-    int Send(const std::string&) override { throw std::runtime_error("no multimedia"); }
+  struct Unreachable : MusicRecorder {
+    int Open(const QString&) override { throw std::runtime_error("no multimedia"); }
   } unreachable;
   platform::UseMusicDevice(&unreachable);
   Game.CatchSoundPath.clear();

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "anim/KobbinMove.h"
-#include "anim/Pictures.h"
 #include "anim/Playfield.h"
 #include "core/GameControl.h"
-#include "core/GameState.h"
+#include "game/GameState.h"
+#include "game/Pictures.h"
 #include "platform/Picture.h"
 #include "platform/Screen.h"
 #include "support/GameFixture.h"

@@ -2,9 +2,9 @@
 
 #include <QImage>
 
-#include "anim/Pictures.h"
 #include "core/GameControl.h"
-#include "core/GameState.h"
+#include "game/GameState.h"
+#include "game/Pictures.h"
 #include "kana/PlayfieldTexts.h"
 #include "platform/Picture.h"
 #include "platform/Screen.h"

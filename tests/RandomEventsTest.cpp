@@ -13,12 +13,12 @@
 #include <random>
 #include <vector>
 
-#include "anim/Pictures.h"
-#include "core/GameState.h"
-#include "core/KanaTextBox.h"
-#include "core/MainForm.h"
+#include "app/KanaTextBox.h"
+#include "app/MainForm.h"
+#include "app/StartUp.h"
 #include "core/MainLoop.h"
-#include "core/StartUp.h"
+#include "game/GameState.h"
+#include "game/Pictures.h"
 #include "platform/ProgramFolder.h"
 #include "screens/InputTable.h"
 #include "screens/TitleForm.h"
@@ -184,7 +184,7 @@ class RandomEvents : public GameFixture {
   // the main window again and goes on with a new loop.
   void Play(uint32_t startTick, int actions) {
     clock.Set(startTick);
-    (new TitleForm)->show();
+    (new TitleForm(MainForm::Instance()))->show();
     int done = 0;
     QTimer player;
     QObject::connect(&player, &QTimer::timeout, [&] {
@@ -213,7 +213,7 @@ class RandomEvents : public GameFixture {
       ASSERT_FALSE(Game.GameRunning);
       ASSERT_FALSE(form->isVisible()) << "Quit closes the main window";
       ASSERT_EQ(InPutForm::Instance(), nullptr) << "and the input table";
-      ASSERT_EQ(music.commands.back(), "close gBGMfile ");
+      ASSERT_EQ(music.commands.back(), "close");
       form->show();
     }
   }

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <vector>
 
-#include "core/GameState.h"
+#include "game/GameState.h"
 #include "kana/MojiTable.h"
 #include "kana/RomajiInput.h"
 #include "kana/RomajiTable.h"

@@ -7,12 +7,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "anim/Pictures.h"
+#include "app/KanaTextBox.h"
+#include "app/MainForm.h"
+#include "app/StartUp.h"
 #include "core/GameControl.h"
-#include "core/GameState.h"
-#include "core/KanaTextBox.h"
-#include "core/MainForm.h"
-#include "core/StartUp.h"
+#include "game/GameState.h"
+#include "game/Pictures.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SingleInstance.h"
@@ -75,7 +75,7 @@ class SideScreens : public GameFixture {
 }  // namespace
 
 TEST_F(SideScreens, TheTitleHandsOverOnTheEleventhDeliveredTickAndNotBefore) {
-  QPointer<TitleForm> title = new TitleForm;
+  QPointer<TitleForm> title = new TitleForm(form.get());
   title->show();
   AllPicture.Image().fill(Qt::black);
   for (int tick = 1; tick <= 10; ++tick) title->Timer1_Timer();
@@ -92,7 +92,7 @@ TEST_F(SideScreens, TheTitleHandsOverOnTheEleventhDeliveredTickAndNotBefore) {
 TEST_F(SideScreens, AnyMouseButtonOnTheTitleHandsOverAtOnceAndStopsItsTimer) {
   for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
     form->hide();
-    QPointer<TitleForm> title = new TitleForm;
+    QPointer<TitleForm> title = new TitleForm(form.get());
     title->show();
     AllPicture.Image().fill(Qt::black);
     QTest::mousePress(title.data(), button);
@@ -109,7 +109,7 @@ TEST_F(SideScreens, HowToUseDrawsTheKeyboardTextsAndButtonAndOkBringsBackTheBack
   Game.KeyboardImage = PlainPicture(1024, 384, QColor(250, 200, 120));
   form->show();
   form->Text1->show();
-  SubHelp_Click();
+  SubHelp_Click(*form->Command1, form->PlayfieldSize());
   EXPECT_FALSE(form->Text1->isVisible());
   EXPECT_TRUE(form->Command1->isVisible());
   EXPECT_EQ(form->Command1->geometry(), QRect(540, 440, 80, 30));
@@ -133,7 +133,7 @@ TEST_F(SideScreens, HowToUseIsRefusedDuringAGame) {
   form->show();
   Start_Click();
   AllPicture.Image().fill(Qt::black);
-  SubHelp_Click();
+  SubHelp_Click(*form->Command1, form->PlayfieldSize());
   EXPECT_FALSE(form->Command1->isVisible());
   EXPECT_TRUE(platform::Text1().IsVisible());
   EXPECT_EQ(QColor(AllPicture.Image().pixel(100, 100)), QColor(Qt::black));

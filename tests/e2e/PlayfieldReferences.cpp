@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 
-#include "anim/Pictures.h"
 #include "anim/Playfield.h"
-#include "core/GameState.h"
+#include "game/GameState.h"
+#include "game/Pictures.h"
 #include "kana/PlayfieldTexts.h"
 #include "media/MediaLoading.h"
 #include "platform/MessageBox.h"

@@ -23,8 +23,14 @@ void Append(const QString& line) {
 
 class MusicLog : public platform::MusicDevice {
  public:
-  int Send(const std::string& command) override {
-    Append(QStringLiteral("music ") + QString::fromStdString(command));
+  int Open(const QString& path) override { return Note(QStringLiteral("open ") + path); }
+  int PlayFromStart() override { return Note(QStringLiteral("play")); }
+  int Stop() override { return Note(QStringLiteral("stop")); }
+  int Close() override { return Note(QStringLiteral("close")); }
+
+ private:
+  static int Note(const QString& request) {
+    Append(QStringLiteral("music ") + request);
     return platform::MusicOk;
   }
 };

@@ -25,10 +25,10 @@
 #include <cstdlib>
 #include <functional>
 
-#include "core/GameState.h"
-#include "core/KanaTextBox.h"
-#include "core/MainForm.h"
-#include "core/StartUp.h"
+#include "app/KanaTextBox.h"
+#include "app/MainForm.h"
+#include "app/StartUp.h"
+#include "game/GameState.h"
 #include "platform/MessageBox.h"
 #include "platform/MusicDevice.h"
 #include "platform/ProgramFolder.h"
@@ -63,15 +63,30 @@ class PrintedMessages : public platform::MessageSink {
   }
 };
 
-// Hands every command to the program's own music device and prints it
+// Hands every request to the program's own music device and prints it
 // with the answer.
 class PrintedMusic : public platform::MusicDevice {
  public:
-  int Send(const std::string& command) override {
+  int Open(const QString& path) override {
+    return Forward(QStringLiteral("open ") + path, [&](auto& device) { return device.Open(path); });
+  }
+  int PlayFromStart() override {
+    return Forward(QStringLiteral("play"), [](auto& device) { return device.PlayFromStart(); });
+  }
+  int Stop() override {
+    return Forward(QStringLiteral("stop"), [](auto& device) { return device.Stop(); });
+  }
+  int Close() override {
+    return Forward(QStringLiteral("close"), [](auto& device) { return device.Close(); });
+  }
+
+ private:
+  template <typename Call>
+  int Forward(const QString& request, Call call) {
     platform::UseMusicDevice(nullptr);
-    const int answer = platform::SendMusicCommand(command);
+    const int answer = call(platform::Music());
     platform::UseMusicDevice(this);
-    Say(QStringLiteral("music %1|%2").arg(QString::fromStdString(command)).arg(answer));
+    Say(QStringLiteral("music %1|%2").arg(request).arg(answer));
     return answer;
   }
 };

@@ -1,9 +1,9 @@
 #include "support/GameFixture.h"
 
-#include "anim/Pictures.h"
 #include "core/GameControl.h"
-#include "core/GameState.h"
 #include "core/MainLoop.h"
+#include "game/GameState.h"
+#include "game/Pictures.h"
 #include "kana/MojiTable.h"
 #include "kana/SettingsMenus.h"
 #include "media/BgmSwitch.h"
@@ -20,9 +20,7 @@ void GameFixture::SetUp() {
   platform::UseText1(nullptr);
   platform::DetachedText1() = platform::DetachedTextBox{};
   ClearGameState();
-  BgmStopChecked = false;
   SizePictures();
-  SetLayoutChecks();
   InitSettings();
   SetHoleRects();
   MakeMojiTable();

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/GameState.h"
+#include "game/GameState.h"
 
 void ExpectGameInvariants() {
   ASSERT_GE(Game.ShownCount, 0);

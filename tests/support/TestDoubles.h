@@ -28,14 +28,21 @@ class ScriptedRandom : public platform::RandomSource {
   int drawn = 0;
 };
 
-// Records every music command and answers like a device that works.
+// Records every music request ("open <path>", "play", "stop", "close") and
+// answers like a device that works.
 class MusicRecorder : public platform::MusicDevice {
  public:
-  int Send(const std::string& command) override {
-    commands.push_back(command);
+  int Open(const QString& tunePath) override { return Note("open " + tunePath.toStdString()); }
+  int PlayFromStart() override { return Note("play"); }
+  int Stop() override { return Note("stop"); }
+  int Close() override { return Note("close"); }
+  std::vector<std::string> commands;
+
+ private:
+  int Note(const std::string& request) {
+    commands.push_back(request);
     return 0;
   }
-  std::vector<std::string> commands;
 };
 
 // Records every sound request.

@@ -1,5 +1,5 @@
 #pragma once
-#include "core/OneBased.h"
+#include "game/OneBased.h"
 #include "platform/Picture.h"
 
 // The main window's hidden pictures. BackPicture holds the background,

@@ -3,25 +3,13 @@
 #include <QString>
 #include <cstdint>
 
-#include "core/OneBased.h"
+#include "game/GameResults.h"
+#include "game/Holes.h"
+#include "game/OneBased.h"
 
-constexpr int HoleCount = 6;
 constexpr int MojiTableSize = 195;
 
-template <typename T>
-using PerHole = OneBased<T, HoleCount>;
-
-// A critter's rectangle on the playfield; during a game only Top moves.
-struct KobRectangle {
-  int32_t Left = 0;
-  int32_t Top = 0;
-  int32_t Right = 0;
-  int32_t Bottom = 0;
-};
-
 // The one game state that every part of the program reads and writes.
-// Holes are numbered 1 to 6: 1 to 3 the upper row, 4 to 6 the lower, each
-// from left to right.
 struct GameState {
   // Settings, chosen from the menus and kept from game to game.
   int16_t SpeedLevel = 0;  // 1 fast, 2 rather fast, 3 slow
@@ -67,17 +55,12 @@ struct GameState {
   // Full paths of the two sounds.
   QString MissSoundPath;
   QString CatchSoundPath;
+
+  // What the player did in the current game, for the results window.
+  GameResults Results;
 };
 
 extern GameState Game;
-
-// Fixed geometry of the holes: the critter rectangle's left edge, and Top
-// when the critter is fully down (RestY) and fully up (PeakY).
-constexpr int KobWidth = 125;
-constexpr int KobHeight = 145;
-constexpr int HoleLeft[HoleCount] = {63, 270, 464, 63, 270, 464};
-constexpr int HoleRestY[HoleCount] = {252, 228, 252, 406, 429, 406};
-constexpr int HolePeakY[HoleCount] = {112, 108, 132, 286, 289, 286};
 
 // Sets the settings' defaults and the hole geometry at start-up.
 void InitSettings();

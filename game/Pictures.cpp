@@ -1,6 +1,6 @@
-#include "anim/Pictures.h"
+#include "game/Pictures.h"
 
-#include "core/GameState.h"
+#include "game/GameState.h"
 
 platform::Picture BackPicture;
 platform::Picture AllPicture;

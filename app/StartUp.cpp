@@ -1,13 +1,14 @@
-#include "core/StartUp.h"
+#include "app/StartUp.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "anim/Pictures.h"
+#include "app/MainForm.h"
 #include "core/GameControl.h"
-#include "core/GameState.h"
-#include "core/MainForm.h"
 #include "core/MainLoop.h"
+#include "game/GameState.h"
+#include "game/Pictures.h"
+#include "game/ScreenRule.h"
 #include "kana/MojiTable.h"
 #include "media/MediaLoading.h"
 #include "platform/MessageBox.h"
@@ -30,7 +31,7 @@ void CentreOnScreen(QWidget& window) {
 }  // namespace
 
 QSize CalcFormSize(platform::ScreenSize screen) {
-  if (screen.width >= 800 && screen.height >= 600) return {640, 480};
+  if (FullSizeScreen(screen)) return {640, 480};
   return {640 - FrameWidth, 480 - FrameAndCaptionHeight};
 }
 
@@ -46,7 +47,7 @@ void Form_Load(MainForm& form) {
 
   const QSize playfield = CalcFormSize(platform::ScreenPixels());
   form.SetPlayfieldSize(playfield);
-  auto* title = new TitleForm;
+  auto* title = new TitleForm(&form);
   title->setFixedSize(form.size());
   CentreOnScreen(form);
   CentreOnScreen(*title);
@@ -66,6 +67,7 @@ void Form_Load(MainForm& form) {
   LoadPictures();
   LoadSounds();
   InitSettings();
+  form.SyncMenuChecks();
   SetHoleRects();
   MakeMojiTable();
 

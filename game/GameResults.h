@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/GameState.h"
+#include "game/Holes.h"
 
 // What the player did in the current game, kept as the game runs: every
 // critter that starts to rise, every catch with how long after the rise it
@@ -18,8 +18,7 @@ struct GameResults {
   PerHole<int32_t> riseTick;       // when each hole's critter began to rise
 };
 
-extern GameResults Results;
-
+// These keep Game.Results.
 // A new game begins: everything counted so far is forgotten.
 void ResultsGameStarted();
 // Hole h's critter begins to rise with its new string.

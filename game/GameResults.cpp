@@ -1,24 +1,24 @@
-#include "core/GameResults.h"
+#include "game/GameResults.h"
 
 #include <algorithm>
 
+#include "game/GameState.h"
 #include "platform/TickCounter.h"
 
-GameResults Results;
-
-void ResultsGameStarted() { Results = GameResults{}; }
+void ResultsGameStarted() { Game.Results = GameResults{}; }
 
 void ResultsCritterRose(int h) {
-  ++Results.presented;
-  Results.riseTick[h] = platform::GetTickCount();
+  ++Game.Results.presented;
+  Game.Results.riseTick[h] = platform::GetTickCount();
 }
 
 void ResultsCritterCaught(int h) {
-  ++Results.caught;
-  Results.catchMsTotal += platform::TicksElapsed(Results.riseTick[h], platform::GetTickCount());
+  ++Game.Results.caught;
+  Game.Results.catchMsTotal +=
+      platform::TicksElapsed(Game.Results.riseTick[h], platform::GetTickCount());
 }
 
-void ResultsCritterEscaped(int h) { ++Results.escaped[Game.HoleMoji[h]]; }
+void ResultsCritterEscaped(int h) { ++Game.Results.escaped[Game.HoleMoji[h]]; }
 
 int CatchRatePercent(const GameResults& results) {
   if (results.presented == 0) return 0;

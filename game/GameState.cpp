@@ -1,4 +1,4 @@
-#include "core/GameState.h"
+#include "game/GameState.h"
 
 GameState Game;
 

@@ -1,15 +1,15 @@
-#include "core/MainForm.h"
+#include "app/MainForm.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "anim/Pictures.h"
-#include "core/Closing.h"
+#include "app/Closing.h"
+#include "app/KanaTextBox.h"
 #include "core/GameControl.h"
-#include "core/GameState.h"
 #include "core/InputMatching.h"
-#include "core/KanaTextBox.h"
+#include "game/GameState.h"
+#include "game/Pictures.h"
 #include "kana/SettingsMenus.h"
 #include "media/BgmSwitch.h"
 #include "platform/PassLoop.h"
@@ -17,6 +17,7 @@
 #include "platform/TextFont.h"
 #include "screens/HowToUse.h"
 #include "screens/InputTable.h"
+#include "screens/ResultsForm.h"
 
 const char* const LessonCaptions[11] = {"あ行、か行 １", "か行 ２",  "さ行",     "た行 １",
                                         "た行 ２、な行", "は行",     "ま、や行", "ら、わ、ん行",
@@ -36,11 +37,15 @@ MainForm::MainForm() {
   setWindowTitle(QStringLiteral("かなキャッチ"));
   BuildControls();
   BuildMenus();
-  SetLayoutChecks();
   SyncMenuChecks();
+  // The results window stands beside this window: it opens when a game ends
+  // by itself and closes when the next one starts or a game is stopped.
+  Hooks.GameLeaving = CloseResultsForm;
+  Hooks.GameEnded = [this] { ShowResultsForm(this); };
 }
 
 MainForm::~MainForm() {
+  Hooks = {};
   platform::UseText1(nullptr);
   platform::UsePlayfieldView(nullptr);
   if (theMainForm == this) theMainForm = nullptr;
@@ -58,8 +63,8 @@ void MainForm::BuildControls() {
   Command1 = new QPushButton(QStringLiteral("OK"), inner);
   Command1->setFont(platform::ToQFont({platform::ProportionalGothic, 14, false}));
   Command1->hide();
-  connect(Command1, &QPushButton::clicked, [] {
-    Command1_Click();
+  connect(Command1, &QPushButton::clicked, [this] {
+    Command1_Click(*Command1);
     platform::WakePassLoop();
   });
 
@@ -121,14 +126,15 @@ void MainForm::BuildMenus() {
   InPutShow = AddItem(input, QStringLiteral("入力表表示"), InPutShow_Click);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("つかいかた"));
-  SubHelp = AddItem(help, QStringLiteral("つかいかた"), SubHelp_Click);
+  SubHelp = AddItem(help, QStringLiteral("つかいかた"),
+                    [this] { SubHelp_Click(*Command1, playfieldSize); });
 }
 
 void MainForm::SyncMenuChecks() {
-  for (int i = 1; i <= 11; ++i) LessonCheck[i]->setChecked(MenuChecks.LessonCheck[i]);
-  for (int i = 1; i <= 3; ++i) SpeedCheck[i]->setChecked(MenuChecks.SpeedCheck[i]);
-  for (int i = 1; i <= 3; ++i) MojiCount[i]->setChecked(MenuChecks.MojiCount[i]);
-  BgmStop->setChecked(BgmStopChecked);
+  for (int i = 1; i <= 11; ++i) LessonCheck[i]->setChecked(Game.LessonNo == i);
+  for (int i = 1; i <= 3; ++i) SpeedCheck[i]->setChecked(Game.SpeedLevel == i);
+  for (int i = 1; i <= 3; ++i) MojiCount[i]->setChecked(Game.MojiTotal == MojiTotalOf(i));
+  BgmStop->setChecked(Game.BgmOff);
 }
 
 void MainForm::SetPlayfieldSize(QSize playfield) {

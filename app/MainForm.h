@@ -2,7 +2,7 @@
 #include <QMainWindow>
 #include <QSize>
 
-#include "core/OneBased.h"
+#include "game/OneBased.h"
 
 class QAction;
 class QPushButton;
@@ -34,7 +34,8 @@ class MainForm : public QMainWindow {
   // typed-input box centred over the 640-pixel playfield near its top.
   void ArrangeControls();
 
-  // Shows every menu check mark as the settings hold it.
+  // Shows every menu check mark as the settings hold it: the chosen
+  // lesson, speed and string count, and whether the music is off.
   void SyncMenuChecks();
 
   platform::PlayfieldWidget* MainPicture = nullptr;

@@ -1,4 +1,4 @@
-#include "core/KanaTextBox.h"
+#include "app/KanaTextBox.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

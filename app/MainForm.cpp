@@ -10,6 +10,7 @@
 #include "core/InputMatching.h"
 #include "game/GameState.h"
 #include "game/Pictures.h"
+#include "kana/MojiTable.h"
 #include "kana/SettingsMenus.h"
 #include "media/BgmSwitch.h"
 #include "platform/PassLoop.h"
@@ -18,10 +19,6 @@
 #include "screens/HowToUse.h"
 #include "screens/InputTable.h"
 #include "screens/ResultsForm.h"
-
-const char* const LessonCaptions[11] = {"あ行、か行 １", "か行 ２",  "さ行",     "た行 １",
-                                        "た行 ２、な行", "は行",     "ま、や行", "ら、わ、ん行",
-                                        "その他１",      "その他２", "全行"};
 
 namespace {
 
@@ -100,7 +97,7 @@ void MainForm::BuildMenus() {
   Quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   QMenu* lesson = menuBar()->addMenu(QStringLiteral("レッスン"));
-  for (int i = 1; i <= 11; ++i) {
+  for (int i = 1; i <= LessonCount; ++i) {
     LessonCheck[i] =
         AddItem(lesson, QString::fromUtf8(LessonCaptions[i - 1]), [i] { LessonCheck_Click(i); });
   }

@@ -64,6 +64,3 @@ class MainForm : public QMainWindow {
   // change: the check marks are shown anew and the main loop makes a pass.
   QAction* AddItem(QMenu* menu, const QString& caption, std::function<void()> handler);
 };
-
-// The text of every lesson menu item, 1 to 11.
-extern const char* const LessonCaptions[11];

@@ -221,6 +221,10 @@ constexpr LessonRange LessonRanges[LessonCount] = {
 
 }  // namespace
 
+const char* const LessonCaptions[LessonCount] = {
+    "あ行、か行 １", "か行 ２",      "さ行",     "た行 １",  "た行 ２、な行", "は行",
+    "ま、や行",      "ら、わ、ん行", "その他１", "その他２", "全行"};
+
 void MakeMojiTable() {
   for (int k = 1; k <= MojiTableSize; ++k)
     Game.MojiTable[k] = QString::fromUtf8(MojiEntries[k - 1]);

@@ -13,3 +13,6 @@ constexpr int LessonCount = 11;
 
 // The range of lesson 1 to 11; lesson 11 is the whole table.
 LessonRange LessonRangeOf(int lessonNo);
+
+// The "レッスン" menu's item for each lesson, 1 to 11.
+extern const char* const LessonCaptions[LessonCount];

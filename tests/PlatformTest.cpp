@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <cmath>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "media/DataFolder.h"
+#include "platform/FlaggedWavePlayer.h"
+#include "platform/FluidSynthSequencer.h"
+#include "platform/QtWaveOutput.h"
+#include "platform/Random.h"
+#include "platform/SequencerDevice.h"
+#include "platform/SingleInstance.h"
+#include "support/MediaFiles.h"
+#include "support/TestDoubles.h"
+
+using namespace platform;
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+// An output that knows two files, "catch.wav" of 400 ms and "miss.wav" of
+// 150 ms, and writes down what it is asked to do.
+class ListedWaveOutput : public WaveOutput {
+ public:
+  std::optional<uint32_t> Load(const QString& path) override {
+    log.push_back("load " + path.toStdString());
+    const auto found = lengths.find(path.toStdString());
+    return found == lengths.end() ? std::nullopt : std::optional(found->second);
+  }
+  void Start(const QString& path) override { log.push_back("start " + path.toStdString()); }
+  void StopAll() override { log.push_back("stop"); }
+
+  std::map<std::string, uint32_t> lengths{{"catch.wav", 400}, {"miss.wav", 150}};
+  Log log;
+};
+
+class WaveRequests : public testing::Test {
+ protected:
+  void SetUp() override { UseTickSource(&clock); }
+  void TearDown() override { UseTickSource(nullptr); }
+  void Play(const char* path, unsigned flags = GameSoundFlags) {
+    player.Play(QString::fromLatin1(path), flags);
+  }
+
+  TestClock clock;
+  ListedWaveOutput output;
+  FlaggedWavePlayer player{output};
+};
+
+// A tune that writes what it is told into a log.
+class LoggedTune : public Sequencer {
+ public:
+  explicit LoggedTune(Log& log) : log(log) {}
+  ~LoggedTune() override { log.push_back("closed"); }
+  int PlayFromStart() override { return log.push_back("play"), MusicOk; }
+  int Stop() override { return log.push_back("stop"), MusicOk; }
+  Log& log;
+};
+
+}  // namespace
+
+// In single precision the largest draw below 1 times 195 rounds to 195, and
+// floor(195 + 1) would pick entry 196, past the end of the kana table.
+TEST(Random, DrawsRepeatFromEveryResetStayBelowOneAndWholeNumbersStayInOneToN) {
+  UseRandomSource(nullptr);
+  ResetRandom();
+  const float first = Rnd();
+  float low = 1, high = 0;
+  for (int i = 0; i < 1000000; ++i) {
+    const float r = Rnd();
+    ASSERT_LT(r, 1.0f);
+    low = std::min(low, r);
+    high = std::max(high, r);
+  }
+  EXPECT_LT(low, 0.001f);
+  EXPECT_GT(high, 0.999f);
+  ResetRandom();
+  EXPECT_EQ(Rnd(), first);
+  for (int n : {2, 3, 7, 15, 28, 31, 195, 200}) {
+    EXPECT_EQ(RandomWhole(0.0f, n), 1) << n;
+    EXPECT_EQ(RandomWhole(std::nextafter(1.0f, 0.0f), n), n) << n;
+  }
+}
+
+// A copy that crashed or was killed leaves its lock file behind.
+TEST(SingleInstance, ASecondCopyIsRefusedWhileTheFirstRunsButNotByALockOfACopyThatIsGone) {
+  QTemporaryDir folder;
+  auto first = std::make_unique<SingleInstance>(folder.path());
+  ASSERT_TRUE(first->Acquire());
+  SingleInstance second(folder.path());
+  EXPECT_FALSE(second.Acquire());
+  first.reset();
+  EXPECT_TRUE(second.Acquire());
+
+  QTemporaryDir other;
+  QFile lock(other.filePath("kanacatch.lock"));
+  ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+  lock.write("2147483000\nkanacatch\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+  lock.close();
+  EXPECT_TRUE(SingleInstance(other.path()).Acquire());
+}
+
+TEST(DataFolder, IsTheDetaFolderInsideTheProgramFolderWithExactlyOneSeparator) {
+  for (const auto& [folder, data] : {std::pair{"/opt/kana catch", "/opt/kana catch/Deta/"},
+                                     {"/home/ユーザー/かな/", "/home/ユーザー/かな/Deta/"},
+                                     {"/srv/\"kana\" it's", "/srv/\"kana\" it's/Deta/"},
+                                     {"/", "/Deta/"}}) {
+    EXPECT_EQ(DataFolderOf(QString::fromUtf8(folder)), QString::fromUtf8(data)) << folder;
+  }
+}
+
+// The game's flags, 19, hold SndNoStop: a request while a sound plays is
+// dropped, neither cutting it off nor loading its file, until the playing
+// sound's length has passed. Each file is decoded once; a missing one plays
+// nothing.
+TEST_F(WaveRequests, WithTheGamesFlagsARequestWhileASoundPlaysIsDroppedAlsoAcrossTheTickWrap) {
+  for (uint32_t start : {1000u, 0xFFFFFFFFu - 200}) {
+    clock.Set(start);
+    Play("catch.wav");
+    clock.Advance(399);
+    Play("miss.wav");
+    clock.Advance(1);
+    Play("catch.wav");
+    clock.Advance(400);
+    Play("gone.wav");
+  }
+  EXPECT_EQ(output.log, (Log{"load catch.wav", "start catch.wav", "start catch.wav",
+                             "load gone.wav", "start catch.wav", "start catch.wav"}));
+  output.log.clear();
+  clock.Advance(1000);
+  Play("catch.wav", SndAsync | SndNoDefault);
+  Play("miss.wav", SndAsync | SndNoDefault);
+  EXPECT_EQ(output.log, (Log{"start catch.wav", "load miss.wav", "stop", "start miss.wav"}))
+      << "without SndNoStop a new sound cuts the playing one off";
+}
+
+// The program's own player returns at once, with or without a sound card,
+// and a missing file is no failure.
+TEST(WaveFiles, KnowTheirLengthAndRefuseWhatIsNoWave) {
+  QTemporaryDir dir;
+  const auto write = [&](const char* name, const QByteArray& bytes) {
+    WriteTestFile(dir.filePath(QString::fromUtf8(name)), bytes);
+    return dir.filePath(QString::fromUtf8(name));
+  };
+  EXPECT_EQ(WaveFileLength(write("みゃ.wav", ToneWave(250))), 250u);
+  EXPECT_EQ(WaveFileLength(write("tone.wav", ToneWave(1234, 44100))), 1234u);
+  for (const QString& path :
+       {dir.filePath(QStringLiteral("金属.wav")), write("empty.wav", {}),
+        write("silent.wav", ToneWave(0)), write("text.wav", "RIFF and some words"),
+        write("cut.wav", ToneWave(250).chopped(100))}) {
+    EXPECT_FALSE(WaveFileLength(path)) << path.toStdString();
+  }
+  UseWavePlayer(nullptr);
+  PlayWaveSound(dir.filePath(QStringLiteral("みゃ.wav")), GameSoundFlags);
+  PlayWaveSound(dir.filePath(QStringLiteral("金属.wav")), GameSoundFlags);
+}
+
+TEST(MusicDevice, HoldsOneTuneAndRefusesWhatNeedsAnotherOrNone) {
+  Log log;
+  SequencerDevice device([&](const std::string& path, int& error) -> std::unique_ptr<Sequencer> {
+    log.push_back("open " + path);
+    if (path == "/missing.mid") return error = MusicBadTune, nullptr;
+    return std::make_unique<LoggedTune>(log);
+  });
+  EXPECT_EQ(device.PlayFromStart(), MusicNotOpen);
+  EXPECT_EQ(device.Open(QStringLiteral("/missing.mid")), MusicBadTune);
+  EXPECT_EQ(device.Stop(), MusicNotOpen);
+  EXPECT_EQ(device.Open(QStringLiteral("/かな \"it's\"/Blugrass.mid")), MusicOk);
+  EXPECT_EQ(device.Open(QStringLiteral("/other.mid")), MusicAlreadyOpen);
+  EXPECT_EQ(device.PlayFromStart(), MusicOk);
+  EXPECT_EQ(device.Stop(), MusicOk);
+  EXPECT_EQ(device.Close(), MusicOk);
+  EXPECT_EQ(device.Close(), MusicNotOpen);
+  EXPECT_EQ(log, (Log{"open /missing.mid", "open /かな \"it's\"/Blugrass.mid", "play", "stop",
+                      "closed"}));
+}
+
+// The test tune sounds for its first second, is silent until three seconds
+// and then ends; the level is the root mean square of the left channel.
+TEST(FluidSynthTune, PlaysFromItsBeginningAtEveryPlayAndStopSilencesItAtOnce) {
+  QTemporaryDir dir;
+  WriteTestFile(dir.filePath("Blugrass.mid"), TestTune());
+  int error = MusicOk;
+  const auto tune = FluidSynthSequencer::Open(dir.filePath("Blugrass.mid").toStdString(),
+                                              SynthOutput::Caller, error);
+  ASSERT_TRUE(tune) << "error " << error << "; soundfont: " << GeneralMidiSoundFont();
+  const auto level = [&](int ms) {
+    const int frames = tune->SampleRate() * ms / 1000;
+    std::vector<float> left(frames), right(frames);
+    tune->Render(frames, left.data(), right.data());
+    double sum = 0;
+    for (float sample : left) sum += double{sample} * sample;
+    return std::sqrt(sum / frames);
+  };
+  constexpr double Loud = 1e-3, Quiet = 1e-4;
+  const auto playsFromTheStart = [&](const char* when) {
+    ASSERT_EQ(tune->PlayFromStart(), MusicOk);
+    EXPECT_GT(level(250), Loud) << when;
+  };
+
+  EXPECT_LT(level(300), Quiet) << "not played yet";
+  playsFromTheStart("first play");
+  level(1550);
+  ASSERT_LT(level(200), Quiet) << "the tune's silent part";
+  playsFromTheStart("while playing");
+  level(8000);
+  playsFromTheStart("after the end");
+  ASSERT_EQ(tune->Stop(), MusicOk);
+  level(500);  // the note's release
+  EXPECT_LT(level(250), Quiet) << "the note would sound until one second";
+  // Start and Stop before the first note has gone by, then Start again.
+  ASSERT_EQ(tune->PlayFromStart(), MusicOk);
+  ASSERT_EQ(tune->Stop(), MusicOk);
+  playsFromTheStart("stopped before its first event had passed");
+}

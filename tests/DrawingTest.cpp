@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
 #include <QImage>
 #include <QRect>
 #include <tuple>
@@ -10,13 +11,34 @@
 #include "core/GameControl.h"
 #include "game/GameState.h"
 #include "game/Pictures.h"
+#include "platform/Blit.h"
 #include "platform/Picture.h"
 #include "platform/Screen.h"
+#include "platform/TextFont.h"
 #include "support/GameFixture.h"
 #include "support/PresentRecorder.h"
 #include "support/TestPictures.h"
 
+using platform::Picture;
+using platform::ScaledForDrawing;
+
 namespace {
+
+// A patterned destination and a source of assorted colours, both 64 x 32.
+class BlockCopy : public testing::Test {
+ protected:
+  void SetUp() override {
+    FillWithPattern(dest);
+    for (int y = 0; y < 32; ++y) {
+      for (int x = 0; x < 64; ++x) source.Image().setPixel(x, y, qRgb(x * 37 + y, y * 53, x * y));
+    }
+    before = dest.Image().copy();
+  }
+
+  Picture dest{64, 32};
+  Picture source{64, 32};
+  QImage before;
+};
 
 // A started program whose background is a pattern, with the test critters
 // loaded at their drawn size and the bare background in the composite.
@@ -86,6 +108,132 @@ class PlayfieldAtRatioTwo : public GameFixture {
 };
 
 }  // namespace
+
+TEST_F(BlockCopy, MergePaintAndSrcAndCombineEachPixelBitByBit) {
+  const struct {
+    platform::RasterOp op;
+    QRgb (*rule)(QRgb src, QRgb old);
+  } ops[] = {{platform::MERGEPAINT, [](QRgb src, QRgb old) { return ~src | old; }},
+             {platform::SRCAND, [](QRgb src, QRgb old) { return src & old; }}};
+  for (const auto& [op, rule] : ops) {
+    dest.Image() = before.copy();
+    platform::BitBlt(dest, dest.Rect(), source, QPoint(0, 0), op);
+    for (int y = 0; y < 32; ++y) {
+      for (int x = 0; x < 64; ++x) {
+        ASSERT_EQ(dest.Image().pixel(x, y),
+                  rule(source.Image().pixel(x, y), before.pixel(x, y)) | 0xff000000u)
+            << std::hex << op << " at " << std::dec << x << ", " << y;
+      }
+    }
+  }
+}
+
+// A copy that reaches past the source's edge must not bring in made-up
+// (black) pixels, stretched or not; a shrink blends what it squeezes together.
+TEST_F(BlockCopy, OnlyTheSourcesOwnPixelsAreCopiedAndAShrinkBlendsThem) {
+  platform::BitBlt(dest, QRect(0, 0, 40, 8), source, QPoint(44, 0), platform::SRCCOPY);
+  platform::StretchBlt(dest, QRect(0, 16, 64, 16), source, QRect(48, 16, 32, 16),
+                       platform::SRCCOPY);
+  for (int x = 0; x < 64; ++x) {
+    ASSERT_EQ(dest.Image().pixel(x, 3),
+              x < 20 ? source.Image().pixel(x + 44, 3) : before.pixel(x, 3))
+        << "column " << x;
+    if (x >= 32) {
+      ASSERT_EQ(dest.Image().pixel(x, 20), before.pixel(x, 20)) << "column " << x;
+    }
+  }
+  for (int x = 0; x < 64; ++x) {
+    for (int y = 0; y < 32; ++y) source.Image().setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : 0);
+  }
+  platform::StretchBlt(dest, QRect(0, 0, 32, 16), source, source.Rect(), platform::SRCCOPY);
+  const int grey = qGray(dest.Image().pixel(16, 8));
+  EXPECT_GT(grey, 64) << "a nearest-pixel shrink keeps only black or only white";
+  EXPECT_LT(grey, 192);
+}
+
+TEST(PrintedText, StartsItsCellAtThePrintPositionAndDrawsOnlyBoldGlyphsOverTheGround) {
+  Picture picture(200, 160);
+  picture.ForeColor = QColor(20, 40, 160);
+  picture.Font = {platform::ProportionalGothic, 35, true};
+  const auto ink = [&] { return InkBounds(picture.Image(), qRgb(255, 255, 255), picture.Rect()); };
+  const auto strokes = [&] {
+    return CountColour(picture.Image(), qRgb(20, 40, 160), picture.Rect());
+  };
+  picture.Print(QPoint(10, 70), QStringLiteral("あ"));
+  const QRect first = ink();
+  const int bold = strokes();
+  EXPECT_TRUE(QRect(10, 70, 7, 11).contains(first.topLeft())) << "not the baseline";
+  EXPECT_GE(first.height(), 36) << "35 points are about 47 pixels";
+  EXPECT_LE(first.height(), 47);
+
+  picture.Image().fill(Qt::white);
+  picture.Print(QPoint(47, 83), QStringLiteral("あ"));
+  EXPECT_EQ(ink(), first.translated(37, 13));
+  picture.Image().fill(Qt::white);
+  picture.Font.bold = false;
+  picture.Print(QPoint(10, 70), QStringLiteral("あ"));
+  EXPECT_GT(bold, strokes()) << "bold strokes are thicker";
+
+  FillWithPattern(picture);
+  picture.Print(QPoint(10, 10), QStringLiteral("あい"));
+  int kept = 0;
+  for (int x = 10; x < 104; ++x) {
+    for (int y = 10; y < 57; ++y) kept += picture.Image().pixel(x, y) == PatternAt(x, y);
+  }
+  EXPECT_GT(strokes(), 100);
+  EXPECT_GT(kept, 94 * 47 / 2) << "most of the text cell keeps its ground";
+}
+
+// Points are taken at 96 dots an inch; without the stand-in, Qt falls back to
+// a Latin face that has no kana.
+TEST(TextFont, HasThePixelSizeOfItsPointsAndFallsBackToTheIpaStandIns) {
+  EXPECT_EQ(platform::PointsToPixels(30), 40);
+  EXPECT_EQ(platform::PointsToPixels(25), 33);
+  const QFont proportional = platform::ToQFont({platform::ProportionalGothic, 35, false});
+  EXPECT_EQ(proportional.pixelSize(), 47);
+  EXPECT_EQ(proportional.families().first(), QStringLiteral("ＭＳ Ｐゴシック"));
+  EXPECT_EQ(QFontInfo(proportional).family(), QStringLiteral("IPAPGothic"));
+  EXPECT_EQ(QFontInfo(platform::ToQFont({platform::FixedGothic, 30, false})).family(),
+            QStringLiteral("IPAGothic"));
+}
+
+TEST(ScaledForDrawing, ShrinksSmoothlyToTheDrawnSizeTimesThePixelRatio) {
+  QImage picture = MakeKobImage(2, 2);
+  for (int y = 0; y < 20; ++y) picture.setPixel(1, y, 0);
+  const QImage scaled = ScaledForDrawing(picture, QSize(125, 145));
+  ASSERT_EQ(scaled.size(), QSize(125, 145));
+  EXPECT_EQ(scaled.pixel(KobDiscCentre), KobColour(2));
+  const int grey = qGray(scaled.pixel(0, 5));
+  EXPECT_GT(grey, 64) << "one black and one white column blend";
+  EXPECT_LT(grey, 192);
+  EXPECT_TRUE(ScaledForDrawing(QImage(), QSize(125, 145)).isNull());
+
+  Picture sharp;
+  sharp.Image() = ScaledForDrawing(picture, QSize(125, 145), 2.0);
+  EXPECT_EQ(sharp.Image().size(), QSize(250, 290));
+  EXPECT_EQ(sharp.Rect(), QRect(0, 0, 125, 145)) << "pictures measure in game pixels";
+}
+
+// On a screen of ratio 2 a label is drawn with the screen's own pixels, not
+// a game-sized label blown up: twice as tall and wide in image pixels.
+TEST(PrintedText, AtRatioTwoALabelHasTwiceThePixelsInEachDirection) {
+  Picture picture(200, 160);
+  picture.Font = {platform::ProportionalGothic, 35, true};
+  picture.Print(QPoint(10, 70), QStringLiteral("きゃ"));
+  const QRect single = InkBounds(picture.Image(), qRgb(255, 255, 255), picture.Rect());
+  platform::UsePixelRatio(2);
+  Picture sharp(200, 160);
+  platform::UsePixelRatio(0);
+  ASSERT_EQ(sharp.Rect(), picture.Rect());
+  sharp.ForeColor = picture.ForeColor;
+  sharp.Font = picture.Font;
+  sharp.Print(QPoint(10, 70), QStringLiteral("きゃ"));
+  const QRect ink = InkBounds(sharp.Image(), qRgb(255, 255, 255), sharp.Image().rect());
+  EXPECT_NEAR(ink.left(), 2 * single.left(), 2);
+  EXPECT_NEAR(ink.top(), 2 * single.top(), 2);
+  EXPECT_NEAR(ink.width(), 2 * single.width(), 3);
+  EXPECT_NEAR(ink.height(), 2 * single.height(), 3);
+}
 
 TEST_F(Playfield, ACritterShowsThroughItsMaskAboveTheGroundLineAndLeavesNoTraceOfOldFrames) {
   // Up and down by one step of the default speed at a time.

@@ -82,8 +82,8 @@ const std::array<QColor, 5> kBands{{{0xff, 0xe1, 0xe5}, {0xff, 0xec, 0xcc}, {0xe
 
 constexpr qreal kLeft = kTableHiddenLeft + 2;
 constexpr qreal kCellWidth = (kTableWidth - kLeft - 2) / 5.0;
-constexpr qreal kTop = 44;
-constexpr qreal kHeading = 25;
+constexpr qreal kTop = 40;
+constexpr qreal kHeading = 21;
 constexpr qreal kBottom = 4;
 
 // `font` made smaller until `text` fits into `width`.
@@ -101,22 +101,22 @@ void cell(QPainter &p, const QRectF &box, const KanaEntry &entry)
     p.drawRoundedRect(box.adjusted(1, 1, -1, -1), 4, 4);
 
     // Three lines: the kana, its first spelling, then the other spellings.
-    const qreal line = (box.height() - 4) / 3.3;
-    QRectF text(box.left(), box.top() + 2, box.width(), line * 1.3);
+    const qreal line = (box.height() - 3) / 3.3;
+    QRectF text(box.left(), box.top() + 1.5, box.width(), line * 1.3);
     p.setPen(kInk);
-    p.setFont(gothic(entry.kana.size() > 1 ? 17 : 19));
+    p.setFont(gothic(entry.kana.size() > 1 ? 15 : 16));
     p.drawText(text, Qt::AlignCenter, entry.kana);
     text.translate(0, text.height());
     text.setHeight(line);
     p.setPen(kMainText);
-    p.setFont(fitted(gothic(14, true, true), entry.spellings.first(), box.width() - 3));
+    p.setFont(fitted(gothic(13, true, true), entry.spellings.first(), box.width() - 3));
     p.drawText(text, Qt::AlignCenter, entry.spellings.first());
     if (entry.spellings.size() < 2)
         return;
     const QString others = entry.spellings.mid(1).join(QLatin1Char(' '));
     text.translate(0, text.height());
     p.setPen(kAltText);
-    p.setFont(fitted(gothic(12, false, true), others, box.width() - 3));
+    p.setFont(fitted(gothic(11, false, true), others, box.width() - 3));
     p.drawText(text, Qt::AlignCenter, others);
 }
 
@@ -135,11 +135,11 @@ QImage renderKanaTable(const std::vector<Lesson> &lessons)
     QPainter &p = canvas.painter();
     p.setPen(kInk);
     p.setFont(gothic(17, true));
-    p.drawText(QRectF(kLeft, 4, kTableWidth - kLeft, 22), Qt::AlignCenter,
+    p.drawText(QRectF(kLeft, 2, kTableWidth - kLeft, 22), Qt::AlignCenter,
                QStringLiteral("ローマ字の打ち方"));
     p.setFont(gothic(11));
     p.setPen(kAltText);
-    p.drawText(QRectF(kLeft, 25, kTableWidth - kLeft, 16), Qt::AlignCenter,
+    p.drawText(QRectF(kLeft, 22, kTableWidth - kLeft, 16), Qt::AlignCenter,
                QStringLiteral("小さい字はほかの打ち方 (+ は続けて打つ)"));
 
     qreal y = kTop;

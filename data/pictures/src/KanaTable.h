@@ -12,9 +12,12 @@
 namespace pictures {
 
 // Shown pixel for pixel in a 235-wide window whose scroll bar hides the
-// leftmost 15 pixels; the game scrolls 1500 px past the window's height.
+// leftmost 15 pixels. At its largest scroll value the window shows the
+// picture down to 1500 px (1600 on a 480 px screen) past its own height, which
+// is the screen's less 25 px and less the frame: 456 - 45 px on a 481 px
+// screen with a tall caption, so every row is within reach down to 1911 px.
 inline constexpr int kTableWidth = 235;
-inline constexpr int kTableHeight = 2300;
+inline constexpr int kTableHeight = 1910;
 inline constexpr int kTableHiddenLeft = 15;
 
 struct KanaEntry {

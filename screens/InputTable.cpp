@@ -90,8 +90,8 @@ void InPutForm::VScroll1_Change() {
 }
 
 void InPutForm::FitToScreen() {
-  // Before the window is shown, and without a window manager, the frame adds
-  // nothing; the caption's height is known once the window manager framed it.
+  // The frame's height is known once the window system has framed the
+  // window; until then, and without a window manager, it counts as none.
   const int frameHeight = frameGeometry().height() - height();
   const int inner = InPutFormInnerHeight(platform::ScreenPixels().height, frameHeight);
   if (size() != QSize(InPutFormWidth, inner)) setFixedSize(InPutFormWidth, inner);

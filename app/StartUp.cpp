@@ -1,9 +1,9 @@
 #include "app/StartUp.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "app/MainForm.h"
+#include "app/WindowPlace.h"
 #include "core/GameControl.h"
 #include "core/MainLoop.h"
 #include "game/GameState.h"
@@ -21,11 +21,9 @@ namespace {
 constexpr int FrameWidth = 6;
 constexpr int FrameAndCaptionHeight = 44;
 
-// Puts `window` in the middle of the screen.
-void CentreOnScreen(QWidget& window) {
-  const platform::ScreenSize screen = platform::ScreenPixels();
-  window.move(std::max(0, (screen.width - window.width()) / 2),
-              std::max(0, (screen.height - window.height()) / 2));
+// Puts `window` where the main window goes.
+void PlaceOnScreen(QWidget& window) {
+  window.move(MainWindowPlace(platform::ScreenPixels(), window.size()));
 }
 
 }  // namespace
@@ -49,8 +47,8 @@ void Form_Load(MainForm& form) {
   form.SetPlayfieldSize(playfield);
   auto* title = new TitleForm(&form);
   title->setFixedSize(form.size());
-  CentreOnScreen(form);
-  CentreOnScreen(*title);
+  PlaceOnScreen(form);
+  PlaceOnScreen(*title);
 
   form.hide();
   title->show();

@@ -6,6 +6,14 @@ namespace {
 
 bool IsLatinLetter(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
+// An apostrophe is part of a spelling where one goes on with it: "n'" is ん,
+// "t'i" is てぃ. Anywhere else it is an ordinary character.
+bool ContinuesSpelling(const QString& pending, QChar typed) {
+  if (typed != u'\'' || pending.isEmpty()) return false;
+  const QString letters = (pending + typed).toLower();
+  return CanGrowIntoRomaji(letters) || FindRomajiRule(letters);
+}
+
 // Letters that can wait no longer: a spelling that is complete but could have
 // grown (a lone "n") gives its kana; anything else stays as typed.
 QString SettledForm(const QString& letters) {
@@ -17,14 +25,9 @@ QString SettledForm(const QString& letters) {
 
 KeyResult RomajiComposer::Type(QChar typed) {
   const QString textBefore = text;
-  if (IsLatinLetter(typed)) {
+  if (IsLatinLetter(typed) || ContinuesSpelling(pending, typed)) {
     TypeLetter(typed);
     return text == textBefore ? KeyResult::Held : KeyResult::Changed;
-  }
-  if (typed == u'\'' && pending.compare(u"n", Qt::CaseInsensitive) == 0) {
-    text += SettledForm(pending);
-    pending.clear();
-    return KeyResult::Changed;
   }
   if (typed.category() == QChar::Other_Control) return KeyResult::Ignored;
   SettlePending();

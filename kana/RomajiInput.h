@@ -20,10 +20,10 @@ enum class KeyResult {
 // commits, and every other character, goes into the text as it is.
 class RomajiComposer {
  public:
-  // Feeds one typed character. Letters A-Z convert like a-z. A non-letter
-  // first settles the pending letters (a lone "n" becomes ん, others stay as
-  // Latin letters in the text) and then joins the text unchanged; after a
-  // pending "n" an apostrophe only marks ん ("n'" is ん) and is not kept.
+  // Feeds one typed character. Letters A-Z convert like a-z, and so does an
+  // apostrophe that goes on with a spelling ("n'" is ん, "t'i" is てぃ). Any
+  // other character first settles the pending letters (a lone "n" becomes ん,
+  // others stay as Latin letters in the text) and then joins the text unchanged.
   KeyResult Type(QChar typed);
 
   // Removes the last pending letter or, with none pending, the last character

@@ -14,11 +14,6 @@ namespace {
 // Rounds to the nearest integer, a half to the even neighbour.
 int RoundHalfEven(double value) { return static_cast<int>(std::lrint(value)); }
 
-// The row of finger names; the font is fixed-pitch, so the runs of blanks
-// set the names over their keys.
-const QString FingerNames =
-    QStringLiteral("左小指左薬指左中指  左人差指     右人差指 右中指右薬指右小指");
-
 struct HelpLine {
   int below;  // rows below the keyboard picture's top edge plus its height
   const char* text;
@@ -32,6 +27,12 @@ constexpr HelpLine HelpLines[] = {
 };
 
 }  // namespace
+
+// The font is fixed-pitch, so the runs of blanks set the names over their keys.
+const QString FingerNames =
+    QStringLiteral("左小指左薬指左中指  左人差指     右人差指 右中指右薬指右小指");
+
+QPoint FingerNamesAt(QSize inner) { return {HowToUseLayoutFor(inner).x + 30, 20}; }
 
 HowToUseLayout HowToUseLayoutFor(QSize inner) {
   const int w = RoundHalfEven(inner.width() / 100.0 * 80);
@@ -58,7 +59,7 @@ void DrawHowToUse(QPushButton& Command1, QSize inner) {
 
   AllPicture.ForeColor = Qt::black;
   AllPicture.Font = {platform::FixedGothic, 9, false};
-  AllPicture.Print(QPoint(layout.x + 30, 20), FingerNames);
+  AllPicture.Print(FingerNamesAt(inner), FingerNames);
   AllPicture.Font.points = 10;
   for (const HelpLine& line : HelpLines) {
     AllPicture.Print(QPoint(layout.x, layout.h + line.below), QString::fromUtf8(line.text));

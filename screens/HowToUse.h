@@ -1,5 +1,7 @@
 #pragma once
+#include <QPoint>
 #include <QSize>
+#include <QString>
 
 class QPushButton;
 
@@ -28,3 +30,9 @@ struct HowToUseLayout {
   int x;
 };
 HowToUseLayout HowToUseLayoutFor(QSize inner);
+
+// The row of finger names printed over the keyboard picture in the
+// fixed-pitch Gothic at 9 pt, left little finger to right little finger, and
+// the top-left corner it is printed at.
+extern const QString FingerNames;
+QPoint FingerNamesAt(QSize inner);

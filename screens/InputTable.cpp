@@ -14,7 +14,6 @@ namespace {
 InPutForm* theInPutForm = nullptr;
 
 constexpr int WindowTop = 25;
-constexpr int WindowWidth = 235;
 constexpr int ScrollBarWidth = 15;
 constexpr int ScrollUnits = 10;
 // Twips per pixel of the screens the table's picture was laid out for.
@@ -38,6 +37,14 @@ class TablePicture : public QWidget {
 }  // namespace
 
 int ScrollStep(int screenHeight) { return screenHeight > 480 ? 150 : 160; }
+
+int InPutFormInnerHeight(int screenHeight, int frameHeight) {
+  return screenHeight - WindowTop - frameHeight;
+}
+
+int InputTableReach(int screenHeight, int frameHeight) {
+  return ScrollUnits * ScrollStep(screenHeight) + InPutFormInnerHeight(screenHeight, frameHeight);
+}
 
 InPutForm::InPutForm() {
   theInPutForm = this;
@@ -64,9 +71,8 @@ InPutForm* InPutForm::Instance() { return theInPutForm; }
 void InPutForm::Form_Load() {
   const platform::ScreenSize screen = platform::ScreenPixels();
   move(0, WindowTop);
-  setFixedSize(WindowWidth, screen.height - WindowTop);
+  FitToScreen();
   Picture1->setGeometry(-ScrollBarWidth, 0, width(), screen.height * TwipsPerPixel);
-  VScroll1->setGeometry(width() - ScrollBarWidth, 0, ScrollBarWidth, height());
 
   const QImage table = ReadDataPicture("input.jpg");
   if (table.isNull()) {
@@ -81,6 +87,25 @@ void InPutForm::Form_Load() {
 void InPutForm::VScroll1_Change() {
   const int step = ScrollStep(platform::ScreenPixels().height);
   Picture1->move(Picture1->x(), -(VScroll1->value() * step));
+}
+
+void InPutForm::FitToScreen() {
+  // The frame's height is known once the window system has framed the
+  // window; until then, and without a window manager, it counts as none.
+  const int frameHeight = frameGeometry().height() - height();
+  const int inner = InPutFormInnerHeight(platform::ScreenPixels().height, frameHeight);
+  if (size() != QSize(InPutFormWidth, inner)) setFixedSize(InPutFormWidth, inner);
+}
+
+bool InPutForm::event(QEvent* event) {
+  const bool handled = QWidget::event(event);
+  if (event->type() == QEvent::Move || event->type() == QEvent::Show) FitToScreen();
+  return handled;
+}
+
+void InPutForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  VScroll1->setGeometry(width() - ScrollBarWidth, 0, ScrollBarWidth, height());
 }
 
 void InPutForm::closeEvent(QCloseEvent* event) {

@@ -21,17 +21,35 @@ class InPutForm : public QWidget {
   // Moves the picture to match the scroll bar's value.
   void VScroll1_Change();
 
+  // Makes the window, frame and caption included, run from 25 pixels below
+  // the top of the screen to its bottom edge; again whenever the window
+  // system reports a different frame.
+  void FitToScreen();
+
   QWidget* Picture1 = nullptr;
   QScrollBar* VScroll1 = nullptr;
 
  protected:
+  bool event(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 };
 
+// The window's inner width; it stands at the left edge of the screen.
+constexpr int InPutFormWidth = 235;
+
 // Pixels the picture moves per scroll-bar unit: 150, or 160 on a screen at
 // most 480 pixels high.
 int ScrollStep(int screenHeight);
+
+// The height inside the window on a screen `screenHeight` pixels high, when
+// the window system adds `frameHeight` pixels of caption and frame.
+int InPutFormInnerHeight(int screenHeight, int frameHeight);
+
+// How far down the picture the window shows at the largest scroll value:
+// picture rows above this are all within reach.
+int InputTableReach(int screenHeight, int frameHeight);
 
 // The "入力表表示" menu command: opens the window, or brings it to the
 // front keeping its scroll position.

@@ -26,35 +26,32 @@ RomajiComposer Typed(const QString& keys) {
   return box;
 }
 
-// One line of the input table: a kana string and the spellings shown for it.
-struct Shown {
-  QString kana;
-  QStringList spellings;
-};
-
-// The input-table picture's source, lesson by lesson: "[caption]" starts a
-// lesson, "#" lines are notes, other lines are "kana<TAB>spellings" with the
-// spellings separated by blanks.
-std::vector<std::vector<Shown>> InputTableLessons() {
-  QFile file(QStringLiteral(KANACATCH_SOURCE_DIR "/data/pictures/romaji.tsv"));
+// The input table's strings, lesson by lesson, from the file that lays out
+// its picture: "[caption]" starts a lesson, "#" lines are notes, other lines
+// are rows of strings separated by blanks.
+std::vector<QStringList> InputTableLessons() {
+  QFile file(QStringLiteral(KANACATCH_SOURCE_DIR "/data/pictures/input-table.txt"));
   EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text)) << file.fileName().toStdString();
-  std::vector<std::vector<Shown>> lessons;
+  std::vector<QStringList> lessons;
   for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
     if (line.startsWith(u'[')) lessons.emplace_back();
     if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(u'[')) continue;
-    const QStringList fields = line.split(u'\t');
-    EXPECT_EQ(fields.size(), 2) << line.toStdString();
-    if (lessons.empty() || fields.size() != 2) continue;
-    lessons.back().push_back({fields[0], fields[1].split(u' ', Qt::SkipEmptyParts)});
+    if (!lessons.empty()) lessons.back() << line.split(u' ', Qt::SkipEmptyParts);
   }
   return lessons;
 }
 
-// Spellings an input method takes that the input table leaves out.
-constexpr const char* MoreSpellings[] = {
-    "い yi",    "う wu whu",    "ぃ xyi lyi",   "ぇ xye lye",   "く qu",
-    "くぁ qwa", "くぃ qwi qyi", "くぇ qwe qye", "くぉ qwo",     "ん xn",
-    "くぅ kwu", "ふぁ fwa",     "ふぃ fwi fyi", "ふぇ fwe fye", "ふぉ fwo"};
+// Spellings of the game's strings that Mozc or Anthy takes; the box must too.
+constexpr const char* InputMethodSpellings[] = {
+    "てぃ t'i", "でぃ d'i",  "てゅ t'yu",  "でゅ d'yu",  "とぅ t'u", "どぅ d'u",   "ふぁ hwa",
+    "ふぃ hwi", "ふぇ hwe",  "ふぉ hwo",   "ふゅ hwyu",  "づ dzu",   "ん n' n xn", "くぅ kwu",
+    "い yi",    "う wu whu", "ぃ xyi lyi", "ぇ xye lye", "く qu",    "ふぃ fyi",   "ふぇ fye"};
+
+// Spellings that Mozc or Anthy leaves as Latin letters ("qya" gives ｑや).
+constexpr const char* RefusedByAnInputMethod[] = {
+    "qa",  "qi",  "qe",  "qo",  "qya", "qyu", "qyo", "qwu", "qwa", "qwi", "qwe",
+    "qwo", "fwu", "gwi", "gwu", "gwe", "gwo", "swa", "swi", "swu", "swe", "swo",
+    "twa", "twi", "twe", "two", "dwa", "dwi", "dwe", "dwo", "kwu", "hwu"};
 
 // One typed sequence and what the box then holds.
 struct Case {
@@ -80,30 +77,42 @@ TEST(InputTable, ListsEachLessonsDistinctStringsInTheOrderOfTheKanaTable) {
   const auto lessons = InputTableLessons();
   ASSERT_EQ(static_cast<int>(lessons.size()), LessonCount - 1);
   for (int lesson = 1; lesson < LessonCount; ++lesson) {
-    QStringList inGame, shown;
+    QStringList inGame;
     const LessonRange range = LessonRangeOf(lesson);
     for (int k = range.Base + 1; k <= range.Base + range.Size; ++k) inGame << Game.MojiTable[k];
     inGame.removeDuplicates();
-    for (const Shown& line : lessons[lesson - 1]) shown << line.kana;
-    EXPECT_EQ(shown, inGame) << "lesson " << lesson;
+    EXPECT_EQ(lessons[lesson - 1], inGame) << "lesson " << lesson;
   }
 }
 
-// A "+" joins parts typed one after the other, for strings some input
-// methods have no single spelling for.
-TEST(RomajiSpellings, EachSpellingOfEachKanaTableStringGivesThatStringAtItsLastLetter) {
-  std::vector<Shown> all;
-  for (const auto& lesson : InputTableLessons())
-    all.insert(all.end(), lesson.begin(), lesson.end());
-  for (const char* more : MoreSpellings) {
-    QStringList words = QString::fromUtf8(more).split(u' ');
-    all.push_back({words.takeFirst(), words});
-  }
-  for (const Shown& line : all) {
-    for (const QString& spelling : line.spellings) {
+// A "+" joins parts typed one after the other. The first spelling is the one
+// to learn: every common input method must take it.
+TEST(RomajiSpellings, EveryShownSpellingOfEachGameStringGivesItAndTheFirstWorksEverywhere) {
+  MakeMojiTable();
+  const QStringList refused = [] {
+    QStringList list;
+    for (const char* spelling : RefusedByAnInputMethod) list << spelling;
+    return list;
+  }();
+  for (int k = 1; k <= MojiTableSize; ++k) {
+    const QString& moji = Game.MojiTable[k];
+    const QStringList spellings = ShownSpellings(moji);
+    ASSERT_FALSE(spellings.isEmpty()) << moji.toStdString();
+    EXPECT_EQ(FirstSpelling(moji), spellings.first());
+    for (const QString& part : spellings.first().split(u'+')) {
+      EXPECT_FALSE(refused.contains(part)) << moji.toStdString() << " " << part.toStdString();
+    }
+    for (const QString& spelling : spellings) {
       const RomajiComposer box = Typed(QString(spelling).remove(u'+'));
-      EXPECT_EQ(box.Text(), line.kana) << spelling.toStdString();
+      EXPECT_EQ(box.Text(), moji) << spelling.toStdString();
       EXPECT_EQ(box.Pending(), "") << spelling.toStdString();
+    }
+  }
+  for (const char* line : InputMethodSpellings) {
+    QStringList words = QString::fromUtf8(line).split(u' ');
+    const QString moji = words.takeFirst();
+    for (const QString& spelling : words) {
+      EXPECT_EQ(Typed(spelling + "\n").Text(), moji) << spelling.toStdString();
     }
   }
 }
@@ -154,7 +163,8 @@ TEST(RomajiOtherKeys, UppercaseConvertsAndNonLettersJoinTheTextUnchanged) {
                {"n.", "ん.", ""},   {"ka!", "か!", ""},  {"k'", "k'", ""},     {"ka ", "か ", ""},
                {"nか", "んか", ""}, {"éa", "éあ", ""},   {"kqa", "kくぁ", ""}, {"tsk", "ts", "k"},
                {"ky\b", "", "k"},   {"kak\b", "か", ""}, {"kak\b\b", "", ""},  {"kya\b", "き", ""},
-               {"n\ba", "あ", ""},  {"kk\b", "っ", ""}});
+               {"n\ba", "あ", ""},  {"kk\b", "っ", ""},  {"t'a", "t'あ", ""},  {"D'U", "どぅ", ""},
+               {"t'\b", "", "t"}});
 }
 
 TEST(RomajiKeyResult, TellsWhetherTheTextChangedAndIgnoresControlCharacters) {

@@ -2,6 +2,7 @@
 
 #include "Canvas.h"
 #include "Playfield.h"
+#include "kana/RomajiTable.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -11,7 +12,7 @@
 
 namespace pictures {
 
-std::vector<Lesson> readRomajiTable(const QString &path, QString *error)
+std::vector<Lesson> readInputTable(const QString &path, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
@@ -22,38 +23,30 @@ std::vector<Lesson> readRomajiTable(const QString &path, QString *error)
     QTextStream in(&file);
     in.setEncoding(QStringConverter::Utf8);
     for (int number = 1; !in.atEnd(); ++number) {
-        const QString line = in.readLine();
+        const QString line = in.readLine().trimmed();
         const auto fail = [&](const QString &why) {
             *error = QStringLiteral("%1:%2: %3").arg(path).arg(number).arg(why);
             return std::vector<Lesson>{};
         };
-        if (line.startsWith(QLatin1Char('#')))
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
-        if (line.trimmed().isEmpty()) {
-            if (!lessons.empty() && !lessons.back().rows.back().empty())
-                lessons.back().rows.emplace_back();
-            continue;
-        }
         if (line.startsWith(QLatin1Char('['))) {
             if (!line.endsWith(QLatin1Char(']')))
                 return fail(QStringLiteral("a lesson caption ends with ]"));
-            lessons.push_back({line.mid(1, line.size() - 2), {KanaRow{}}});
+            lessons.push_back({line.mid(1, line.size() - 2), {}});
             continue;
         }
-        const QStringList fields = line.split(QLatin1Char('\t'));
-        if (fields.size() != 2 || lessons.empty())
-            return fail(QStringLiteral("expected kana<TAB>spellings inside a lesson"));
-        const QStringList spellings = fields[1].split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        if (fields[0].isEmpty() || spellings.isEmpty())
-            return fail(QStringLiteral("a kana needs at least one spelling"));
-        KanaRow &row = lessons.back().rows.back();
-        if (row.size() == 5)
-            return fail(QStringLiteral("a row holds at most five kana"));
-        row.push_back({fields[0], spellings});
+        const QStringList kana = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (lessons.empty() || kana.size() > 5)
+            return fail(QStringLiteral("a row of at most five kana inside a lesson"));
+        KanaRow &row = lessons.back().rows.emplace_back();
+        for (const QString &moji : kana) {
+            const QStringList spellings = ShownSpellings(moji);
+            if (spellings.isEmpty())
+                return fail(QStringLiteral("the romaji table has no spelling of %1").arg(moji));
+            row.push_back({moji, spellings});
+        }
     }
-    for (Lesson &lesson : lessons)
-        if (lesson.rows.back().empty())
-            lesson.rows.pop_back();
     return lessons;
 }
 
@@ -89,9 +82,17 @@ const std::array<QColor, 5> kBands{{{0xff, 0xe1, 0xe5}, {0xff, 0xec, 0xcc}, {0xe
 
 constexpr qreal kLeft = kTableHiddenLeft + 2;
 constexpr qreal kCellWidth = (kTableWidth - kLeft - 2) / 5.0;
-constexpr qreal kTop = 44;
-constexpr qreal kHeading = 25;
+constexpr qreal kTop = 40;
+constexpr qreal kHeading = 21;
 constexpr qreal kBottom = 4;
+
+// `font` made smaller until `text` fits into `width`.
+QFont fitted(QFont font, const QString &text, qreal width)
+{
+    while (font.pixelSize() > 6 && QFontMetricsF(font).horizontalAdvance(text) > width)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
 
 void cell(QPainter &p, const QRectF &box, const KanaEntry &entry)
 {
@@ -99,26 +100,23 @@ void cell(QPainter &p, const QRectF &box, const KanaEntry &entry)
     p.setBrush(kCellFill);
     p.drawRoundedRect(box.adjusted(1, 1, -1, -1), 4, 4);
 
-    // Three lines: the kana, its usual spelling, then the other spellings.
-    const qreal line = (box.height() - 4) / 3.3;
-    QRectF text(box.left(), box.top() + 2, box.width(), line * 1.3);
+    // Three lines: the kana, its first spelling, then the other spellings.
+    const qreal line = (box.height() - 3) / 3.3;
+    QRectF text(box.left(), box.top() + 1.5, box.width(), line * 1.3);
     p.setPen(kInk);
-    p.setFont(gothic(entry.kana.size() > 1 ? 17 : 19));
+    p.setFont(gothic(entry.kana.size() > 1 ? 15 : 16));
     p.drawText(text, Qt::AlignCenter, entry.kana);
     text.translate(0, text.height());
     text.setHeight(line);
     p.setPen(kMainText);
-    p.setFont(gothic(14, true, true));
+    p.setFont(fitted(gothic(13, true, true), entry.spellings.first(), box.width() - 3));
     p.drawText(text, Qt::AlignCenter, entry.spellings.first());
     if (entry.spellings.size() < 2)
         return;
     const QString others = entry.spellings.mid(1).join(QLatin1Char(' '));
-    QFont small = gothic(12, false, true);
-    while (QFontMetricsF(small).horizontalAdvance(others) > box.width() - 3)
-        small.setPixelSize(small.pixelSize() - 1);
     text.translate(0, text.height());
     p.setPen(kAltText);
-    p.setFont(small);
+    p.setFont(fitted(gothic(11, false, true), others, box.width() - 3));
     p.drawText(text, Qt::AlignCenter, others);
 }
 
@@ -137,11 +135,11 @@ QImage renderKanaTable(const std::vector<Lesson> &lessons)
     QPainter &p = canvas.painter();
     p.setPen(kInk);
     p.setFont(gothic(17, true));
-    p.drawText(QRectF(kLeft, 4, kTableWidth - kLeft, 22), Qt::AlignCenter,
+    p.drawText(QRectF(kLeft, 2, kTableWidth - kLeft, 22), Qt::AlignCenter,
                QStringLiteral("ローマ字の打ち方"));
     p.setFont(gothic(11));
     p.setPen(kAltText);
-    p.drawText(QRectF(kLeft, 25, kTableWidth - kLeft, 16), Qt::AlignCenter,
+    p.drawText(QRectF(kLeft, 22, kTableWidth - kLeft, 16), Qt::AlignCenter,
                QStringLiteral("小さい字はほかの打ち方 (+ は続けて打つ)"));
 
     qreal y = kTop;

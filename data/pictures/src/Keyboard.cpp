@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include <array>
+#include <vector>
 
 namespace pictures {
 namespace {
@@ -23,26 +24,52 @@ const std::array<QColor, kFingers> kFingerColours{{
 }};
 const QColor kThumbs{0xdd, 0xd8, 0xd0};
 
-// The four rows of the key block; the stagger grows by a quarter key a row.
+// The four rows of the key block; the keys at either end of each row (JIS
+// layout) are the little fingers'.
 const std::array<const char *, 4> kRows{{"1234567890", "QWERTYUIOP", "ASDFGHJKL;", "ZXCVBNM,./"}};
+const std::array<const char *, 4> kRightKeys{{"- ^ ¥", "@ [", ": ]", "＼"}};
+const std::array<const char *, 4> kLeftKeys{{"", "Tab", "英数", "Shift"}};
+// The wide keys that end the rows; the Enter key of rows 1 and 2 comes apart.
+const std::array<const char *, 4> kLastKeys{{"BS", nullptr, nullptr, "Shift"}};
 constexpr int kHomeRow = 2;
-constexpr qreal kPitch = 512.0 / 10.75;
+
+// The how-to-use screen prints the finger names in a fixed row above this
+// picture: at the playfield's usual size, one name every 36 pixels from 30
+// pixels right of the picture's left edge (the index fingers' names over two
+// columns each). The key columns keep that pitch, and each row starts 7
+// pixels right of the row above, so that every name stands over keys of its
+// own finger in all four rows.
+constexpr qreal kPitch = 36;
+constexpr std::array<qreal, 4> kRowLeft{{22, 29, 36, 43}};
 constexpr qreal kRowPitch = 37.6;
 constexpr qreal kGap = 4.0;
 
-void key(QPainter &p, const QRectF &box, const QColor &colour, const QString &legend, bool home,
-         bool bump)
+// The box of the key from x `left` to `right` in `row` (row 4 is the space bar's).
+QRectF span(int row, qreal left, qreal right)
 {
-    // Cap: a darker skirt with a lighter top face.
+    return QRectF(left + kGap / 2, 2 + row * kRowPitch, right - left - kGap, kRowPitch - kGap);
+}
+
+// A key cap, a darker skirt with a lighter top face, over the union of
+// `boxes` (the Enter key is two).
+void key(QPainter &p, const std::vector<QRectF> &boxes, const QColor &colour,
+         const QString &legend, qreal legendSize, bool home = false, bool bump = false)
+{
+    QPainterPath skirt, face;
+    skirt.setFillRule(Qt::WindingFill);
+    face.setFillRule(Qt::WindingFill);
+    for (const QRectF &box : boxes) {
+        skirt.addRoundedRect(box, 6, 6);
+        face.addRoundedRect(box.adjusted(4, 2.5, -4, -6), 4.5, 4.5);
+    }
     p.setPen(inkPen(home ? 2.6 : 1.4));
     p.setBrush(colour.darker(112));
-    p.drawRoundedRect(box, 6, 6);
+    p.drawPath(skirt.simplified());
     p.setPen(Qt::NoPen);
     p.setBrush(colour.lighter(112));
-    p.drawRoundedRect(box.adjusted(4, 2.5, -4, -6), 4.5, 4.5);
-    if (legend.isEmpty())
-        return;
-    p.setFont(gothic(17, true));
+    p.drawPath(face.simplified());
+    const QRectF &box = boxes.front();
+    p.setFont(gothic(legendSize, true));
     p.setPen(kInk);
     p.drawText(box.adjusted(0, 0, 0, -4), Qt::AlignCenter, legend);
     if (bump) {
@@ -56,9 +83,8 @@ void key(QPainter &p, const QRectF &box, const QColor &colour, const QString &le
 
 QRectF keyBox(int row, int column)
 {
-    const qreal shift = row * kPitch / 4;
-    return QRectF(shift + column * kPitch + kGap / 2, 2 + row * kRowPitch, kPitch - kGap,
-                  kRowPitch - kGap);
+    const qreal left = kRowLeft[row] + column * kPitch;
+    return span(row, left, left + kPitch);
 }
 
 int fingerOfColumn(int column)
@@ -67,22 +93,41 @@ int fingerOfColumn(int column)
     return fingers[std::clamp(column, 0, 9)];
 }
 
+QColor fingerColour(int finger) { return kFingerColours[std::clamp(finger, 0, kFingers - 1)]; }
+
 QImage renderKeyboard(int scale)
 {
     Canvas canvas(kKeyboardSize, scale, QImage::Format_RGB32, Qt::white);
     QPainter &p = canvas.painter();
+    const qreal width = kKeyboardSize.width();
     for (int row = 0; row < int(kRows.size()); ++row) {
         for (int column = 0; column < 10; ++column) {
             // Home keys (A S D F, J K L ;) get a heavy rim, F and J their bump.
             const QChar legend = QLatin1Char(kRows[row][column]);
             const bool home = row == kHomeRow && column != 4 && column != 5;
-            key(p, keyBox(row, column), kFingerColours[fingerOfColumn(column)], QString(legend),
-                home, legend == QLatin1Char('F') || legend == QLatin1Char('J'));
+            key(p, {keyBox(row, column)}, kFingerColours[fingerOfColumn(column)], QString(legend),
+                17, home, legend == QLatin1Char('F') || legend == QLatin1Char('J'));
         }
+        // The keys at either end, for the little fingers.
+        key(p, {span(row, -kGap, kRowLeft[row])}, kFingerColours.front(),
+            QString::fromUtf8(kLeftKeys[row]), 9);
+        qreal left = keyBox(row, 10).left() - kGap / 2;
+        for (const QString &legend : QString::fromUtf8(kRightKeys[row]).split(QLatin1Char(' '))) {
+            key(p, {span(row, left, left + kPitch)}, kFingerColours.back(), legend, 15);
+            left += kPitch;
+        }
+        if (kLastKeys[row])
+            key(p, {span(row, left, width + kGap)}, kFingerColours.back(),
+                QString::fromUtf8(kLastKeys[row]), 9);
     }
+    // Enter, over two rows, joined by a bridge between its two parts.
+    const QRectF upper = span(1, kRowLeft[1] + 12 * kPitch, width + kGap);
+    const QRectF lower = span(2, kRowLeft[2] + 12 * kPitch, width + kGap);
+    const QRectF bridge(lower.left(), upper.center().y(), lower.width(),
+                        lower.top() + 10 - upper.center().y());
+    key(p, {upper, bridge, lower}, kFingerColours.back(), QStringLiteral("Enter"), 9);
     // The space bar, for the thumbs.
-    const QRectF space(2.75 * kPitch, 2 + 4 * kRowPitch, 5.25 * kPitch, kRowPitch - kGap);
-    key(p, space, kThumbs, QString(), false, false);
+    key(p, {span(4, kRowLeft[3] + 2 * kPitch, kRowLeft[3] + 7 * kPitch)}, kThumbs, QString(), 9);
     return canvas.finish();
 }
 

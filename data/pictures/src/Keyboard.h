@@ -2,6 +2,7 @@
 // every key coloured by the finger that types it in touch typing.
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QRectF>
 #include <QSize>
@@ -14,6 +15,9 @@ inline constexpr int kFingers = 8;  // left little .. left index, right index ..
 // Finger (0..7) that types the key in column `column` (0..9) of a letter or
 // number row.
 int fingerOfColumn(int column);
+
+// The colour of the keys finger `finger` (0..7) types.
+QColor fingerColour(int finger);
 
 // The key in `column` (0..9) of `row` (0 = number row .. 3 = bottom letter
 // row), in picture pixels at size 1.

@@ -92,7 +92,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("source"), QStringLiteral("folder with romaji.tsv"),
+    parser.addOption({QStringLiteral("source"), QStringLiteral("folder with input-table.txt"),
                       QStringLiteral("dir")});
     parser.addOption({QStringLiteral("out"), QStringLiteral("folder to write the pictures to"),
                       QStringLiteral("dir")});
@@ -115,7 +115,7 @@ int main(int argc, char **argv)
     QString error;
     const QDir source(parser.value(QStringLiteral("source")));
     const std::vector<Lesson> lessons =
-        readRomajiTable(source.filePath(QStringLiteral("romaji.tsv")), &error);
+        readInputTable(source.filePath(QStringLiteral("input-table.txt")), &error);
     if (lessons.empty()) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;

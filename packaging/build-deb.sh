@@ -14,6 +14,8 @@ rm -rf "$src" "$out"/kanacatch*_*
 mkdir -p "$src"
 
 # The files git tracks or would add, as they are now: no build output.
+git -C "$root" rev-parse --is-inside-work-tree > /dev/null ||
+  { echo "the package is built from a git checkout of the project" >&2; exit 1; }
 git -C "$root" ls-files -z --cached --others --exclude-standard |
   while IFS= read -r -d '' file; do
     [[ -e $root/$file || -L $root/$file ]] && printf '%s\0' "$file"

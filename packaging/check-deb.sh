@@ -19,9 +19,13 @@ echo "== building the package"
 deb=$(echo "$out"/kanacatch_*.deb)
 [[ -f $deb ]] || fail "no package in $out"
 echo "$deb, built in $((SECONDS - started)) s"
+# debian/changelog and the CMake project give the version: they must agree.
+version=$(sed -n 's/^project(kanacatch VERSION \([^ ]*\).*/\1/p' "$here/../CMakeLists.txt")
+[[ $(dpkg-deb -f "$deb" Version) == "$version" ]] ||
+  fail "the package is version $(dpkg-deb -f "$deb" Version), the project $version"
 
 echo "== lintian"
-lintian --fail-on error,warning --info --show-overrides "$deb" || fail "lintian"
+lintian --fail-on error,warning --display-info --show-overrides "$deb" || fail "lintian"
 
 echo "== the files"
 # The files and links of a package, one a line, without its folders.

@@ -60,7 +60,11 @@ dpkg-deb -I "$deb" md5sums > "$out/md5sums"
 dpkg-deb -I "$again" md5sums > "$out/again/md5sums"
 diff -u "$out/md5sums" "$out/again/md5sums" || fail "the second build's files differ"
 grep ' usr/lib/kanacatch/kanacatch$' "$out/md5sums"
-if cmp -s "$deb" "$again"; then echo "the two packages are the same, byte for byte"; fi
+if cmp -s "$deb" "$again"; then
+  echo "the two packages are the same, byte for byte"
+else
+  echo "the two packages hold the same files but differ as archives"
+fi
 
 echo "== the packaged program under Xvfb"
 source "$here/../tools/virtual-display.sh" 1024x768x24

@@ -2,7 +2,7 @@
 # Installs a build into a scratch prefix and checks what arrived: the program
 # and its data folder together in a folder of their own, a launcher on the
 # PATH that leads to it, icons with transparency at every size, and a desktop
-# entry and AppStream metadata that validate.
+# entry, AppStream metadata and a manual page that validate.
 #   check-install.sh <build> <application id>
 set -euo pipefail
 build=$1
@@ -37,4 +37,5 @@ desktop-file-validate "$prefix/share/applications/$id.desktop"
 grep -qx 'Name=KanaCatch' "$prefix/share/applications/$id.desktop" || fail "no English name"
 grep -qx 'Name\[ja\]=かなキャッチ' "$prefix/share/applications/$id.desktop" || fail "no Japanese name"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml"
+man --warnings -l "$prefix/share/man/man6/kanacatch.6" 2>&1 > /dev/null | grep . && fail "the manual page has faults"
 echo "installation into $prefix is complete"

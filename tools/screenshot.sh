@@ -10,25 +10,11 @@ scale=${3:-1}
 program=$build/app/kanacatch
 [[ -x $program ]] || { echo "no program at $program: build it first" >&2; exit 1; }
 
-work=$(mktemp -d)
-chmod 700 "$work"
-exec {fd}> "$work/display"
-Xvfb -displayfd "$fd" -screen 0 "$((1280 * scale))x$((800 * scale))x24" -nolisten tcp -noreset 2> /dev/null &
-xvfb=$!
-cleanup() {
-  [[ -n ${game:-} ]] && kill "$game" 2> /dev/null || true
-  kill "$xvfb" 2> /dev/null || true
-  wait 2> /dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$work/display")
+source "$(dirname "$0")/virtual-display.sh" "$((1280 * scale))x$((800 * scale))x24"
 
 # The copies of the program meet in the runtime folder: this one has its own.
 XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$program" 2> /dev/null &
 game=$!
-window_of_game() { timeout 60 xdotool search --sync --onlyvisible --pid "$game" | head -n1; }
 
 title=$(window_of_game)
 xdotool mousemove --window "$title" 200 200 click 1

@@ -65,8 +65,11 @@ void KanaTextBox::keyPressEvent(QKeyEvent* event) {
     ShowRomaji();
     return;
   }
+  // Shift, Caps Lock, the arrows and the like carry no text: they leave
+  // letters waiting for their kana alone, so "K" then Shift+"A" is か.
+  if (typed.isEmpty() && !romaji.Pending().isEmpty()) return;
   QLineEdit::keyPressEvent(event);
-  romaji.SetText(text());
+  if (text() != romaji.Text()) romaji.SetText(text());
 }
 
 void KanaTextBox::keyReleaseEvent(QKeyEvent* event) {

@@ -75,3 +75,26 @@ TEST_F(KanaTextBoxTest, CapitalsConvertAndKeysWithoutTextLeaveWaitingLetters) {
   Type(other, {{Qt::Key_T, "t"}});
   EXPECT_TRUE(Looks(box) == Looks(other)) << "the waiting letter stays in view";
 }
+
+TEST_F(KanaTextBoxTest, EmptyingTheBoxKeepsTheBoxsOwnWaitingLetters) {
+  Type(box, {{Qt::Key_K, "k"}, {Qt::Key_A, "a"}, {Qt::Key_K, "k"}});
+  box.Clear();
+  EXPECT_EQ(box.Text(), "");
+  EXPECT_EQ(box.Pending(), "k");
+  Type(box, {{Qt::Key_O, "o"}});
+  EXPECT_EQ(box.Text(), "こ");
+}
+
+// A reset of the input method would commit "ｋ" as it stands.
+TEST_F(KanaTextBoxTest, EmptyingTheBoxLeavesTheInputMethodsCompositionComposing) {
+  Compose(box, "", "か");
+  Compose(box, "ｋ");
+  box.Clear();
+  EXPECT_EQ(box.Text(), "");
+  const QImage empty = Looks(other);
+  Compose(other, "ｋ");
+  EXPECT_FALSE(Looks(other) == empty);
+  EXPECT_TRUE(Looks(box) == Looks(other)) << "the composition is still shown, and nothing else";
+  Compose(box, "", "こ");
+  EXPECT_EQ(box.Text(), "こ");
+}

@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -10,6 +11,7 @@
 #include "core/InputMatching.h"
 #include "game/GameState.h"
 #include "game/Pictures.h"
+#include "kana/PlayfieldTexts.h"
 #include "kana/SettingsMenus.h"
 #include "media/BgmSwitch.h"
 #include "platform/PassLoop.h"
@@ -38,10 +40,14 @@ MainForm::MainForm() {
   BuildControls();
   BuildMenus();
   SyncMenuChecks();
-  // The results window stands beside this window: it opens when a game ends
-  // by itself and closes when the next one starts or a game is stopped.
+  // The results window stands over the playfield below the counter band: it
+  // opens when a game ends by itself and closes when the next one starts or
+  // a game is stopped.
   Hooks.GameLeaving = CloseResultsForm;
-  Hooks.GameEnded = [this] { ShowResultsForm(this); };
+  Hooks.GameEnded = [this] {
+    ShowResultsForm(this, PlayfieldBelowCountBand());
+    ShareFileShortcuts(ResultsForm::Instance());
+  };
 }
 
 MainForm::~MainForm() {
@@ -123,11 +129,24 @@ void MainForm::BuildMenus() {
   BgmStop->setCheckable(true);
 
   QMenu* input = menuBar()->addMenu(QStringLiteral("入力表"));
-  InPutShow = AddItem(input, QStringLiteral("入力表表示"), InPutShow_Click);
+  InPutShow = AddItem(input, QStringLiteral("入力表表示"), [this] {
+    InPutShow_Click();
+    ShareFileShortcuts(InPutForm::Instance());
+  });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("つかいかた"));
   SubHelp = AddItem(help, QStringLiteral("つかいかた"),
                     [this] { SubHelp_Click(*Command1, playfieldSize); });
+}
+
+void MainForm::ShareFileShortcuts(QWidget* window) {
+  if (window) window->addActions({Start, Stop, Quit});
+}
+
+QRect MainForm::PlayfieldBelowCountBand() const {
+  const int band = CountBandRows();
+  return {MainPicture->mapToGlobal(QPoint(0, band)),
+          QSize(playfieldSize.width(), playfieldSize.height() - band)};
 }
 
 void MainForm::SyncMenuChecks() {
@@ -147,6 +166,16 @@ void MainForm::ArrangeControls() {
   MainPicture->setGeometry(0, 0, playfieldSize.width(), playfieldSize.height());
   Text1->setGeometry((AllPicture.Width() - 125) / 2, 10, 125, 70);
   Text1->raise();
+}
+
+void MainForm::keyPressEvent(QKeyEvent* event) {
+  // The results window leaves the keyboard here: Escape closes it from here
+  // too, as it does in the window itself.
+  if (event->key() == Qt::Key_Escape && ResultsForm::Instance()) {
+    CloseResultsForm();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/Closing.h"
 #include "app/KanaTextBox.h"
@@ -144,7 +145,8 @@ void MainForm::ShareFileShortcuts(QWidget* window) {
 }
 
 QRect MainForm::PlayfieldBelowCountBand() const {
-  const int band = CountBandRows();
+  // On a small screen the text box reaches a little below the band.
+  const int band = std::max(CountBandRows(), Text1->geometry().bottom() + 1);
   return {MainPicture->mapToGlobal(QPoint(0, band)),
           QSize(playfieldSize.width(), playfieldSize.height() - band)};
 }

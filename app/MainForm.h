@@ -66,7 +66,7 @@ class MainForm : public QMainWindow {
   // input-table window) has the keyboard, so the player need not click back
   // into this window to start the next game.
   void ShareFileShortcuts(QWidget* window);
-  // The playfield below the counter band, in screen pixels.
+  // The playfield below the counter band and the text box, in screen pixels.
   QRect PlayfieldBelowCountBand() const;
   // Adds a menu item that runs `handler` and then lets the game see the
   // change: the check marks are shown anew and the main loop makes a pass.

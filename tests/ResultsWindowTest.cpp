@@ -78,6 +78,8 @@ TEST_F(ResultsWindowTest, EveryEscapedStringAndOkFitOnTheScreenBelowTheCountBand
     EXPECT_TRUE(QRect(0, 0, screen.width, screen.height).contains(window));
     EXPECT_GE(window.top(), form->MainPicture->mapToGlobal(QPoint(0, CountBandRows())).y())
         << "the menu bar and the counter band stay in view";
+    const QRect box(form->Text1->mapToGlobal(QPoint()), form->Text1->size());
+    EXPECT_FALSE(window.intersects(box)) << "nor the text box";
     const QPoint playfieldEnd(0, form->PlayfieldSize().height() - 1);
     EXPECT_EQ(window.bottom(), form->MainPicture->mapToGlobal(playfieldEnd).y())
         << "70 strings take the whole height there is, and scroll";

@@ -10,8 +10,18 @@
 KanaTextBox::KanaTextBox(QWidget* parent) : QLineEdit(parent) {}
 
 void KanaTextBox::Clear() {
-  romaji.Clear();
-  ShowRomaji();
+  romaji.ClearText();
+  if (imeComposition.isEmpty()) {
+    ShowRomaji();
+    return;
+  }
+  // setText() would make the input method commit its composition half-typed
+  // (a romaji letter left in the box): remove the text with an input-method
+  // event of the box's own instead, showing the composition as it was.
+  deselect();
+  QInputMethodEvent removal(imeComposition, imeFormat);
+  removal.setCommitString(QString(), -cursorPosition(), text().size());
+  QLineEdit::inputMethodEvent(&removal);
 }
 
 void KanaTextBox::SetFocus() {
@@ -65,8 +75,11 @@ void KanaTextBox::keyPressEvent(QKeyEvent* event) {
     ShowRomaji();
     return;
   }
+  // Shift, Caps Lock, the arrows and the like carry no text: they leave
+  // letters waiting for their kana alone, so "K" then Shift+"A" is か.
+  if (typed.isEmpty() && !romaji.Pending().isEmpty()) return;
   QLineEdit::keyPressEvent(event);
-  romaji.SetText(text());
+  if (text() != romaji.Text()) romaji.SetText(text());
 }
 
 void KanaTextBox::keyReleaseEvent(QKeyEvent* event) {
@@ -78,6 +91,16 @@ void KanaTextBox::keyReleaseEvent(QKeyEvent* event) {
 void KanaTextBox::inputMethodEvent(QInputMethodEvent* event) {
   const QString before = text();
   QLineEdit::inputMethodEvent(event);
+  imeComposition = event->preeditString();
+  // Only the attributes placed within the composition; a selection is
+  // placed in the text, which emptying the box changes.
+  imeFormat.clear();
+  for (const QInputMethodEvent::Attribute& attribute : event->attributes()) {
+    if (attribute.type == QInputMethodEvent::TextFormat ||
+        attribute.type == QInputMethodEvent::Cursor) {
+      imeFormat << attribute;
+    }
+  }
   romaji.SetText(text());
   if (!event->commitString().isEmpty() && text() != before && onCommit) onCommit();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <functional>
 
@@ -11,6 +12,10 @@
 // hiragana as an input method's romaji mode makes them; letters that do not
 // make a kana yet are shown underlined, like an input method's composition,
 // and are not part of the box's text.
+//
+// Emptying the box (Clear) removes only its text: a composition under way,
+// the input method's or the box's own pending letters, stays and goes on
+// to its kana, so a word begun before the box is emptied is not broken.
 class KanaTextBox : public QLineEdit, public platform::TextBox {
  public:
   explicit KanaTextBox(QWidget* parent = nullptr);
@@ -39,4 +44,7 @@ class KanaTextBox : public QLineEdit, public platform::TextBox {
   void ShowRomaji();
 
   RomajiComposer romaji;
+  // What the input method is composing, as it last showed it in the box.
+  QString imeComposition;
+  QList<QInputMethodEvent::Attribute> imeFormat;
 };

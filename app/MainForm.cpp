@@ -1,8 +1,10 @@
 #include "app/MainForm.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/Closing.h"
 #include "app/KanaTextBox.h"
@@ -11,6 +13,7 @@
 #include "game/GameState.h"
 #include "game/Pictures.h"
 #include "kana/MojiTable.h"
+#include "kana/PlayfieldTexts.h"
 #include "kana/SettingsMenus.h"
 #include "media/BgmSwitch.h"
 #include "platform/PassLoop.h"
@@ -35,10 +38,14 @@ MainForm::MainForm() {
   BuildControls();
   BuildMenus();
   SyncMenuChecks();
-  // The results window stands beside this window: it opens when a game ends
-  // by itself and closes when the next one starts or a game is stopped.
+  // The results window stands over the playfield below the counter band: it
+  // opens when a game ends by itself and closes when the next one starts or
+  // a game is stopped.
   Hooks.GameLeaving = CloseResultsForm;
-  Hooks.GameEnded = [this] { ShowResultsForm(this); };
+  Hooks.GameEnded = [this] {
+    ShowResultsForm(this, PlayfieldBelowCountBand());
+    ShareFileShortcuts(ResultsForm::Instance());
+  };
 }
 
 MainForm::~MainForm() {
@@ -120,11 +127,25 @@ void MainForm::BuildMenus() {
   BgmStop->setCheckable(true);
 
   QMenu* input = menuBar()->addMenu(QStringLiteral("入力表"));
-  InPutShow = AddItem(input, QStringLiteral("入力表表示"), InPutShow_Click);
+  InPutShow = AddItem(input, QStringLiteral("入力表表示"), [this] {
+    InPutShow_Click();
+    ShareFileShortcuts(InPutForm::Instance());
+  });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("つかいかた"));
   SubHelp = AddItem(help, QStringLiteral("つかいかた"),
                     [this] { SubHelp_Click(*Command1, playfieldSize); });
+}
+
+void MainForm::ShareFileShortcuts(QWidget* window) {
+  if (window) window->addActions({Start, Stop, Quit});
+}
+
+QRect MainForm::PlayfieldBelowCountBand() const {
+  // On a small screen the text box reaches a little below the band.
+  const int band = std::max(CountBandRows(), Text1->geometry().bottom() + 1);
+  return {MainPicture->mapToGlobal(QPoint(0, band)),
+          QSize(playfieldSize.width(), playfieldSize.height() - band)};
 }
 
 void MainForm::SyncMenuChecks() {
@@ -144,6 +165,16 @@ void MainForm::ArrangeControls() {
   MainPicture->setGeometry(0, 0, playfieldSize.width(), playfieldSize.height());
   Text1->setGeometry((AllPicture.Width() - 125) / 2, 10, 125, 70);
   Text1->raise();
+}
+
+void MainForm::keyPressEvent(QKeyEvent* event) {
+  // The results window leaves the keyboard here: Escape closes it from here
+  // too, as it does in the window itself.
+  if (event->key() == Qt::Key_Escape && ResultsForm::Instance()) {
+    CloseResultsForm();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <QRect>
 #include <QSize>
 
 #include "game/OneBased.h"
@@ -53,6 +54,7 @@ class MainForm : public QMainWindow {
   QAction* SubHelp = nullptr;
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -60,6 +62,12 @@ class MainForm : public QMainWindow {
 
   void BuildMenus();
   void BuildControls();
+  // Lets Ctrl+G, Ctrl+S and Ctrl+Q work while `window` (the results or the
+  // input-table window) has the keyboard, so the player need not click back
+  // into this window to start the next game.
+  void ShareFileShortcuts(QWidget* window);
+  // The playfield below the counter band and the text box, in screen pixels.
+  QRect PlayfieldBelowCountBand() const;
   // Adds a menu item that runs `handler` and then lets the game see the
   // change: the check marks are shown anew and the main loop makes a pass.
   QAction* AddItem(QMenu* menu, const QString& caption, std::function<void()> handler);

@@ -6,7 +6,6 @@
 #include "core/GameControl.h"
 #include "game/GameState.h"
 #include "kana/PlayfieldTexts.h"
-#include "platform/Screen.h"
 #include "platform/TextBox.h"
 #include "platform/TickCounter.h"
 
@@ -17,11 +16,7 @@ namespace {
 
 void AnimationStep() {
   for (int h = 1; h <= HoleCount; ++h) MoveKob(h);
-  if (platform::ScreenPixels().width <= 640) {
-    DrawCountsLowRes();
-  } else {
-    DrawCounts();
-  }
+  DrawCountsForScreen();
   Game.LastStepTick = GetTickCount();
 }
 

@@ -8,11 +8,20 @@
 #include "game/Pictures.h"
 #include "platform/Blit.h"
 #include "platform/PlayfieldView.h"
+#include "platform/Screen.h"
 
 namespace {
 
 // The small kana that make a label of one kana smaller, like a label of two.
 const QString SmallKana = QStringLiteral("ぁぃぅぇぉゃゅょ");
+
+constexpr int BandRows = 100;
+// Small screens squeeze the band's 80 rows into 73 rows of the playfield.
+constexpr int BandRowsLowRes = 80;
+constexpr int BandWindowRowsLowRes = 73;
+
+// The small form of the band is for screens at most 640 pixels wide.
+bool LowResCounts() { return platform::ScreenPixels().width <= 640; }
 
 // The counter band: `bandRows` rows at the top of the composite, shown in
 // the top `windowRows` rows of the playfield.
@@ -47,7 +56,16 @@ void DrawMoji(int h, int x, int y) {
   kobPicture.Print(at, moji);
 }
 
-void DrawCounts() { DrawCountBand(100, 100); }
+void DrawCounts() { DrawCountBand(BandRows, BandRows); }
 
-// Small screens squeeze the band's 80 rows into 73 rows of the playfield.
-void DrawCountsLowRes() { DrawCountBand(80, 73); }
+void DrawCountsLowRes() { DrawCountBand(BandRowsLowRes, BandWindowRowsLowRes); }
+
+void DrawCountsForScreen() {
+  if (LowResCounts()) {
+    DrawCountsLowRes();
+  } else {
+    DrawCounts();
+  }
+}
+
+int CountBandRows() { return LowResCounts() ? BandWindowRowsLowRes : BandRows; }

@@ -9,3 +9,8 @@ void DrawMoji(int h, int x, int y);
 // pixels wide.
 void DrawCounts();
 void DrawCountsLowRes();
+
+// The form of the band that the screen the program runs on takes, and the
+// rows at the top of the playfield that this form covers.
+void DrawCountsForScreen();
+int CountBandRows();

@@ -41,6 +41,9 @@ class RomajiComposer {
   void SetText(const QString& text);
 
   void Clear();
+  // Empties the text; letters still waiting for their kana stay, so a word
+  // the player has begun survives the box being emptied under it.
+  void ClearText() { text.clear(); }
 
   QString Text() const { return text; }
   QString Pending() const { return pending; }

@@ -1,8 +1,12 @@
 #include "screens/ResultsForm.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "game/GameResults.h"
@@ -14,51 +18,106 @@ namespace {
 
 ResultsForm* theResultsForm = nullptr;
 
-QLabel* AddRow(QGridLayout* grid, const QString& name, const QString& value) {
-  const int row = grid->rowCount();
-  grid->addWidget(new QLabel(name), row, 0);
-  auto* figure = new QLabel(value);
-  figure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  grid->addWidget(figure, row, 1);
-  return figure;
-}
+// Escaped strings per column before another column is begun, and the most
+// columns: 70 different strings still fit across the smallest playfield.
+constexpr int RowsPerColumn = 6;
+constexpr int MaxColumns = 4;
 
 QString Seconds(int ms) { return QString::number(ms / 1000.0, 'f', 1) + QStringLiteral(" 秒"); }
 
+// The window's figures in one grid: each name with its figure right of it.
+// The escaped strings stand in pairs of columns, row by row; the figures of
+// the totals above them stand in the last column.
+class FigureGrid {
+ public:
+  FigureGrid(QWidget* sheet, int pairs) : grid(new QGridLayout(sheet)), last(2 * pairs - 1) {
+    grid->setHorizontalSpacing(16);
+    // Room for the totals' figures where no column of strings makes it.
+    if (pairs == 1) grid->setColumnMinimumWidth(last, 90);
+  }
+
+  void AddTotal(const QString& name, const QString& value) {
+    grid->addWidget(new QLabel(name), row, 0, 1, last);
+    AddFigure(row++, last, value);
+  }
+  // A line of text across the window.
+  void AddLine(const QString& text) { grid->addWidget(new QLabel(text), row++, 0, 1, last + 1); }
+  // The `i`th escaped string, from 0.
+  void AddEscaped(int i, const QString& moji, int times) {
+    const int pairs = (last + 1) / 2;
+    const int at = row + i / pairs;
+    const int column = 2 * (i % pairs);
+    grid->addWidget(new QLabel(QStringLiteral("　") + moji), at, column);
+    AddFigure(at, column + 1, QString::number(times) + QStringLiteral(" 回"));
+  }
+  void EndRows() { grid->setRowStretch(grid->rowCount(), 1); }
+
+ private:
+  void AddFigure(int at, int column, const QString& value) {
+    auto* figure = new QLabel(value);
+    figure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(figure, at, column);
+  }
+
+  QGridLayout* grid;
+  int last;
+  int row = 0;
+};
+
+// A scroll area that asks for room for the whole of its sheet and its scroll
+// bar: the window is as big as its content where the screen allows, and
+// scrolls only where it does not.
+class SheetArea : public QScrollArea {
+ public:
+  QSize sizeHint() const override {
+    const QSize sheet = widget()->sizeHint();
+    const int frame = 2 * frameWidth();
+    return {sheet.width() + verticalScrollBar()->sizeHint().width() + frame,
+            sheet.height() + frame};
+  }
+};
+
 }  // namespace
 
-ResultsForm::ResultsForm(const GameResults& results) {
+ResultsForm::ResultsForm(const GameResults& results, QWidget* owner) : QDialog(owner) {
   theResultsForm = this;
   setWindowTitle(QStringLiteral("結果"));
   setModal(false);
   setAttribute(Qt::WA_DeleteOnClose);
+  // The player's last keys of the game still go to the text box.
+  setAttribute(Qt::WA_ShowWithoutActivating);
   setFont(platform::ToQFont({platform::ProportionalGothic, 12, false}));
 
-  auto* grid = new QGridLayout;
-  grid->setColumnMinimumWidth(1, 90);
-  AddRow(grid, QStringLiteral("出た文字"), QString::number(results.presented));
-  AddRow(grid, QStringLiteral("つかまえた"), QString::number(results.caught));
-  AddRow(grid, QStringLiteral("つかまえた割合"),
-         QString::number(CatchRatePercent(results)) + QStringLiteral(" %"));
-  AddRow(grid, QStringLiteral("つかまえるまで (平均)"),
-         results.caught > 0 ? Seconds(MeanCatchMs(results)) : QStringLiteral("―"));
-
   const auto escaped = EscapedMostOftenFirst(results);
-  auto* heading = new QLabel(QStringLiteral("にげた文字"));
-  grid->addWidget(heading, grid->rowCount(), 0, 1, 2);
-  if (escaped.empty()) {
-    grid->addWidget(new QLabel(QStringLiteral("にげた文字はありません")), grid->rowCount(), 0, 1,
-                    2);
-  }
-  for (const auto& [moji, times] : escaped) {
-    AddRow(grid, QStringLiteral("　") + moji, QString::number(times) + QStringLiteral(" 回"));
-  }
+  const int count = static_cast<int>(escaped.size());
+  auto* sheet = new QWidget;
+  FigureGrid figures(sheet, std::clamp((count + RowsPerColumn - 1) / RowsPerColumn, 1, MaxColumns));
+  figures.AddTotal(QStringLiteral("出た文字"), QString::number(results.presented));
+  figures.AddTotal(QStringLiteral("つかまえた"), QString::number(results.caught));
+  figures.AddTotal(QStringLiteral("つかまえた割合"),
+                   QString::number(CatchRatePercent(results)) + QStringLiteral(" %"));
+  figures.AddTotal(QStringLiteral("つかまえるまで (平均)"),
+                   results.caught > 0 ? Seconds(MeanCatchMs(results)) : QStringLiteral("―"));
+  figures.AddLine(QStringLiteral("にげた文字"));
+  if (escaped.empty()) figures.AddLine(QStringLiteral("にげた文字はありません"));
+  for (int i = 0; i < count; ++i) figures.AddEscaped(i, escaped[i].first, escaped[i].second);
+  figures.EndRows();
 
+  auto* area = new SheetArea;
+  area->setFrameShape(QFrame::NoFrame);
+  area->setWidgetResizable(true);
+  area->setWidget(sheet);
+
+  // Clicked only: a key press on the button (Enter, the space bar) does
+  // not close the window.
   auto* ok = new QPushButton(QStringLiteral("OK"));
-  ok->setDefault(true);
+  ok->setAutoDefault(false);
+  ok->setFocusPolicy(Qt::NoFocus);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  grid->addWidget(ok, grid->rowCount(), 1);
-  setLayout(grid);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(area, 1);
+  layout->addWidget(ok, 0, Qt::AlignRight);
 }
 
 ResultsForm::~ResultsForm() {
@@ -67,21 +126,55 @@ ResultsForm::~ResultsForm() {
 
 ResultsForm* ResultsForm::Instance() { return theResultsForm; }
 
-void ShowResultsForm(const QWidget* mainWindow) {
-  CloseResultsForm();
-  auto* form = new ResultsForm(Game.Results);
-  form->adjustSize();
-  if (mainWindow) {
-    // Beside the main window: to its right where the screen has room, else
-    // to its left, and never off the screen.
-    const QRect frame = mainWindow->frameGeometry();
-    const int screenWidth = platform::ScreenPixels().width;
-    int x = frame.right() + 8;
-    if (x + form->width() > screenWidth) x = frame.left() - 8 - form->width();
-    x = std::clamp(x, 0, std::max(0, screenWidth - form->width()));
-    form->move(x, frame.top());
+void ResultsForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    reject();
+    return;
   }
+  event->ignore();
+}
+
+void ResultsForm::done(int result) {
+  // Closed, the window is deleted once the event that closed it is over.
+  if (theResultsForm == this) theResultsForm = nullptr;
+  QDialog::done(result);
+}
+
+QRect ResultsPlace(QSize wanted, QRect area, QMargins frame, QRect screen) {
+  const QRect onScreen = screen.marginsRemoved(frame);
+  QRect room = area.marginsRemoved(frame) & onScreen;
+  if (room.isEmpty()) room = onScreen;
+  const QSize size = wanted.boundedTo(room.size());
+  return {QPoint(room.left() + (room.width() - size.width()) / 2, room.top()), size};
+}
+
+void ShowResultsForm(QWidget* owner, QRect area) {
+  CloseResultsForm();
+  auto* form = new ResultsForm(Game.Results, owner);
+  // The owner's frame stands for the one the window system will give this
+  // window, which is not known before it is shown.
+  QMargins frame;
+  if (owner) {
+    const QRect outer = owner->frameGeometry();
+    const QRect inner = owner->geometry();
+    frame = {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+             outer.bottom() - inner.bottom()};
+  }
+  const platform::ScreenSize screen = platform::ScreenPixels();
+  const QRect place =
+      ResultsPlace(form->sizeHint(), area, frame, QRect(0, 0, screen.width, screen.height));
+  // Of a fixed size, the window gets no resize handle: a frame like the
+  // owner's, which is what its place allows for.
+  form->setFixedSize(place.size());
+  form->setGeometry(place);
   form->show();
 }
 
-void CloseResultsForm() { delete ResultsForm::Instance(); }
+void CloseResultsForm() {
+  ResultsForm* form = ResultsForm::Instance();
+  if (!form) return;
+  theResultsForm = nullptr;
+  // Deleted later, not here: Ctrl+G pressed in this window closes it from
+  // inside the window's own key event.
+  form->close();
+}

@@ -1,24 +1,39 @@
 #pragma once
 #include <QDialog>
+#include <QMargins>
+#include <QRect>
 
 struct GameResults;
 
-// The results window "結果", opened beside the main window when a game ends
-// by itself: strings presented, critters caught, the catch rate, the mean
-// time to a catch, and the strings that escaped. It never blocks the main
-// window.
+// The results window "結果", opened over the main window's playfield when a
+// game ends by itself: strings presented, critters caught, the catch rate,
+// the mean time to a catch, and the strings that escaped, in columns that
+// scroll when there are many. It never blocks the main window and never
+// takes the keyboard from it; of the keys only Escape closes it, so an Enter
+// meant for the text box does not throw the results away unread.
 class ResultsForm : public QDialog {
  public:
-  explicit ResultsForm(const GameResults& results);
+  ResultsForm(const GameResults& results, QWidget* owner);
   ~ResultsForm() override;
 
   // The window while it is open, else nullptr.
   static ResultsForm* Instance();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void done(int result) override;
 };
 
-// Opens the window with the current game's results beside `mainWindow`,
-// replacing one still open.
-void ShowResultsForm(const QWidget* mainWindow);
+// Where the window's inner rectangle goes, for an inner size `wanted` and a
+// window frame of `frame`: the whole window inside `area` and on `screen`,
+// centred across the area at its top, and no bigger than they allow. Where
+// the area lies off the screen, anywhere on the screen.
+QRect ResultsPlace(QSize wanted, QRect area, QMargins frame, QRect screen);
+
+// Opens the window with the current game's results inside `area` (screen
+// pixels), replacing one still open. `owner` is the main window: the results
+// window stays in front of it and is taken to get a frame like its own.
+void ShowResultsForm(QWidget* owner, QRect area);
 
 // Closes the window if it is open (Start, Stop, the program closing).
 void CloseResultsForm();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -61,7 +62,7 @@ class GameCore : public GameFixture {
   // every critter in holes 1 to `catchUpTo` as soon as it can be caught.
   // After every pass it checks the invariants and that the game ends on the
   // first pass on which every string was presented and every critter is
-  // down. Returns the rises seen.
+  // down. Returns the rises seen; the strings let go are counted in letGo.
   int PlayGame(int catchUpTo = 0) {
     Start_Click();
     int rises = 0;
@@ -73,7 +74,9 @@ class GameCore : public GameFixture {
         EXPECT_LE(Game.PeakY[h], Game.KobRect[h].Top);
         EXPECT_LE(Game.KobRect[h].Top, Game.RestY[h]);
         allDown = allDown && Game.KobRect[h].Top == Game.RestY[h];
-        rises += Game.KobRising[h] && !wasRising[h];
+        const bool rose = Game.KobRising[h] && !wasRising[h];
+        rises += rose;
+        if (rose && h > catchUpTo) ++letGo[Game.HoleMoji[h]];
         wasRising[h] = Game.KobRising[h];
         if (h <= catchUpTo && !Game.HoleMoji[h].isEmpty() &&
             Game.KobRect[h].Top < Game.RestY[h] - 40) {
@@ -87,6 +90,7 @@ class GameCore : public GameFixture {
   }
 
   PresentRecorder view;
+  std::map<QString, int> letGo;
 };
 
 // Advances the test clock whenever the playfield is shown: drawing that
@@ -367,22 +371,7 @@ TEST_F(GameCore, ResultsCountEveryRiseCatchAndEscapeAndTheHooksMarkTheGamesEdges
   EXPECT_EQ(ended, 0) << "a stopped game has no results";
 
   Game.MojiTotal = 50;
-  std::map<QString, int> letGo;
-  PerHole<bool> wasRising;
-  Start_Click();
-  EXPECT_EQ(Game.Results.presented, 0) << "a new game starts its own count";
-  while (Game.GameRunning) {
-    Pass();
-    for (int h = 4; h <= HoleCount; ++h) {
-      if (Game.KobRising[h] && !wasRising[h]) ++letGo[Game.HoleMoji[h]];
-      wasRising[h] = Game.KobRising[h];
-    }
-    for (int h = 1; h <= 3; ++h) {
-      if (!Game.HoleMoji[h].isEmpty() && Game.KobRect[h].Top < Game.RestY[h] - 40) {
-        Type(Game.HoleMoji[h], KeyReturn);
-      }
-    }
-  }
+  PlayGame(3);
   Hooks = {};
   EXPECT_EQ(ended, 1);
   EXPECT_EQ(Game.Results.presented, 50);

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -34,6 +35,21 @@ void Picture::Print(QPoint topLeft, const QString& text) {
   painter.setPen(ForeColor);
   // The text cell's top is `ascent` above the baseline that Qt draws on.
   painter.drawText(QPoint(topLeft.x(), topLeft.y() + painter.fontMetrics().ascent()), text);
+}
+
+void Picture::PrintOutlined(QPoint topLeft, const QString& text, QColor outline) {
+  if (image.isNull() || text.isEmpty()) return;
+  QPainter painter(&image);
+  painter.setFont(ToQFont(Font));
+  QPainterPath glyphs;
+  glyphs.addText(QPointF(topLeft.x(), topLeft.y() + painter.fontMetrics().ascent()), painter.font(),
+                 text);
+  painter.setRenderHint(QPainter::Antialiasing);
+  // The stroke runs along the glyphs' edges, half of it outside; the glyphs
+  // are filled over its inner half.
+  painter.strokePath(glyphs,
+                     QPen(outline, OutlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.fillPath(glyphs, ForeColor);
 }
 
 QImage ScaledForDrawing(const QImage& image, QSize size, qreal pixelRatio) {

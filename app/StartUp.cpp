@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 #include "app/MainForm.h"
@@ -13,6 +14,7 @@
 #include "media/MediaLoading.h"
 #include "platform/MessageBox.h"
 #include "platform/SingleInstance.h"
+#include "platform/TextFont.h"
 #include "screens/TitleForm.h"
 
 namespace {
@@ -28,6 +30,20 @@ void CentreOnScreen(QWidget& window) {
               std::max(0, (screen.height - window.height()) / 2));
 }
 
+// Without an installed face that has kana every label, menu and counter
+// would be an empty box and nobody could play, so the program says what to
+// install and ends. The message is in English: no kana can be shown.
+bool RefusedForWantOfKanaFont() {
+  if (!platform::KanaFallbackFace().isEmpty()) return false;
+  std::fputs("kanacatch: no installed font has kana; install fonts-ipafont-gothic\n", stderr);
+  platform::ShowMessage(QStringLiteral(
+      "No installed font has kana, so kanacatch cannot show its game.\n"
+      "Install a Japanese font (the package fonts-ipafont-gothic, for example) and start it "
+      "again."));
+  platform::EndProgram();
+  return true;
+}
+
 }  // namespace
 
 QSize CalcFormSize(platform::ScreenSize screen) {
@@ -36,6 +52,7 @@ QSize CalcFormSize(platform::ScreenSize screen) {
 }
 
 void Form_Load(MainForm& form) {
+  if (RefusedForWantOfKanaFont()) return;
   // Held for as long as the program runs.
   static std::unique_ptr<platform::SingleInstance> instance;
   instance = std::make_unique<platform::SingleInstance>();

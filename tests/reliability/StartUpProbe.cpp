@@ -8,7 +8,8 @@
 // screen and Quit.
 //
 // Printed lines: "message <text>", "music <command>|<answer>", "table
-// <scroll maximum>", "ended" when the program ended after a message,
+// <scroll maximum>", "label-face <face>" the face a label is printed in,
+// "ended" when the program ended after a message,
 // "finished shown=<n> caught=<n>" when Quit ended it, and "peak-kb <n>",
 // the most memory the process ever held.
 
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFontInfo>
 #include <QInputMethodEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -33,6 +35,7 @@
 #include "platform/MusicDevice.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SingleInstance.h"
+#include "platform/TextFont.h"
 #include "platform/TickCounter.h"
 #include "screens/InputTable.h"
 #include "screens/TitleForm.h"
@@ -172,6 +175,8 @@ int main(int argc, char* argv[]) {
   // the tests do not take each other for a second copy.
   platform::UseLockFolder(platform::ProgramFolder());
 
+  Say("label-face " +
+      QFontInfo(platform::ToQFont({platform::ProportionalGothic, 35, true})).family());
   MainForm form;
   QTimer::singleShot(0, [&form] { PlayAsThePlayer(form); });
   Form_Load(form);

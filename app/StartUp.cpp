@@ -36,10 +36,11 @@ void CentreOnScreen(QWidget& window) {
 bool RefusedForWantOfKanaFont() {
   if (!platform::KanaFallbackFace().isEmpty()) return false;
   std::fputs("kanacatch: no installed font has kana; install fonts-ipafont-gothic\n", stderr);
-  platform::ShowMessage(QStringLiteral(
-      "No installed font has kana, so kanacatch cannot show its game.\n"
-      "Install a Japanese font (the package fonts-ipafont-gothic, for example) and start it "
-      "again."));
+  platform::ShowMessage(
+      QStringLiteral("No installed font has kana,\n"
+                     "so kanacatch cannot show its game.\n\n"
+                     "Install a Japanese font, such as\n"
+                     "fonts-ipafont-gothic, and start it again."));
   platform::EndProgram();
   return true;
 }

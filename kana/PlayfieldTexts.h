@@ -1,7 +1,7 @@
 #pragma once
 
 // Prints hole h's string into its critter picture with the label anchor
-// (x, y), in the hole's label colour.
+// (x, y), in the hole's label colour with a thin black or white outline.
 void DrawMoji(int h, int x, int y);
 
 // Redraws the counter band at the top of the playfield: strings presented

@@ -4,14 +4,12 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 
+#include "platform/QuietAudio.h"
 #include "platform/StandardMidiFile.h"
 
 namespace platform {
 namespace {
-
-Q_LOGGING_CATEGORY(musicLog, "kanacatch.music", QtWarningMsg)
 
 // FluidSynth's default gain leaves a General MIDI tune some 20 dB below the
 // catch sound; this puts the music about 10 dB under the sounds.
@@ -19,23 +17,6 @@ constexpr double MusicGain = 0.6;
 
 // No standard MIDI file of a game tune comes near this size.
 constexpr qint64 MaxTuneBytes = 16 * 1024 * 1024;
-
-// FluidSynth's own complaints (no audio server, a driver that fails) are
-// expected on machines without sound; they go to a debug category instead
-// of the terminal.
-void LogFluidMessage(int level, const char* message, void*) {
-  if (level <= FLUID_WARN) qCDebug(musicLog, "FluidSynth: %s", message);
-}
-
-void RouteFluidLog() {
-  static const bool routed = [] {
-    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
-      fluid_set_log_function(level, LogFluidMessage, nullptr);
-    }
-    return true;
-  }();
-  (void)routed;
-}
 
 QByteArray ReadTune(const std::string& tunePath) {
   QFile file(QString::fromStdString(tunePath));
@@ -59,7 +40,7 @@ std::string GeneralMidiSoundFont() {
 
 std::unique_ptr<FluidSynthSequencer> FluidSynthSequencer::Open(const std::string& tunePath,
                                                                SynthOutput output, int& error) {
-  RouteFluidLog();
+  QuietAudioLibraries();
   const QByteArray tune = ReadTune(tunePath);
   if (!IsStandardMidiFile(tune)) {
     error = MusicBadTune;
@@ -106,7 +87,7 @@ bool FluidSynthSequencer::OpenAudioOutput() {
     audio = new_fluid_audio_driver(settings, synth);
     if (audio) return true;
   }
-  qCDebug(musicLog, "no audio output opened: the music stays silent");
+  NoteNoAudioDevice();
   return false;
 }
 

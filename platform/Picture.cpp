@@ -36,6 +36,25 @@ void Picture::Print(QPoint topLeft, const QString& text) {
   painter.drawText(QPoint(topLeft.x(), topLeft.y() + painter.fontMetrics().ascent()), text);
 }
 
+void Picture::PrintOutlined(QPoint topLeft, const QString& text, QColor outline) {
+  if (image.isNull() || text.isEmpty()) return;
+  QPainter painter(&image);
+  painter.setFont(ToQFont(Font));
+  const QPoint baseline(topLeft.x(), topLeft.y() + painter.fontMetrics().ascent());
+  // The text in the outline colour at every offset of a small disc grows
+  // the glyphs by the ring; far cheaper than stroking the glyphs' paths.
+  painter.setPen(outline);
+  for (int dy = -OutlineReach; dy <= OutlineReach; ++dy) {
+    for (int dx = -OutlineReach; dx <= OutlineReach; ++dx) {
+      if ((dx || dy) && dx * dx + dy * dy <= OutlineReach * OutlineReach + 1) {
+        painter.drawText(baseline + QPoint(dx, dy), text);
+      }
+    }
+  }
+  painter.setPen(ForeColor);
+  painter.drawText(baseline, text);
+}
+
 QImage ScaledForDrawing(const QImage& image, QSize size, qreal pixelRatio) {
   if (image.isNull() || size.isEmpty()) return {};
   const QSize pixels(static_cast<int>(std::lround(size.width() * pixelRatio)),

@@ -35,6 +35,12 @@ class Picture {
   // cell at `topLeft`. Only the glyphs are drawn: what lies behind them stays.
   void Print(QPoint topLeft, const QString& text);
 
+  // Prints `text` as Print does, over a ring of `outline` OutlineReach game
+  // pixels wide around every glyph, so that the glyphs touch only the
+  // outline colour and stand out whatever lies behind them.
+  void PrintOutlined(QPoint topLeft, const QString& text, QColor outline);
+  static constexpr int OutlineReach = 2;
+
   QColor ForeColor = Qt::black;
   TextFont Font;
 

@@ -2,13 +2,17 @@
 
 #include <sndfile.h>
 
+#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QFile>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 #include <algorithm>
 #include <cstdint>
 #include <utility>
+
+#include "platform/QuietAudio.h"
 
 namespace platform {
 namespace {
@@ -59,6 +63,8 @@ std::optional<uint32_t> WaveFileLength(const QString& path) {
 std::optional<uint32_t> QtWaveOutput::Load(const QString& path) {
   const std::optional<uint32_t> length = WaveFileLength(path);
   if (!length) return std::nullopt;
+  QuietAudioLibraries();
+  if (QMediaDevices::audioOutputs().isEmpty()) NoteNoAudioDevice();
   auto* effect = new QSoundEffect(QCoreApplication::instance());
   effect->setSource(QUrl::fromLocalFile(path));
   effects.insert(path, effect);

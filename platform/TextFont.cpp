@@ -1,6 +1,6 @@
 #include "platform/TextFont.h"
 
-#include <QStringList>
+#include <QFontDatabase>
 #include <algorithm>
 #include <cmath>
 
@@ -20,10 +20,28 @@ int PointsToPixels(int points) { return static_cast<int>(std::lround(points * 96
 
 QFont ToQFont(const TextFont& font) {
   QFont qfont;
-  qfont.setFamilies({font.face, StandIn(font.face)});
+  QStringList faces{font.face, StandIn(font.face)};
+  const QString fallback = KanaFallbackFace();
+  if (!fallback.isEmpty() && !faces.contains(fallback)) faces << fallback;
+  qfont.setFamilies(faces);
   qfont.setPixelSize(std::max(1, PointsToPixels(font.points)));
   qfont.setBold(font.bold);
   return qfont;
+}
+
+QString KanaFallbackFace() {
+  static const QString face = PickKanaFace(QFontDatabase::families(QFontDatabase::Japanese));
+  return face;
+}
+
+QString PickKanaFace(const QStringList& kanaFaces) {
+  for (const QString& face : kanaFaces) {
+    if (face.contains(QStringLiteral("Gothic"), Qt::CaseInsensitive) ||
+        face.contains(QStringLiteral("Sans"), Qt::CaseInsensitive)) {
+      return face;
+    }
+  }
+  return kanaFaces.value(0);
 }
 
 }  // namespace platform

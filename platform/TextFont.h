@@ -1,6 +1,7 @@
 #pragma once
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -20,8 +21,18 @@ struct TextFont {
 int PointsToPixels(int points);
 
 // The Qt font for `font`: the asked-for face first, then the IPA face that
-// stands in for it where the Windows face is missing, sized in pixels so that
-// the text is the same whatever the screen's own resolution.
+// stands in for it where the Windows face is missing, then any installed face
+// that has kana, sized in pixels so that the text is the same whatever the
+// screen's own resolution.
 QFont ToQFont(const TextFont& font);
+
+// The installed face that stands in for the Gothic faces where neither they
+// nor the IPA faces are installed: one of the faces that fontconfig says
+// cover Japanese. Empty when no installed face has kana.
+QString KanaFallbackFace();
+
+// The best stand-in for a Gothic face among `kanaFaces`: the first whose name
+// says Gothic or Sans (the game's faces are sans-serif), else the first.
+QString PickKanaFace(const QStringList& kanaFaces);
 
 }  // namespace platform

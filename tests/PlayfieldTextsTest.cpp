@@ -69,9 +69,12 @@ TEST_F(PlayfieldTexts, TheLabelSizeAndPlaceFollowTheString) {
     KobPicture[2].Image().fill(Qt::white);
     Game.HoleMoji[2] = QString::fromUtf8(c.moji);
     DrawMoji(2, c.anchor.x(), c.anchor.y());
-    EXPECT_EQ(KobPicture[2].Image(),
-              Printed(blank, Game.HoleMoji[2], c.at, c.points, true, QColor(0, 90, 40)))
-        << c.moji;
+    platform::Picture expected;
+    expected.Image() = blank.copy();
+    expected.Font = {platform::ProportionalGothic, c.points, true};
+    expected.ForeColor = QColor(0, 90, 40);
+    expected.PrintOutlined(c.at, Game.HoleMoji[2], Qt::white);
+    EXPECT_EQ(KobPicture[2].Image(), expected.Image()) << c.moji;
   }
 }
 

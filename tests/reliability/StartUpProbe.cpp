@@ -9,13 +9,15 @@
 //
 // Printed lines: "message <text>", "music <command>|<answer>", "table
 // <scroll maximum>", "ended" when the program ended after a message,
-// "finished shown=<n> caught=<n>" when Quit ended it, and "peak-kb <n>",
-// the most memory the process ever held.
+// "finished shown=<n> caught=<n>" when Quit ended it, then "label-face
+// <face>", the face a label is printed in, and "peak-kb <n>", the most
+// memory the process ever held.
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFontInfo>
 #include <QInputMethodEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -33,6 +35,7 @@
 #include "platform/MusicDevice.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SingleInstance.h"
+#include "platform/TextFont.h"
 #include "platform/TickCounter.h"
 #include "screens/InputTable.h"
 #include "screens/TitleForm.h"
@@ -175,6 +178,8 @@ int main(int argc, char* argv[]) {
   MainForm form;
   QTimer::singleShot(0, [&form] { PlayAsThePlayer(form); });
   Form_Load(form);
+  Say("label-face " +
+      QFontInfo(platform::ToQFont({platform::ProportionalGothic, 35, true})).family());
   SayPeakMemory();
   return 0;
 }

@@ -1,0 +1,61 @@
+#include "platform/QuietAudio.h"
+
+#include <alsa/asoundlib.h>
+#include <fluidsynth.h>
+
+#include <QByteArray>
+#include <QLoggingCategory>
+#include <QString>
+#include <cstdio>
+
+namespace platform {
+namespace {
+
+Q_LOGGING_CATEGORY(audioLog, "kanacatch.audio", QtWarningMsg)
+
+QtMessageHandler qtHandlerBefore = nullptr;
+
+void DropAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+void LogFluidMessage(int level, const char* message, void*) {
+  if (level <= FLUID_WARN) qCDebug(audioLog, "FluidSynth: %s", message);
+}
+
+// Qt Multimedia's complaints about a missing sound server or device.
+bool IsNoSoundComplaint(const QMessageLogContext& context, const QString& text) {
+  return QByteArray(context.category ? context.category : "").startsWith("qt.multimedia") ||
+         text.startsWith(QStringLiteral("PulseAudioService:")) ||
+         text == QStringLiteral("No audio device detected");
+}
+
+void FilterQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if ((type == QtWarningMsg || type == QtInfoMsg) && IsNoSoundComplaint(context, text)) {
+    qCDebug(audioLog) << "Qt Multimedia:" << text;
+  } else if (qtHandlerBefore) {
+    qtHandlerBefore(type, context, text);
+  }
+}
+
+}  // namespace
+
+void QuietAudioLibraries() {
+  static const bool quiet = [] {
+    snd_lib_error_set_handler(DropAlsaError);
+    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
+      fluid_set_log_function(level, LogFluidMessage, nullptr);
+    }
+    qtHandlerBefore = qInstallMessageHandler(FilterQtMessage);
+    return true;
+  }();
+  (void)quiet;
+}
+
+void NoteNoAudioDevice() {
+  static bool noted = false;
+  if (noted) return;
+  noted = true;
+  std::fputs("kanacatch: no audio device; playing silently\n", stderr);
+  std::fflush(stderr);
+}
+
+}  // namespace platform

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace platform {
+
+// On a machine without sound the audio libraries (ALSA, PulseAudio through
+// Qt Multimedia, FluidSynth) each complain on the terminal, some in many
+// lines. This keeps their complaints to a debug category, so that the
+// program says it once itself (NoteNoAudioDevice). Safe to call again.
+void QuietAudioLibraries();
+
+// Prints "kanacatch: no audio device; playing silently" on stderr, the
+// first time only.
+void NoteNoAudioDevice();
+
+}  // namespace platform

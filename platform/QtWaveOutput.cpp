@@ -44,6 +44,24 @@ bool DataChunkFits(const QString& path) {
   return false;
 }
 
+// The sound effects' owner. It is deleted while the application object
+// still stands: once that is gone, the audio back end cannot end the effects'
+// streams and their teardown can hang the program on its way out.
+QObject* effectOwner = nullptr;
+
+void DeleteEffects() {
+  delete effectOwner;
+  effectOwner = nullptr;
+}
+
+QObject* EffectOwner() {
+  if (!effectOwner) {
+    effectOwner = new QObject;
+    qAddPostRoutine(DeleteEffects);
+  }
+  return effectOwner;
+}
+
 }  // namespace
 
 std::optional<uint32_t> WaveFileLength(const QString& path) {
@@ -65,7 +83,7 @@ std::optional<uint32_t> QtWaveOutput::Load(const QString& path) {
   if (!length) return std::nullopt;
   QuietAudioLibraries();
   if (QMediaDevices::audioOutputs().isEmpty()) NoteNoAudioDevice();
-  auto* effect = new QSoundEffect(QCoreApplication::instance());
+  auto* effect = new QSoundEffect(EffectOwner());
   effect->setSource(QUrl::fromLocalFile(path));
   effects.insert(path, effect);
   return length;

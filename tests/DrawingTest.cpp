@@ -11,6 +11,8 @@
 #include "core/GameControl.h"
 #include "game/GameState.h"
 #include "game/Pictures.h"
+#include "kana/LabelOutline.h"
+#include "kana/PlayfieldTexts.h"
 #include "platform/Blit.h"
 #include "platform/Picture.h"
 #include "platform/Screen.h"
@@ -78,6 +80,27 @@ class Playfield : public GameFixture {
     }
   }
 
+  // `ground` with `text` printed on it at `at` in the given font and colour.
+  static QImage Printed(const QImage& ground, const QString& text, QPoint at, int points, bool bold,
+                        QColor colour) {
+    platform::Picture picture;
+    picture.Image() = ground.copy();
+    picture.Font = {platform::ProportionalGothic, points, bold};
+    picture.ForeColor = colour;
+    picture.Print(at, text);
+    return picture.Image();
+  }
+
+  // The counter band as it should look, `rows` rows high: red shown count,
+  // orange catch count.
+  QImage ExpectedBand(int shownCount, int catchCount, int rows) const {
+    const QImage left = Printed(BackPicture.Image().copy(0, 0, 640, rows),
+                                QStringLiteral("ぴこり %1").arg(shownCount), {65, 23}, 30, false,
+                                QColor(255, 0, 0));
+    return Printed(left, QStringLiteral("つかまえた %1").arg(catchCount), {390, 23}, 30, false,
+                   QColor(255, 100, 0));
+  }
+
   bool CompositeIsBareBackground() const { return AllPicture.Image() == BackPicture.Image(); }
 
   PresentRecorder shown;
@@ -106,6 +129,19 @@ class PlayfieldAtRatioTwo : public GameFixture {
     platform::UsePixelRatio(0);
   }
 };
+
+// Pixels of `label` in exactly the colour `glyph` next to one of exactly the
+// colour `patch`: where the label's colour meets what lies behind it.
+int GlyphPixelsTouchingThePatch(const QImage& label, QRgb glyph, QRgb patch) {
+  int touching = 0;
+  for (int y = 1; y < label.height() - 1; ++y) {
+    for (int x = 1; x < label.width() - 1; ++x) {
+      const QImage around = label.copy(x - 1, y - 1, 3, 3);
+      touching += label.pixel(x, y) == glyph && CountColour(around, patch, around.rect()) > 0;
+    }
+  }
+  return touching;
+}
 
 }  // namespace
 
@@ -323,5 +359,118 @@ TEST_F(PlayfieldAtRatioTwo, ACritterGoesThroughItsMaskPixelForPixelAtTheScreensF
       ASSERT_EQ(all.pixel(x, y), critter ? KobColour(3) : PatternAt(x, y))
           << "at " << x << ", " << y;
     }
+  }
+}
+
+// One kana is printed big at the anchor, except the eight small kana (not
+// the small tsu), which are printed smaller and further in; two kana are
+// printed smaller, a little to the left and down.
+TEST_F(Playfield, TheLabelSizeAndPlaceFollowTheString) {
+  const struct {
+    const char* moji;
+    QPoint anchor;
+    int points;
+    QPoint at;
+  } cases[] = {{"あ", {10, 70}, 35, {10, 70}},
+               {"ぁ", {10, 70}, 25, {20, 80}},
+               {"ゃ", {5, 55}, 25, {15, 65}},
+               {"っ", {40, 40}, 35, {40, 40}},
+               {"きゃ", {40, 40}, 25, {35, 50}}};
+  const QImage blank = platform::Picture(KobWidth, KobHeight).Image();
+  KobPicture[2].ForeColor = QColor(0, 90, 40);
+  for (const auto& c : cases) {
+    KobPicture[2].Image().fill(Qt::white);
+    Game.HoleMoji[2] = QString::fromUtf8(c.moji);
+    DrawMoji(2, c.anchor.x(), c.anchor.y());
+    platform::Picture expected;
+    expected.Image() = blank.copy();
+    expected.Font = {platform::ProportionalGothic, c.points, true};
+    expected.ForeColor = QColor(0, 90, 40);
+    expected.PrintOutlined(c.at, Game.HoleMoji[2], Qt::white);
+    EXPECT_EQ(KobPicture[2].Image(), expected.Image()) << c.moji;
+  }
+}
+
+TEST_F(Playfield, TheCounterBandReplacesTheOldCountsOverTheBackground) {
+  Game.ShownCount = Game.CatchCount = 88;
+  DrawCounts();
+  Game.ShownCount = 12;
+  Game.CatchCount = 3;
+  DrawCounts();
+  EXPECT_EQ(AllPicture.Image().copy(0, 0, 640, 100), ExpectedBand(12, 3, 100));
+  EXPECT_EQ(AllPicture.Image().copy(0, 100, 640, 380), BackPicture.Image().copy(0, 100, 640, 380));
+  EXPECT_EQ(shown.bands.back().compositeArea, QRect(0, 0, 640, 100));
+  EXPECT_EQ(shown.bands.back().windowRows, 100);
+}
+
+// A screen 640 pixels wide gets a band of 80 rows squeezed into 73 window rows.
+TEST_F(Playfield, TheLowResolutionBandRestoresEightyRowsForAScreenSixHundredAndFortyWide) {
+  AllPicture.Image().fill(Qt::white);
+  DrawCountsLowRes();
+  EXPECT_EQ(AllPicture.Image().copy(0, 0, 640, 80), ExpectedBand(0, 0, 80));
+  EXPECT_EQ(InkBounds(AllPicture.Image(), qRgb(255, 255, 255), QRect(0, 80, 640, 400)), QRect());
+  EXPECT_EQ(shown.bands.back().compositeArea, QRect(0, 0, 640, 80));
+  for (const int width : {640, 641}) {
+    platform::UseScreenSize({width, 480});
+    Start_Click();
+    shown.Clear();
+    Pass(31);
+    ASSERT_FALSE(shown.bands.empty());
+    EXPECT_EQ(shown.bands.back().windowRows, width == 640 ? 73 : 100) << width;
+    Stop_Click();
+  }
+}
+
+// Known values of the accessibility guidelines: black on white, and #777777
+// on white, just under 4.5 : 1.
+TEST(LabelOutline, ContrastRatiosMatchTheGuidelinesKnownValues) {
+  EXPECT_DOUBLE_EQ(ContrastRatio(Qt::black, Qt::white), 21.0);
+  EXPECT_NEAR(ContrastRatio(QColor(0x77, 0x77, 0x77), Qt::white), 4.48, 0.005);
+}
+
+// Every colour the label colour rule can draw (each channel 1 to 200) gets an
+// outline of black or white that stands out from it by at least 4.5 : 1.
+TEST(LabelOutline, EveryLabelColourStandsOutFromItsOutline) {
+  double worst = 21.0;
+  QColor worstColour;
+  for (int r = 1; r <= 200; ++r) {
+    for (int g = 1; g <= 200; ++g) {
+      for (int b = 1; b <= 200; ++b) {
+        const QColor label(r, g, b);
+        const QColor outline = LabelOutlineColor(label);
+        ASSERT_TRUE(outline == Qt::black || outline == Qt::white) << r << ',' << g << ',' << b;
+        const double ratio = ContrastRatio(label, outline);
+        if (ratio < worst) {
+          worst = ratio;
+          worstColour = label;
+        }
+      }
+    }
+  }
+  std::printf("worst label contrast %.3f : 1 for (%d, %d, %d)\n", worst, worstColour.red(),
+              worstColour.green(), worstColour.blue());
+  EXPECT_GE(worst, 4.5);
+}
+
+// A pale label on the pale patch, and a dark one on a dark patch: the label
+// colour touches only its outline, never the patch.
+TEST_F(Playfield, TheLabelColourNeverTouchesThePatchBehindIt) {
+  const struct {
+    QRgb glyph;
+    QRgb patch;
+    QRgb outline;
+    const char* moji;
+  } cases[] = {{qRgb(200, 200, 120), qRgb(250, 240, 215), qRgb(0, 0, 0), "こ"},
+               {qRgb(200, 190, 150), qRgb(250, 240, 215), qRgb(0, 0, 0), "すぃ"},
+               {qRgb(20, 20, 90), qRgb(30, 30, 60), qRgb(255, 255, 255), "ぁ"}};
+  for (const auto& c : cases) {
+    KobPicture[3].Image().fill(c.patch);
+    KobPicture[3].ForeColor = QColor(c.glyph);
+    Game.HoleMoji[3] = QString::fromUtf8(c.moji);
+    DrawMoji(3, 5, 55);
+    const QImage& label = KobPicture[3].Image();
+    EXPECT_GT(CountColour(label, c.glyph, label.rect()), 100) << c.moji;
+    EXPECT_GT(CountColour(label, c.outline, label.rect()), 50) << c.moji;
+    EXPECT_EQ(GlyphPixelsTouchingThePatch(label, c.glyph, c.patch), 0) << c.moji;
   }
 }

@@ -84,17 +84,7 @@ void RomajiComposer::CommitAtEnter() {
   pending.clear();
 }
 
-void RomajiComposer::AppendCommitted(const QString& committed) {
-  SettlePending();
-  text += committed;
-}
-
 void RomajiComposer::SetText(const QString& newText) {
   text = newText;
-  pending.clear();
-}
-
-void RomajiComposer::Clear() {
-  text.clear();
   pending.clear();
 }

@@ -33,14 +33,9 @@ class RomajiComposer {
   // Enter: a pending "n" becomes ん, any other pending letters are dropped.
   void CommitAtEnter();
 
-  // Appends text an input method committed, after settling pending letters
-  // as a non-letter would.
-  void AppendCommitted(const QString& committed);
-
   // Replaces the whole box, when the game or an input method sets it.
   void SetText(const QString& text);
 
-  void Clear();
   // Empties the text; letters still waiting for their kana stay, so a word
   // the player has begun survives the box being emptied under it.
   void ClearText() { text.clear(); }

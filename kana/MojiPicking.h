@@ -1,7 +1,8 @@
 #pragma once
 
 // Gives hole h a new string, drawn from the chosen lesson's range of
-// MojiTable with one draw of the shared generator.
+// MojiTable with one draw of the shared generator; in the practice of weak
+// strings, from the whole table by the practice weights.
 void SelectMoji(int h);
 
 // Gives hole h a new label colour, each of red, green and blue drawn in that

@@ -92,7 +92,6 @@ QString HistoryNotice(const HistoryStatus& status) {
 RecordForm::RecordForm(const HistoryKeeper& keeper, QWidget* mainWindow)
     : QDialog(mainWindow), keeper(keeper) {
   theRecordForm = this;
-  setWindowTitle(QStringLiteral("記録"));
   setModal(false);
   setAttribute(Qt::WA_DeleteOnClose);
   setFont(platform::ToQFont({platform::ProportionalGothic, 11, false}));
@@ -140,6 +139,9 @@ RecordForm* RecordForm::Instance() { return theRecordForm; }
 
 void RecordForm::Refresh() {
   const History& history = keeper.Games();
+  setWindowTitle(history.games.empty()
+                     ? QStringLiteral("記録")
+                     : QStringLiteral("記録（%1 ゲーム）").arg(history.games.size()));
   QString notice = HistoryNotice(keeper.Status());
   if (keeper.Status().ready && history.games.empty()) {
     if (!notice.isEmpty()) notice += QLatin1Char('\n');

@@ -22,7 +22,8 @@ class RecordForm : public QDialog {
   // The window while it is open, else nullptr.
   static RecordForm* Instance();
 
-  // Shows the history as the keeper holds it now.
+  // Shows the history as the keeper holds it now, the number of games in
+  // the window's title.
   void Refresh();
 
   QLabel* Notice = nullptr;

@@ -114,6 +114,9 @@ void MainForm::BuildMenus() {
         AddItem(lesson, QString::fromUtf8(LessonCaptions[i - 1]), [i] { LessonCheck_Click(i); });
   }
   LessonCheck[PracticeLessonNo]->setEnabled(false);
+  lesson->addSeparator();
+  RomajiHint = AddItem(lesson, QStringLiteral("ローマ字ヒント"), RomajiHint_Click);
+  RomajiHint->setCheckable(true);
   QMenu* speed = menuBar()->addMenu(QStringLiteral("スピード"));
   for (int i = 1; i <= 3; ++i) {
     SpeedCheck[i] =
@@ -170,6 +173,7 @@ void MainForm::SyncMenuChecks() {
   for (int i = 1; i <= 3; ++i) SpeedCheck[i]->setChecked(Game.SpeedLevel == i);
   for (int i = 1; i <= 3; ++i) MojiCount[i]->setChecked(Game.MojiTotal == MojiTotalOf(i));
   BgmStop->setChecked(Game.BgmOff);
+  RomajiHint->setChecked(Game.RomajiHint);
 }
 
 void MainForm::SetPlayfieldSize(QSize playfield) {

@@ -39,7 +39,7 @@ class MainForm : public QMainWindow {
   void ArrangeControls();
 
   // Shows every menu check mark as the settings hold it: the chosen
-  // lesson, speed and string count, and whether the music is off.
+  // lesson, speed and string count, whether the music is off and the hint on.
   void SyncMenuChecks();
 
   platform::PlayfieldWidget* MainPicture = nullptr;
@@ -52,6 +52,7 @@ class MainForm : public QMainWindow {
   OneBased<QAction*, LessonMenuCount> LessonCheck;
   OneBased<QAction*, 3> SpeedCheck;
   OneBased<QAction*, 3> MojiCount;
+  QAction* RomajiHint = nullptr;
   QAction* BgmStop = nullptr;
   QAction* InPutShow = nullptr;
   QAction* SubHelp = nullptr;

@@ -118,7 +118,8 @@ TEST_F(Windows, MenusHaveTheirCaptionsSeparatorsShortcutsAndChecksFromTheSetting
                                "つかいかた", "記録"}));
   EXPECT_EQ(items, QStringList({"スタート|-|ストップ|-|おわり",
                                 "あ行、か行 １|か行 ２|さ行|た行 １|た行 ２、な行|は行|ま、や行|"
-                                "ら、わ、ん行|その他１|その他２|全行|にがてな文字",
+                                "ら、わ、ん行|その他１|その他２|全行|にがてな文字|-|"
+                                "ローマ字ヒント",
                                 "はやい|ややはやい|おそい", "３０|５０|７０", "BGM停止",
                                 "入力表表示", "つかいかた", "記録表示"}));
   EXPECT_EQ(form->Start->shortcut(), QKeySequence("Ctrl+G"));

@@ -63,13 +63,16 @@ class SqliteHistoryStore : public HistoryStore {
   OpenReport Open(const QString& file) override {
     Close();
     path = file;
-    locked = false;
     QDir().mkpath(QFileInfo(path).absolutePath());
-    if (QFileInfo(path).size() > 0) {
-      const OpenReport found = Inspect();
-      if (found.outcome != OpenOutcome::Opened) return found;
-    }
-    return OpenWritable(OpenOutcome::Opened, {});
+    OpenReport report{OpenOutcome::Opened, {}};
+    if (QFileInfo(path).size() > 0) report = Inspect();
+    if (report.outcome == OpenOutcome::Opened) report = OpenWritable(OpenOutcome::Opened, {});
+    // A file that is locked, newer, or damaged and could not be set aside is
+    // never written to; one that could not be written is tried again.
+    refused = report.outcome == OpenOutcome::Locked || report.outcome == OpenOutcome::Newer ||
+              report.outcome == OpenOutcome::Unavailable;
+    lastError = report.detail;
+    return report;
   }
 
   History Load() override {
@@ -106,7 +109,7 @@ class SqliteHistoryStore : public HistoryStore {
   }
 
   SaveReport Save(const GameRecord& game) override {
-    if (locked) return {false, lastError};
+    if (refused) return {false, lastError};
     if (!writable && OpenWritable(OpenOutcome::Opened, {}).outcome != OpenOutcome::Opened) {
       return {false, lastError};
     }
@@ -144,7 +147,7 @@ class SqliteHistoryStore : public HistoryStore {
   QString path;
   QSqlDatabase db;
   bool writable = false;
-  bool locked = false;  // another program holds the file: nothing is saved
+  bool refused = false;  // nothing is saved into this file
   QString lastError;
 
   void Close() {
@@ -257,10 +260,9 @@ class SqliteHistoryStore : public HistoryStore {
       return {outcome, detail};
     }
     lastError = error->text();
-    locked = IsLock(*error);
     QVariant readVersion;
     if (ConnectForReading(&readVersion)) Close();
-    return {locked ? OpenOutcome::Locked : OpenOutcome::ReadOnly, lastError};
+    return {IsLock(*error) ? OpenOutcome::Locked : OpenOutcome::ReadOnly, lastError};
   }
 
   // Brings a file of layout `version` up to this program's, in one

@@ -13,7 +13,7 @@ constexpr int MojiTableSize = 195;
 struct GameState {
   // Settings, chosen from the menus and kept from game to game.
   int16_t SpeedLevel = 0;   // 1 fast, 2 rather fast, 3 slow
-  int16_t LessonNo = 0;     // 1 to 11
+  int16_t LessonNo = 0;     // 1 to 11, or 12: the practice of weak strings
   int16_t MojiTotal = 0;    // strings per game: 30, 50 or 70
   bool BgmOff = false;      // the player switched the music off
   bool RomajiHint = false;  // rising critters show their string's spelling

@@ -9,11 +9,12 @@ class QVBoxLayout;
 class HistoryKeeper;
 struct HistoryStatus;
 
-// The 記録 window: the history of games, beside the main window and never
-// blocking it. One page per lesson played with its games, last and best
-// catch rate and mean catch time; a chart of the last 30 games of a chosen
-// lesson; the ten weakest strings with the spelling to type them. A line on
-// top says when the history is missing, refused or could not keep a game.
+// The 記録 window: the history of games, over the main window and never
+// blocking it, on three pages: a row per lesson played with its games, last
+// and best catch rate and mean catch time; a chart of the last 30 games of a
+// chosen lesson; the ten weakest strings with the spelling to type them. A
+// line on top says when the history is missing, refused or could not keep a
+// game, or how to fill an empty one.
 class RecordForm : public QDialog {
  public:
   RecordForm(const HistoryKeeper& keeper, QWidget* mainWindow);

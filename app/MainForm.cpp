@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/Closing.h"
+#include "app/GameHistory.h"
 #include "app/KanaTextBox.h"
 #include "core/GameControl.h"
 #include "core/InputMatching.h"
@@ -21,6 +22,7 @@
 #include "platform/TextFont.h"
 #include "screens/HowToUse.h"
 #include "screens/InputTable.h"
+#include "screens/RecordForm.h"
 #include "screens/ResultsForm.h"
 
 namespace {
@@ -35,21 +37,24 @@ constexpr const char* MojiCountCaptions[3] = {"３０", "５０", "７０"};
 MainForm::MainForm() {
   theMainForm = this;
   setWindowTitle(QStringLiteral("かなキャッチ"));
+  History = std::make_unique<GameHistory>([this] { HistoryChanged(); });
   BuildControls();
   BuildMenus();
   SyncMenuChecks();
   // The results window stands over the playfield below the counter band: it
   // opens when a game ends by itself and closes when the next one starts or
-  // a game is stopped.
+  // a game is stopped. A game that ends by itself is kept in the history.
   Hooks.GameLeaving = CloseResultsForm;
+  Hooks.GameStarting = [this] { History->GameStarting(); };
   Hooks.GameEnded = [this] {
-    ShowResultsForm(this, PlayfieldBelowCountBand());
+    ShowResultsForm(this, PlayfieldBelowCountBand(), History->GameEnded());
     ShareFileShortcuts(ResultsForm::Instance());
   };
 }
 
 MainForm::~MainForm() {
   Hooks = {};
+  delete RecordForm::Instance();
   platform::UseText1(nullptr);
   platform::UsePlayfieldView(nullptr);
   if (theMainForm == this) theMainForm = nullptr;
@@ -104,10 +109,14 @@ void MainForm::BuildMenus() {
   Quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   QMenu* lesson = menuBar()->addMenu(QStringLiteral("レッスン"));
-  for (int i = 1; i <= LessonCount; ++i) {
+  for (int i = 1; i <= LessonMenuCount; ++i) {
     LessonCheck[i] =
         AddItem(lesson, QString::fromUtf8(LessonCaptions[i - 1]), [i] { LessonCheck_Click(i); });
   }
+  LessonCheck[PracticeLessonNo]->setEnabled(false);
+  lesson->addSeparator();
+  RomajiHint = AddItem(lesson, QStringLiteral("ローマ字ヒント"), RomajiHint_Click);
+  RomajiHint->setCheckable(true);
   QMenu* speed = menuBar()->addMenu(QStringLiteral("スピード"));
   for (int i = 1; i <= 3; ++i) {
     SpeedCheck[i] =
@@ -135,6 +144,17 @@ void MainForm::BuildMenus() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("つかいかた"));
   SubHelp = AddItem(help, QStringLiteral("つかいかた"),
                     [this] { SubHelp_Click(*Command1, playfieldSize); });
+
+  QMenu* record = menuBar()->addMenu(QStringLiteral("記録"));
+  RecordShow = AddItem(record, QStringLiteral("記録表示"), [this] {
+    RecordShow_Click(History->Keeper(), this);
+    ShareFileShortcuts(RecordForm::Instance());
+  });
+}
+
+void MainForm::HistoryChanged() {
+  LessonCheck[PracticeLessonNo]->setEnabled(History->PracticeReady());
+  if (RecordForm* record = RecordForm::Instance()) record->Refresh();
 }
 
 void MainForm::ShareFileShortcuts(QWidget* window) {
@@ -149,10 +169,11 @@ QRect MainForm::PlayfieldBelowCountBand() const {
 }
 
 void MainForm::SyncMenuChecks() {
-  for (int i = 1; i <= 11; ++i) LessonCheck[i]->setChecked(Game.LessonNo == i);
+  for (int i = 1; i <= LessonMenuCount; ++i) LessonCheck[i]->setChecked(Game.LessonNo == i);
   for (int i = 1; i <= 3; ++i) SpeedCheck[i]->setChecked(Game.SpeedLevel == i);
   for (int i = 1; i <= 3; ++i) MojiCount[i]->setChecked(Game.MojiTotal == MojiTotalOf(i));
   BgmStop->setChecked(Game.BgmOff);
+  RomajiHint->setChecked(Game.RomajiHint);
 }
 
 void MainForm::SetPlayfieldSize(QSize playfield) {

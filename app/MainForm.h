@@ -2,12 +2,15 @@
 #include <QMainWindow>
 #include <QRect>
 #include <QSize>
+#include <memory>
 
 #include "game/OneBased.h"
+#include "kana/MojiTable.h"
 
 class QAction;
 class QPushButton;
 
+class GameHistory;
 class KanaTextBox;
 
 namespace platform {
@@ -36,7 +39,7 @@ class MainForm : public QMainWindow {
   void ArrangeControls();
 
   // Shows every menu check mark as the settings hold it: the chosen
-  // lesson, speed and string count, and whether the music is off.
+  // lesson, speed and string count, whether the music is off and the hint on.
   void SyncMenuChecks();
 
   platform::PlayfieldWidget* MainPicture = nullptr;
@@ -46,12 +49,17 @@ class MainForm : public QMainWindow {
   QAction* Start = nullptr;
   QAction* Stop = nullptr;
   QAction* Quit = nullptr;
-  OneBased<QAction*, 11> LessonCheck;
+  OneBased<QAction*, LessonMenuCount> LessonCheck;
   OneBased<QAction*, 3> SpeedCheck;
   OneBased<QAction*, 3> MojiCount;
+  QAction* RomajiHint = nullptr;
   QAction* BgmStop = nullptr;
   QAction* InPutShow = nullptr;
   QAction* SubHelp = nullptr;
+  QAction* RecordShow = nullptr;
+
+  // The history of games; start-up opens it once the title shows.
+  std::unique_ptr<GameHistory> History;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -62,12 +70,15 @@ class MainForm : public QMainWindow {
 
   void BuildMenus();
   void BuildControls();
-  // Lets Ctrl+G, Ctrl+S and Ctrl+Q work while `window` (the results or the
-  // input-table window) has the keyboard, so the player need not click back
+  // Lets Ctrl+G, Ctrl+S and Ctrl+Q work while `window` (the results, the
+  // input-table or the 記録 window) has the keyboard, so the player need not click back
   // into this window to start the next game.
   void ShareFileShortcuts(QWidget* window);
   // The playfield below the counter band and the text box, in screen pixels.
   QRect PlayfieldBelowCountBand() const;
+  // The history was read or kept a game: the practice of weak strings can
+  // be chosen once it has enough, and an open 記録 window shows it.
+  void HistoryChanged();
   // Adds a menu item that runs `handler` and then lets the game see the
   // change: the check marks are shown anew and the main loop makes a pass.
   QAction* AddItem(QMenu* menu, const QString& caption, std::function<void()> handler);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/GameHistory.h"
 #include "app/MainForm.h"
 #include "app/WindowPlace.h"
 #include "core/GameControl.h"
@@ -86,6 +87,8 @@ void Form_Load(MainForm& form) {
   form.SyncMenuChecks();
   SetHoleRects();
   MakeMojiTable();
+  // Read on a thread of its own, while the title shows.
+  form.History->Open();
 
   MainLoop();
   // The close handlers have normally run already; closing again is harmless.

@@ -2,7 +2,11 @@
 // number of seconds (20 unless given) in a window of the offscreen platform,
 // and prints the distribution of the animation step periods (from the end of
 // one step's drawing to the end of the next) and of the steps' own times.
+// With "writes" after the seconds, the history keeps a game every 250 ms
+// meanwhile, far more often than games end, to show that its writes do not
+// hold up the steps.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -13,34 +17,15 @@
 #include "anim/Playfield.h"
 #include "app/MainForm.h"
 #include "bench/BenchScene.h"
+#include "bench/Distribution.h"
 #include "core/GameControl.h"
 #include "core/MainLoop.h"
 #include "game/GameState.h"
+#include "history/HistoryKeeper.h"
 #include "kana/SettingsMenus.h"
 #include "platform/PassLoop.h"
-
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-// Prints p50, p90, p99 and the maximum of `ms` (nearest rank).
-void PrintDistribution(const char* name, std::vector<double> ms) {
-  if (ms.empty()) {
-    std::printf("%s none\n", name);
-    return;
-  }
-  std::sort(ms.begin(), ms.end());
-  const auto rank = [&](double p) {
-    const size_t i = static_cast<size_t>(p * ms.size() + 0.999999);
-    return ms[std::clamp<size_t>(i, 1, ms.size()) - 1];
-  };
-  std::printf("%s n=%zu p50=%.2f p90=%.2f p99=%.2f max=%.2f\n", name, ms.size(), rank(0.50),
-              rank(0.90), rank(0.99), ms.back());
-}
-
-}  // namespace
+#include "platform/ProgramFolder.h"
+#include "support/SampleGames.h"
 
 int main(int argc, char** argv) {
   const int seconds = argc > 1 ? std::atoi(argv[1]) : 20;
@@ -58,6 +43,16 @@ int main(int argc, char** argv) {
   ClearPlayfield();
   MojiCount_Click(3);  // 70 strings: the game outlasts the measurement
   Start_Click();
+
+  QTemporaryDir folder;
+  HistoryKeeper history(nullptr);
+  QTimer writes;
+  if (argc > 2 && QByteArray(argv[2]) == "writes") {
+    platform::UseProgramFolder(QStringLiteral(KANACATCH_APP_DIR));
+    history.Open(folder.filePath(QStringLiteral("history.sqlite")));
+    QObject::connect(&writes, &QTimer::timeout, [&] { history.Record(SampleGame(1)); });
+    writes.start(250);
+  }
 
   QTimer::singleShot(seconds * 1000, [] {
     Game.MainLoopActive = false;
@@ -80,6 +75,7 @@ int main(int argc, char** argv) {
   for (size_t i = 1; i < stepEnds.size(); ++i) periods.push_back(Ms(stepEnds[i] - stepEnds[i - 1]));
   PrintDistribution("period_ms", periods);
   PrintDistribution("step_ms", stepMs);
-  std::printf("strings_presented %d game_running %d\n", Game.ShownCount, Game.GameRunning ? 1 : 0);
+  std::printf("strings_presented %d game_running %d games_kept %zu\n", Game.ShownCount,
+              Game.GameRunning ? 1 : 0, history.Games().games.size());
   return Game.GameRunning ? 0 : 1;
 }

@@ -26,7 +26,7 @@ load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 say "building in $build"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target kanacatch kanacatch_step_bench kanacatch_step_count \
-  kanacatch_step_timing >/dev/null
+  kanacatch_step_timing kanacatch_history_write >/dev/null
 
 # --- The step's cost: wall time (median of 5 runs) and instructions. -------
 say "step cost (Google Benchmark)"
@@ -55,7 +55,13 @@ step_ir=$(((ir_many - ir_few) / (many - few)))
 say "step periods (${seconds} s of a game in the real loop)"
 QT_QPA_PLATFORM=offscreen "$build/bench/kanacatch_step_timing" "$seconds" >"$work/timing.txt"
 field() { awk -v line="$1" -v key="$2" '$1 == line { for (i = 2; i <= NF; ++i) {
-  split($i, kv, "="); if (kv[1] == key) print kv[2] } }' "$work/timing.txt"; }
+  split($i, kv, "="); if (kv[1] == key) print kv[2] } }' "${3:-$work/timing.txt}"; }
+
+# --- The history's writes, on their own and while the loop steps. ----------
+say "history writes, and step periods while games are written"
+"$build/bench/kanacatch_history_write" >"$work/history.txt"
+QT_QPA_PLATFORM=offscreen "$build/bench/kanacatch_step_timing" "$seconds" writes \
+  >"$work/timing-writes.txt"
 
 # --- The program itself under Xvfb: start-up, CPU and memory. -------------
 display=""
@@ -86,7 +92,7 @@ wait_window() {
 }
 
 # A runtime folder of its own, so a copy of the game running elsewhere for
-# this user does not make this one refuse to start.
+# this user does not make this one refuse to start, and a history of its own.
 mkdir -m 700 "$work/run"
 hz=$(getconf CLK_TCK)
 ticks_ms() { echo $(($1 * 1000 / hz)); }
@@ -97,7 +103,7 @@ ticks_ms() { echo $(($1 * 1000 / hz)); }
 launch() {
   local start
   start=$(now_ms)
-  env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/run" "$app" >/dev/null 2>&1 &
+  env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/run" XDG_DATA_HOME="$work/data" "$app" >/dev/null 2>&1 &
   game_pid=$!
   title=$(wait_window)
   title_ms=$(($(now_ms) - start)) title_cpu=$(ticks_ms "$(cpu_ticks "$game_pid")")
@@ -166,6 +172,12 @@ for key in p50 p90 p99 max; do
 done
 echo "| Step's own time p50 / p99 / max | $(field step_ms p50) / $(field step_ms p99) /" \
   "$(field step_ms max) ms | |"
+echo "| History: one game written (30 strings, synced), p50 / max | $(field save_ms p50 \
+  "$work/history.txt") / $(field save_ms max "$work/history.txt") ms | |"
+echo "| History: handing a game over on the game's thread, max | $(field record_ms max \
+  "$work/history.txt") ms | |"
+echo "| Step period p50 / p99 while a game is written every 250 ms | $(field period_ms p50 \
+  "$work/timing-writes.txt") / $(field period_ms p99 "$work/timing-writes.txt") ms | as without |"
 echo "| CPU while playing (program) | ${playing} % | < 3 % |"
 echo "| CPU while playing (Xvfb, X server) | ${x_playing} % | |"
 echo "| CPU idle (program) | ${idle} % | < 0.5 % |"

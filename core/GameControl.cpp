@@ -16,6 +16,7 @@ GameHooks Hooks;
 void Start_Click() {
   if (Game.GameRunning) return;
   if (Hooks.GameLeaving) Hooks.GameLeaving();
+  if (Hooks.GameStarting) Hooks.GameStarting();
   ResultsGameStarted();
   if (!Game.BgmOff) Music().PlayFromStart();
   SetHoleRects();

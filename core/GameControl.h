@@ -2,11 +2,13 @@
 #include <functional>
 
 // What the program around the game does at a game's edges (the results
-// window): GameLeaving runs first when a game is started or stopped,
-// GameEnded last when a game ends by itself. Either may be empty.
+// window, the history of games): GameLeaving runs first when a game is
+// started or stopped, GameStarting next when a game is started, GameEnded
+// last when a game ends by itself. Any may be empty.
 struct GameHooks {
   std::function<void()> GameLeaving;
   std::function<void()> GameEnded;
+  std::function<void()> GameStarting;
 };
 extern GameHooks Hooks;
 

@@ -9,16 +9,23 @@ void ResultsGameStarted() { Game.Results = GameResults{}; }
 
 void ResultsCritterRose(int h) {
   ++Game.Results.presented;
+  ++Game.Results.tally[Game.HoleMoji[h]].presented;
   Game.Results.riseTick[h] = platform::GetTickCount();
 }
 
 void ResultsCritterCaught(int h) {
+  const int64_t ms = platform::TicksElapsed(Game.Results.riseTick[h], platform::GetTickCount());
   ++Game.Results.caught;
-  Game.Results.catchMsTotal +=
-      platform::TicksElapsed(Game.Results.riseTick[h], platform::GetTickCount());
+  Game.Results.catchMsTotal += ms;
+  MojiTally& moji = Game.Results.tally[Game.HoleMoji[h]];
+  ++moji.caught;
+  moji.catchMs += ms;
 }
 
-void ResultsCritterEscaped(int h) { ++Game.Results.escaped[Game.HoleMoji[h]]; }
+void ResultsCritterEscaped(int h) {
+  ++Game.Results.escaped[Game.HoleMoji[h]];
+  ++Game.Results.tally[Game.HoleMoji[h]].escaped;
+}
 
 int CatchRatePercent(const GameResults& results) {
   if (results.presented == 0) return 0;

@@ -7,6 +7,15 @@
 
 #include "game/Holes.h"
 
+// How one string fared: how often it rose, was caught and sank back
+// uncaught, and the milliseconds from its rises to its catches, summed.
+struct MojiTally {
+  int presented = 0;
+  int caught = 0;
+  int escaped = 0;
+  int64_t catchMs = 0;
+};
+
 // What the player did in the current game, kept as the game runs: every
 // critter that starts to rise, every catch with how long after the rise it
 // came, and every string that sank back into its hole uncaught.
@@ -14,8 +23,9 @@ struct GameResults {
   int presented = 0;
   int caught = 0;
   int64_t catchMsTotal = 0;
-  std::map<QString, int> escaped;  // string -> times it sank uncaught
-  PerHole<int32_t> riseTick;       // when each hole's critter began to rise
+  std::map<QString, int> escaped;      // string -> times it sank uncaught
+  std::map<QString, MojiTally> tally;  // each string presented in this game
+  PerHole<int32_t> riseTick;           // when each hole's critter began to rise
 };
 
 // These keep Game.Results.

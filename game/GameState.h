@@ -12,10 +12,11 @@ constexpr int MojiTableSize = 195;
 // The one game state that every part of the program reads and writes.
 struct GameState {
   // Settings, chosen from the menus and kept from game to game.
-  int16_t SpeedLevel = 0;  // 1 fast, 2 rather fast, 3 slow
-  int16_t LessonNo = 0;    // 1 to 11
-  int16_t MojiTotal = 0;   // strings per game: 30, 50 or 70
-  bool BgmOff = false;     // the player switched the music off
+  int16_t SpeedLevel = 0;   // 1 fast, 2 rather fast, 3 slow
+  int16_t LessonNo = 0;     // 1 to 11, or 12: the practice of weak strings
+  int16_t MojiTotal = 0;    // strings per game: 30, 50 or 70
+  bool BgmOff = false;      // the player switched the music off
+  bool RomajiHint = false;  // rising critters show their string's spelling
 
   // A game's flags, counters and tick stamps.
   bool MainLoopActive = false;
@@ -33,6 +34,7 @@ struct GameState {
   PerHole<int16_t> HoleWait;  // length of the current pause, ms
   PerHole<int32_t> HoleTick;  // tick stamp at which that pause began
   PerHole<QString> HoleMoji;  // the string the critter carries
+  PerHole<QString> HoleHint;  // its spelling under the label; empty without the hint
   PerHole<int16_t> MojiRed;
   PerHole<int16_t> MojiGreen;
   PerHole<int16_t> MojiBlue;

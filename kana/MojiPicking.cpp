@@ -3,15 +3,22 @@
 #include "game/GameState.h"
 #include "game/Pictures.h"
 #include "kana/MojiTable.h"
+#include "kana/PracticePick.h"
+#include "kana/RomajiTable.h"
 #include "platform/Random.h"
 
 using platform::RandomWhole;
 using platform::Rnd;
 
 void SelectMoji(int h) {
-  const LessonRange range = LessonRangeOf(Game.LessonNo);
-  const int k = range.Base + RandomWhole(Rnd(), range.Size);
-  Game.HoleMoji[h] = Game.MojiTable[k];
+  if (Game.LessonNo == PracticeLessonNo) {
+    Game.HoleMoji[h] = Game.MojiTable[PracticeEntry(Rnd())];
+  } else {
+    const LessonRange range = LessonRangeOf(Game.LessonNo);
+    Game.HoleMoji[h] = Game.MojiTable[range.Base + RandomWhole(Rnd(), range.Size)];
+  }
+  // The hint is taken with the string, so switching it shows from the next rise.
+  Game.HoleHint[h] = Game.RomajiHint ? FirstSpelling(Game.HoleMoji[h]) : QString();
 }
 
 void SelectMojiColor(int h) {

@@ -214,16 +214,17 @@ constexpr const char* MojiEntries[MojiTableSize] = {
     "ょ",
 };
 
-constexpr LessonRange LessonRanges[LessonCount] = {
+// The practice of weak strings draws from the whole table, by its own weights.
+constexpr LessonRange LessonRanges[LessonMenuCount] = {
     {15, 0},   {19, 15},  {20, 34},  {20, 54},  {15, 74}, {20, 89},
-    {14, 109}, {13, 123}, {28, 136}, {31, 164}, {195, 0},
+    {14, 109}, {13, 123}, {28, 136}, {31, 164}, {195, 0}, {195, 0},
 };
 
 }  // namespace
 
-const char* const LessonCaptions[LessonCount] = {
+const char* const LessonCaptions[LessonMenuCount] = {
     "あ行、か行 １", "か行 ２",      "さ行",     "た行 １",  "た行 ２、な行", "は行",
-    "ま、や行",      "ら、わ、ん行", "その他１", "その他２", "全行"};
+    "ま、や行",      "ら、わ、ん行", "その他１", "その他２", "全行",          "にがてな文字"};
 
 void MakeMojiTable() {
   for (int k = 1; k <= MojiTableSize; ++k)

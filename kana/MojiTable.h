@@ -9,10 +9,15 @@ struct LessonRange {
   int Base;
 };
 
+// Lessons 1 to 11 are slices of the table; lesson 12, the practice of weak
+// strings, draws from the whole table by weights that the history of games
+// gives (kana/PracticePick.h).
 constexpr int LessonCount = 11;
+constexpr int PracticeLessonNo = 12;
+constexpr int LessonMenuCount = 12;
 
-// The range of lesson 1 to 11; lesson 11 is the whole table.
+// The range of lesson 1 to 12; lessons 11 and 12 are the whole table.
 LessonRange LessonRangeOf(int lessonNo);
 
-// The "レッスン" menu's item for each lesson, 1 to 11.
-extern const char* const LessonCaptions[LessonCount];
+// The "レッスン" menu's item for each lesson, 1 to 12.
+extern const char* const LessonCaptions[LessonMenuCount];

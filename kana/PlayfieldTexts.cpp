@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <algorithm>
 
 #include "game/GameState.h"
 #include "game/Pictures.h"
@@ -15,6 +16,30 @@ namespace {
 
 // The small kana that make a label of one kana smaller, like a label of two.
 const QString SmallKana = QStringLiteral("ぁぃぅぇぉゃゅょ");
+
+// The romaji hint's size, and the rows between the label's outline and its
+// own.
+constexpr int HintPoints = 14;
+constexpr int HintGap = 2;
+
+// Prints hole h's hint as its label is printed, in the label's colour and
+// outline: centred under the label's glyphs `label`, and lifted where need
+// be so that it lies, outline and all, within the critter's columns and the
+// rows that show when it is fully up.
+void DrawHint(int h, const QRect& label) {
+  platform::Picture& kobPicture = KobPicture[h];
+  const QString& hint = Game.HoleHint[h];
+  const int ring = platform::Picture::OutlineReach;
+  kobPicture.Font = {platform::ProportionalGothic, HintPoints, true};
+  const QRect ink = kobPicture.TextBounds(QPoint(0, 0), hint);
+  const int shownRows = Game.RestY[h] - Game.PeakY[h];
+  const int top =
+      std::min(label.bottom() + 1 + 2 * ring + HintGap, shownRows - ring - ink.height());
+  const int left =
+      std::clamp(label.center().x() - ink.width() / 2, ring, KobWidth - ring - ink.width());
+  kobPicture.PrintOutlined(QPoint(left - ink.left(), top - ink.top()), hint,
+                           LabelOutlineColor(kobPicture.ForeColor));
+}
 
 constexpr int BandRows = 100;
 // Small screens squeeze the band's 80 rows into 73 rows of the playfield.
@@ -55,6 +80,7 @@ void DrawMoji(int h, int x, int y) {
   platform::Picture& kobPicture = KobPicture[h];
   kobPicture.Font = {platform::ProportionalGothic, points, true};
   kobPicture.PrintOutlined(at, moji, LabelOutlineColor(kobPicture.ForeColor));
+  if (!Game.HoleHint[h].isEmpty()) DrawHint(h, kobPicture.TextBounds(at, moji));
 }
 
 void DrawCounts() { DrawCountBand(BandRows, BandRows); }

@@ -1,7 +1,8 @@
 #pragma once
 
 // Prints hole h's string into its critter picture with the label anchor
-// (x, y), in the hole's label colour with a thin black or white outline.
+// (x, y), in the hole's label colour with a thin black or white outline,
+// and under it, in the same colours, the hole's romaji hint when it has one.
 void DrawMoji(int h, int x, int y);
 
 // Redraws the counter band at the top of the playfield: strings presented

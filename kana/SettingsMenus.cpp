@@ -24,3 +24,5 @@ void MojiCount_Click(int Index) {
   if (Game.GameRunning) return;
   Game.MojiTotal = MojiTotalOf(Index);
 }
+
+void RomajiHint_Click() { Game.RomajiHint = !Game.RomajiHint; }

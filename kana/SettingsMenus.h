@@ -11,3 +11,7 @@ void MojiCount_Click(int Index);
 // The string count that item `Index` of the "文字数" menu stands for: 30, 50
 // or 70.
 int16_t MojiTotalOf(int Index);
+
+// The "ローマ字ヒント" item: switches the spelling under each rising
+// critter's label on or off, at any time; it shows from the next rise.
+void RomajiHint_Click();

@@ -34,6 +34,8 @@ id=org.kanacatch.kanacatch
 {
   echo "./usr/games/kanacatch -> ../lib/kanacatch/kanacatch"
   echo "./usr/lib/kanacatch/kanacatch"
+  echo "./usr/lib/kanacatch/libkanacatch_chart.so"
+  echo "./usr/lib/kanacatch/libkanacatch_history.so"
   # The data folder as the package build made it.
   for data in "$out"/kanacatch/obj-*/app/Deta/*; do echo "./usr/lib/kanacatch/Deta/${data##*/}"; done
   echo "./usr/share/applications/$id.desktop"
@@ -69,8 +71,10 @@ fi
 echo "== the packaged program under Xvfb"
 source "$here/../tools/virtual-display.sh" 1024x768x24
 dpkg-deb -x "$deb" "$work/root"
-# The copies of the program meet in the runtime folder: this one has its own.
-XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb "$work/root/usr/games/kanacatch" 2> "$work/stderr" &
+# The copies of the program meet in the runtime folder: this one has its
+# own, and a history of its own.
+XDG_RUNTIME_DIR=$work XDG_DATA_HOME=$work QT_QPA_PLATFORM=xcb "$work/root/usr/games/kanacatch" \
+  2> "$work/stderr" &
 game=$!
 title=$(window_of_game 2> /dev/null)
 [[ -n $title ]] || fail "no title window"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs a build into a scratch prefix and checks what arrived: the program
-# and its data folder together in a folder of their own, a launcher on the
+# with its data folder and modules together in a folder of their own, a launcher on the
 # PATH that leads to it, icons with transparency at every size, and a desktop
 # entry, AppStream metadata and a manual page that validate.
 #   check-install.sh <build> <application id>
@@ -21,6 +21,12 @@ program=$(readlink -f "$prefix/bin/kanacatch")
   fail "bin/kanacatch leads to '$program'"
 [[ -x $program ]] || fail "the program is not executable"
 diff -r "$build/app/Deta" "$(dirname "$program")/Deta" || fail "Deta differs from the build's"
+# The program loads its history store and chart from its own folder, and
+# does not link Qt SQL or Qt Charts itself.
+for module in history chart; do
+  [[ -f $(dirname "$program")/libkanacatch_$module.so ]] || fail "no $module module beside the program"
+done
+! ldd "$program" | grep -qE 'Qt6(Sql|Charts)' || fail "the program links Qt SQL or Qt Charts"
 
 # A PNG's header holds its width and height (bytes 16-23) and its colour
 # type (byte 25: 6 is RGBA).

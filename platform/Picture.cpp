@@ -55,6 +55,11 @@ void Picture::PrintOutlined(QPoint topLeft, const QString& text, QColor outline)
   painter.drawText(baseline, text);
 }
 
+QRect Picture::TextBounds(QPoint topLeft, const QString& text) const {
+  const QFontMetrics metrics(ToQFont(Font));
+  return metrics.tightBoundingRect(text).translated(topLeft.x(), topLeft.y() + metrics.ascent());
+}
+
 QImage ScaledForDrawing(const QImage& image, QSize size, qreal pixelRatio) {
   if (image.isNull() || size.isEmpty()) return {};
   const QSize pixels(static_cast<int>(std::lround(size.width() * pixelRatio)),

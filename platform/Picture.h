@@ -41,6 +41,10 @@ class Picture {
   void PrintOutlined(QPoint topLeft, const QString& text, QColor outline);
   static constexpr int OutlineReach = 2;
 
+  // Where the glyphs of `text` land, printed as Print would at `topLeft`:
+  // the smallest rectangle around their ink.
+  QRect TextBounds(QPoint topLeft, const QString& text) const;
+
   QColor ForeColor = Qt::black;
   TextFont Font;
 

@@ -79,7 +79,8 @@ class SheetArea : public QScrollArea {
 
 }  // namespace
 
-ResultsForm::ResultsForm(const GameResults& results, QWidget* owner) : QDialog(owner) {
+ResultsForm::ResultsForm(const GameResults& results, QWidget* owner, const QString& note)
+    : QDialog(owner) {
   theResultsForm = this;
   setWindowTitle(QStringLiteral("結果"));
   setModal(false);
@@ -98,6 +99,7 @@ ResultsForm::ResultsForm(const GameResults& results, QWidget* owner) : QDialog(o
                    QString::number(CatchRatePercent(results)) + QStringLiteral(" %"));
   figures.AddTotal(QStringLiteral("つかまえるまで (平均)"),
                    results.caught > 0 ? Seconds(MeanCatchMs(results)) : QStringLiteral("―"));
+  if (!note.isEmpty()) figures.AddLine(note);
   figures.AddLine(QStringLiteral("にげた文字"));
   if (escaped.empty()) figures.AddLine(QStringLiteral("にげた文字はありません"));
   for (int i = 0; i < count; ++i) figures.AddEscaped(i, escaped[i].first, escaped[i].second);
@@ -148,9 +150,9 @@ QRect ResultsPlace(QSize wanted, QRect area, QMargins frame, QRect screen) {
   return {QPoint(room.left() + (room.width() - size.width()) / 2, room.top()), size};
 }
 
-void ShowResultsForm(QWidget* owner, QRect area) {
+void ShowResultsForm(QWidget* owner, QRect area, const QString& note) {
   CloseResultsForm();
-  auto* form = new ResultsForm(Game.Results, owner);
+  auto* form = new ResultsForm(Game.Results, owner, note);
   // The owner's frame stands for the one the window system will give this
   // window, which is not known before it is shown.
   QMargins frame;

@@ -8,12 +8,13 @@ struct GameResults;
 // The results window "結果", opened over the main window's playfield when a
 // game ends by itself: strings presented, critters caught, the catch rate,
 // the mean time to a catch, and the strings that escaped, in columns that
-// scroll when there are many. It never blocks the main window and never
+// scroll when there are many, and a `note` when there is one (a comparison
+// with the previous game). It never blocks the main window and never
 // takes the keyboard from it; of the keys only Escape closes it, so an Enter
 // meant for the text box does not throw the results away unread.
 class ResultsForm : public QDialog {
  public:
-  ResultsForm(const GameResults& results, QWidget* owner);
+  ResultsForm(const GameResults& results, QWidget* owner, const QString& note = {});
   ~ResultsForm() override;
 
   // The window while it is open, else nullptr.
@@ -30,10 +31,10 @@ class ResultsForm : public QDialog {
 // the area lies off the screen, anywhere on the screen.
 QRect ResultsPlace(QSize wanted, QRect area, QMargins frame, QRect screen);
 
-// Opens the window with the current game's results inside `area` (screen
-// pixels), replacing one still open. `owner` is the main window: the results
+// Opens the window with the current game's results and `note` inside `area`
+// (screen pixels), replacing one still open. `owner` is the main window: the results
 // window stays in front of it and is taken to get a frame like its own.
-void ShowResultsForm(QWidget* owner, QRect area);
+void ShowResultsForm(QWidget* owner, QRect area, const QString& note = {});
 
 // Closes the window if it is open (Start, Stop, the program closing).
 void CloseResultsForm();

@@ -363,7 +363,7 @@ TEST_F(GameCore, OnlyTheExactTextCatchesACritterMoreThan40RowsOutAndEnterEmpties
 TEST_F(GameCore, ResultsCountEveryRiseCatchAndEscapeAndTheHooksMarkTheGamesEdges) {
   int leaving = 0;
   int ended = 0;
-  Hooks = {[&] { ++leaving; }, [&] { ++ended; }};
+  Hooks = {[&] { ++leaving; }, [&] { ++ended; }, {}};
   Start_Click();
   RunPassesUntil([] { return Game.ShownCount >= 5; });
   Stop_Click();

@@ -169,7 +169,8 @@ class RandomEvents : public GameFixture {
 
   void ExpectConsistent() const {
     ASSERT_NO_FATAL_FAILURE(ExpectGameInvariants());
-    for (int i = 1; i <= 11; ++i) ASSERT_EQ(form->LessonCheck[i]->isChecked(), i == Game.LessonNo);
+    for (int i = 1; i <= LessonMenuCount; ++i)
+      ASSERT_EQ(form->LessonCheck[i]->isChecked(), i == Game.LessonNo);
     for (int i = 1; i <= 3; ++i) {
       ASSERT_EQ(form->SpeedCheck[i]->isChecked(), i == Game.SpeedLevel);
       ASSERT_EQ(form->MojiCount[i]->isChecked(), Game.MojiTotal == 10 + 20 * i);
@@ -241,7 +242,7 @@ class RandomEvents : public GameFixture {
 // The whole player's run crosses a wrap point of the tick counter: the
 // signed one at 2^31, then the unsigned one at 2^32.
 TEST_F(RandomEvents, RandomPlayAcrossTheSignedTickWrapKeepsGameAndChecksConsistent) {
-  ASSERT_EQ(items.size(), 11u + 3 + 3 + 4) << "every item but Stop and Quit";
+  ASSERT_EQ(items.size(), 12u + 3 + 3 + 6) << "every item but Stop and Quit";
   ASSERT_NO_FATAL_FAILURE(Play(0x80000000u - 100000u, ActionsPerRun));
   ExpectThePlayerGotThingsDone();
 }

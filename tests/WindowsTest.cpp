@@ -115,12 +115,13 @@ TEST_F(Windows, MenusHaveTheirCaptionsSeparatorsShortcutsAndChecksFromTheSetting
     items << Captions(top->menu()).join('|');
   }
   EXPECT_EQ(tops, QStringList({"ファイル", "レッスン", "スピード", "文字数", "BGM", "入力表",
-                               "つかいかた"}));
+                               "つかいかた", "記録"}));
   EXPECT_EQ(items, QStringList({"スタート|-|ストップ|-|おわり",
                                 "あ行、か行 １|か行 ２|さ行|た行 １|た行 ２、な行|は行|ま、や行|"
-                                "ら、わ、ん行|その他１|その他２|全行",
+                                "ら、わ、ん行|その他１|その他２|全行|にがてな文字|-|"
+                                "ローマ字ヒント",
                                 "はやい|ややはやい|おそい", "３０|５０|７０", "BGM停止",
-                                "入力表表示", "つかいかた"}));
+                                "入力表表示", "つかいかた", "記録表示"}));
   EXPECT_EQ(form->Start->shortcut(), QKeySequence("Ctrl+G"));
   EXPECT_EQ(form->Stop->shortcut(), QKeySequence("Ctrl+S"));
   EXPECT_EQ(form->Quit->shortcut(), QKeySequence("Ctrl+Q"));

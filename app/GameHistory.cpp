@@ -1,0 +1,50 @@
+#include "app/GameHistory.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include "game/GameState.h"
+#include "history/HistorySummary.h"
+#include "history/PracticeWeights.h"
+#include "kana/MojiTable.h"
+#include "kana/PracticePick.h"
+#include "platform/WallClock.h"
+
+namespace {
+
+// "前回 60 % → 今回 75 %、平均時間 1.4 秒 → 1.1 秒".
+QString Comparison(const GameRecord& previous, const GameRecord& now) {
+  return QStringLiteral("前回 %1 % → 今回 %2 %、平均時間 %3 → %4")
+      .arg(CatchRateOf(previous))
+      .arg(CatchRateOf(now))
+      .arg(SecondsText(previous.meanCatchMs), SecondsText(now.meanCatchMs));
+}
+
+}  // namespace
+
+GameHistory::GameHistory(std::function<void()> changed) : keeper(std::move(changed)) {}
+
+void GameHistory::Open() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  keeper.Open(QDir(folder).filePath(QStringLiteral("history.sqlite")));
+}
+
+void GameHistory::GameStarting() {
+  if (Game.LessonNo == PracticeLessonNo) {
+    SetPracticeWeights(PracticeWeights(keeper.Games().mojiTotals));
+  }
+}
+
+QString GameHistory::GameEnded() {
+  const GameRecord game = RecordOfGame(Game.Results, Game.LessonNo, Game.SpeedLevel, Game.MojiTotal,
+                                       platform::WallClock());
+  keeper.Record(game);
+  if (game.lessonNo != PracticeLessonNo) return {};
+  const std::vector<GameRecord> previous = LastGamesOf(keeper.Games(), PracticeLessonNo, 1);
+  if (previous.empty()) return QStringLiteral("にがてな文字の、はじめてのゲームです。");
+  return Comparison(previous.front(), game);
+}
+
+bool GameHistory::PracticeReady() const {
+  return PresentedTotal(keeper.Games()) >= PracticeMinimumPresented;
+}

@@ -1,0 +1,38 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+#include "history/HistoryKeeper.h"
+
+// The history of games as the program uses it: kept in the user's data
+// folder, given every game that ends by itself, and source of the weights
+// of the practice of weak strings.
+class GameHistory {
+ public:
+  // `changed` runs whenever the games or the history's state changed.
+  explicit GameHistory(std::function<void()> changed);
+
+  // Opens history.sqlite in the user's data folder for the application;
+  // returns at once, and `changed` runs once it is read.
+  void Open();
+
+  // A game begins: the practice of weak strings takes its weights from the
+  // games kept so far.
+  void GameStarting();
+
+  // The game that just ended by itself is kept. For a game of the practice
+  // of weak strings, a line that compares it with the previous one.
+  QString GameEnded();
+
+  // Whether the history holds enough presented strings for the practice.
+  bool PracticeReady() const;
+
+  const HistoryKeeper& Keeper() const { return keeper; }
+
+ private:
+  HistoryKeeper keeper;
+};
+
+// Strings the history must have presented before the practice of weak
+// strings can be chosen.
+constexpr int PracticeMinimumPresented = 10;

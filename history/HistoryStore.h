@@ -1,0 +1,48 @@
+#pragma once
+#include <QString>
+
+#include "history/HistoryRecord.h"
+
+// What opening the history file found.
+enum class OpenOutcome {
+  Opened,       // read and ready to keep new games
+  Damaged,      // not a database or failed the integrity check: moved aside, a fresh one begun
+  Locked,       // another program holds it: left as it is, nothing is saved
+  Newer,        // written by a newer version of the game: left as it is, nothing is saved
+  ReadOnly,     // can be read but not written: games cannot be saved
+  Unavailable,  // cannot be opened at all
+};
+
+struct OpenReport {
+  OpenOutcome outcome = OpenOutcome::Unavailable;
+  // Damaged: the name the damaged file was given; otherwise the database's
+  // own words for what went wrong, if anything did.
+  QString detail;
+};
+
+struct SaveReport {
+  bool saved = false;
+  QString error;  // the database's words when not saved
+};
+
+// The history of games in an SQLite file. The store lives in a module of its
+// own beside the program (libkanacatch_history.so), so that the program
+// itself does not load Qt SQL; one thread uses one store.
+class HistoryStore {
+ public:
+  virtual ~HistoryStore() = default;
+  // Opens or creates the file at `path`, never changing one it refuses.
+  virtual OpenReport Open(const QString& path) = 0;
+  // Every game kept in the file; empty when nothing could be read.
+  virtual History Load() = 0;
+  // Keeps `game` with its per-string figures, all or nothing.
+  virtual SaveReport Save(const GameRecord& game) = 0;
+};
+
+// The module's one entry point: a new store, owned by the caller.
+using CreateHistoryStoreFunction = HistoryStore* (*)();
+constexpr const char* HistoryModuleName = "kanacatch_history";
+constexpr const char* CreateHistoryStoreSymbol = "kanacatch_create_history_store";
+
+// The version of the file's layout that this program writes.
+constexpr int HistorySchemaVersion = 1;

@@ -1,0 +1,40 @@
+#pragma once
+#include <QString>
+#include <vector>
+
+#include "history/HistoryRecord.h"
+
+// One lesson's games at a glance.
+struct LessonSummary {
+  int lessonNo = 0;
+  int games = 0;
+  int lastRatePercent = 0;
+  int bestRatePercent = 0;
+  int meanCatchMs = 0;  // over every catch of the lesson's games; 0 without a catch
+};
+
+// The lessons played, in lesson order.
+std::vector<LessonSummary> LessonSummaries(const History& history);
+
+// The last `count` games of lesson `lessonNo`, oldest first.
+std::vector<GameRecord> LastGamesOf(const History& history, int lessonNo, int count);
+
+// A string the learner finds hard, with its figures over all games.
+struct WeakMoji {
+  QString moji;
+  MojiTally tally;
+};
+
+// The `count` strings with the lowest catch rate among those presented at
+// least 3 times; of equal rates, the slowest to be caught first.
+std::vector<WeakMoji> WeakestMoji(const History& history, int count);
+
+// A game's, or a string's, catch rate in percent, rounded.
+int CatchRateOf(const GameRecord& game);
+int CatchRateOf(const MojiTally& tally);
+
+// A string's mean catch time in ms; 0 when it was never caught.
+int MeanCatchMsOf(const MojiTally& tally);
+
+// A time in ms as the windows show it, "1.2 秒"; "―" for 0 (nothing caught).
+QString SecondsText(int ms);

@@ -1,0 +1,7 @@
+#include "platform/WallClock.h"
+
+namespace platform {
+
+QDateTime WallClock() { return QDateTime::currentDateTimeUtc(); }
+
+}  // namespace platform

@@ -1,0 +1,19 @@
+#pragma once
+#include <vector>
+
+class QWidget;
+
+// One game on the 記録 window's chart.
+struct ChartGame {
+  double catchRatePercent = 0;
+  double meanCatchSeconds = 0;  // 0 when nothing was caught
+};
+
+// The chart lives in a module of its own beside the program
+// (libkanacatch_chart.so), so that Qt Charts loads only when the 記録
+// window first opens. Its one entry point draws the catch rate, and the mean
+// time to a catch, of `games` (oldest first) into a new widget.
+using CreateCatchRateChartFunction = QWidget* (*)(const std::vector<ChartGame>& games,
+                                                  QWidget* parent);
+constexpr const char* ChartModuleName = "kanacatch_chart";
+constexpr const char* CreateCatchRateChartSymbol = "kanacatch_create_catch_rate_chart";

@@ -1,0 +1,228 @@
+#include "screens/RecordForm.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "game/GameState.h"
+#include "history/HistoryKeeper.h"
+#include "history/HistorySummary.h"
+#include "kana/MojiTable.h"
+#include "kana/RomajiTable.h"
+#include "platform/ProgramModule.h"
+#include "platform/Screen.h"
+#include "platform/TextFont.h"
+#include "screens/CatchRateChart.h"
+
+namespace {
+
+RecordForm* theRecordForm = nullptr;
+
+constexpr int ChartGames = 30;
+constexpr int WeakestCount = 10;
+// The window's size where the screen has room; it shrinks to fit a small one.
+constexpr QSize PreferredSize(560, 400);
+// The frame and caption that the window system adds around the window.
+constexpr QSize FrameAllowance(12, 48);
+
+QString Percent(int percent) { return QString::number(percent) + QStringLiteral(" %"); }
+
+QString LessonName(int lessonNo) {
+  if (lessonNo < 1 || lessonNo > LessonMenuCount) return QString::number(lessonNo);
+  return QString::fromUtf8(LessonCaptions[lessonNo - 1]);
+}
+
+// A table under `headings`, its rows as low as the text.
+QTableWidget* NewTable(const QStringList& headings, QWidget* window) {
+  auto* table = new QTableWidget(0, int(headings.size()));
+  table->setHorizontalHeaderLabels(headings);
+  table->verticalHeader()->hide();
+  table->verticalHeader()->setDefaultSectionSize(window->fontMetrics().height() + 6);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionMode(QAbstractItemView::NoSelection);
+  table->setFocusPolicy(Qt::NoFocus);
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  return table;
+}
+
+// Adds a row of `cells`: the first `textColumns` hold words, the others figures.
+void AddRow(QTableWidget* table, const QStringList& cells, int textColumns) {
+  const int row = table->rowCount();
+  table->insertRow(row);
+  for (int column = 0; column < cells.size(); ++column) {
+    auto* item = new QTableWidgetItem(cells[column]);
+    item->setTextAlignment((column < textColumns ? Qt::AlignLeft : Qt::AlignRight) |
+                           Qt::AlignVCenter);
+    table->setItem(row, column, item);
+  }
+}
+
+}  // namespace
+
+QString HistoryNotice(const HistoryStatus& status) {
+  if (status.lastSaveFailed) {
+    return QStringLiteral("最後のゲームは保存できませんでした（%1）。").arg(status.saveError);
+  }
+  if (!status.ready) return QStringLiteral("記録を読み込んでいます…");
+  switch (status.outcome) {
+    case OpenOutcome::Opened:
+    case OpenOutcome::ReadOnly:
+      return {};
+    case OpenOutcome::Damaged:
+      return QStringLiteral("記録ファイルがこわれていたので %1 に移し、新しい記録を始めました。")
+          .arg(status.detail);
+    case OpenOutcome::Locked:
+      return QStringLiteral(
+          "記録ファイルをほかのプログラムが使っているので、今回のゲームは記録しません。");
+    case OpenOutcome::Newer:
+      return QStringLiteral(
+          "記録ファイルは新しい版のかなキャッチのものなので、そのままにして今回は記録しません。");
+    case OpenOutcome::Unavailable:
+      break;
+  }
+  return QStringLiteral("記録は使えません（%1）。ゲームはそのまま遊べます。").arg(status.detail);
+}
+
+RecordForm::RecordForm(const HistoryKeeper& keeper, QWidget* mainWindow)
+    : QDialog(mainWindow), keeper(keeper) {
+  theRecordForm = this;
+  setModal(false);
+  setAttribute(Qt::WA_DeleteOnClose);
+  setFont(platform::ToQFont({platform::ProportionalGothic, 11, false}));
+
+  Notice = new QLabel;
+  Notice->setWordWrap(true);
+  Lessons = NewTable({QStringLiteral("レッスン"), QStringLiteral("回数"), QStringLiteral("前回"),
+                      QStringLiteral("最高"), QStringLiteral("平均時間")},
+                     this);
+  Lessons->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  Weakest = NewTable(
+      {QStringLiteral("文字"), QStringLiteral("ローマ字"), QStringLiteral("つかまえた割合"),
+       QStringLiteral("出た回数"), QStringLiteral("平均時間")},
+      this);
+  ChartLesson = new QComboBox;
+  auto* chartTab = new QWidget;
+  chartPage = new QVBoxLayout(chartTab);
+  auto* chooser = new QHBoxLayout;
+  chooser->addWidget(new QLabel(QStringLiteral("レッスン")));
+  chooser->addWidget(ChartLesson, 1);
+  chartPage->addLayout(chooser);
+
+  Pages = new QTabWidget;
+  Pages->addTab(Lessons, QStringLiteral("レッスン別"));
+  Pages->addTab(chartTab, QStringLiteral("グラフ"));
+  Pages->addTab(Weakest, QStringLiteral("にがてな文字"));
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+  buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Notice);
+  layout->addWidget(Pages, 1);
+  layout->addWidget(buttons);
+
+  Refresh();
+  connect(ChartLesson, &QComboBox::currentIndexChanged, this, [this] { FillChart(); });
+}
+
+RecordForm::~RecordForm() {
+  if (theRecordForm == this) theRecordForm = nullptr;
+}
+
+RecordForm* RecordForm::Instance() { return theRecordForm; }
+
+void RecordForm::Refresh() {
+  const History& history = keeper.Games();
+  setWindowTitle(history.games.empty()
+                     ? QStringLiteral("記録")
+                     : QStringLiteral("記録（%1 ゲーム）").arg(history.games.size()));
+  QString notice = HistoryNotice(keeper.Status());
+  if (keeper.Status().ready && history.games.empty()) {
+    if (!notice.isEmpty()) notice += QLatin1Char('\n');
+    notice += QStringLiteral("まだ記録はありません。ゲームを最後まで遊ぶと、ここに記録されます。");
+  }
+  Notice->setText(notice);
+  Notice->setVisible(!notice.isEmpty());
+  Pages->setVisible(!history.games.empty());
+  FillLessons();
+  FillWeakest();
+
+  // The chosen lesson stays chosen; at first, the lesson being played.
+  const int chosen = ChartLesson->count() ? ChartLesson->currentData().toInt() : Game.LessonNo;
+  const QSignalBlocker quiet(ChartLesson);
+  ChartLesson->clear();
+  for (const LessonSummary& lesson : LessonSummaries(history)) {
+    ChartLesson->addItem(LessonName(lesson.lessonNo), lesson.lessonNo);
+  }
+  ChartLesson->setCurrentIndex(std::max(0, ChartLesson->findData(chosen)));
+  FillChart();
+}
+
+void RecordForm::FillLessons() {
+  Lessons->setRowCount(0);
+  for (const LessonSummary& lesson : LessonSummaries(keeper.Games())) {
+    AddRow(Lessons,
+           {LessonName(lesson.lessonNo), QString::number(lesson.games),
+            Percent(lesson.lastRatePercent), Percent(lesson.bestRatePercent),
+            SecondsText(lesson.meanCatchMs)},
+           1);
+  }
+}
+
+void RecordForm::FillChart() {
+  delete Chart;
+  Chart = nullptr;
+  if (ChartLesson->count() == 0) return;
+  QString error;
+  const auto create = reinterpret_cast<CreateCatchRateChartFunction>(
+      platform::ProgramModuleFunction(ChartModuleName, CreateCatchRateChartSymbol, &error));
+  if (!create) {
+    Chart = new QLabel(QStringLiteral("グラフは表示できません（%1）。").arg(error));
+    static_cast<QLabel*>(Chart)->setWordWrap(true);
+  } else {
+    std::vector<ChartGame> games;
+    for (const GameRecord& game :
+         LastGamesOf(keeper.Games(), ChartLesson->currentData().toInt(), ChartGames)) {
+      games.push_back({double(CatchRateOf(game)), game.meanCatchMs / 1000.0});
+    }
+    Chart = create(games, this);
+  }
+  chartPage->addWidget(Chart, 1);
+}
+
+void RecordForm::FillWeakest() {
+  Weakest->setRowCount(0);
+  for (const WeakMoji& weak : WeakestMoji(keeper.Games(), WeakestCount)) {
+    AddRow(Weakest,
+           {weak.moji, FirstSpelling(weak.moji), Percent(CatchRateOf(weak.tally)),
+            QString::number(weak.tally.presented), SecondsText(MeanCatchMsOf(weak.tally))},
+           2);
+  }
+}
+
+void RecordShow_Click(const HistoryKeeper& keeper, QWidget* mainWindow) {
+  RecordForm* form = RecordForm::Instance();
+  if (!form) {
+    form = new RecordForm(keeper, mainWindow);
+    // Over the main window, wholly on the screen however small it is.
+    const platform::ScreenSize screen = platform::ScreenPixels();
+    const QSize size(std::min(PreferredSize.width(), screen.width - FrameAllowance.width()),
+                     std::min(PreferredSize.height(), screen.height - FrameAllowance.height()));
+    form->resize(size);
+    const QPoint centre = mainWindow ? mainWindow->frameGeometry().center() : QPoint();
+    const int x = std::clamp(centre.x() - size.width() / 2, 0,
+                             std::max(0, screen.width - size.width() - FrameAllowance.width()));
+    const int y = std::clamp(centre.y() - size.height() / 2, 0,
+                             std::max(0, screen.height - size.height() - FrameAllowance.height()));
+    form->move(x, y);
+  }
+  form->show();
+  form->raise();
+  form->activateWindow();
+}

@@ -1,0 +1,51 @@
+#pragma once
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QTabWidget;
+class QTableWidget;
+class QVBoxLayout;
+class HistoryKeeper;
+struct HistoryStatus;
+
+// The 記録 window: the history of games, over the main window and never
+// blocking it, on three pages: a row per lesson played with its games, last
+// and best catch rate and mean catch time; a chart of the last 30 games of a
+// chosen lesson; the ten weakest strings with the spelling to type them. A
+// line on top says when the history is missing, refused or could not keep a
+// game, or how to fill an empty one.
+class RecordForm : public QDialog {
+ public:
+  RecordForm(const HistoryKeeper& keeper, QWidget* mainWindow);
+  ~RecordForm() override;
+
+  // The window while it is open, else nullptr.
+  static RecordForm* Instance();
+
+  // Shows the history as the keeper holds it now, the number of games in
+  // the window's title.
+  void Refresh();
+
+  QLabel* Notice = nullptr;
+  QTabWidget* Pages = nullptr;
+  QTableWidget* Lessons = nullptr;
+  QComboBox* ChartLesson = nullptr;
+  QWidget* Chart = nullptr;
+  QTableWidget* Weakest = nullptr;
+
+ private:
+  const HistoryKeeper& keeper;
+  QVBoxLayout* chartPage = nullptr;
+
+  void FillLessons();
+  void FillChart();
+  void FillWeakest();
+};
+
+// The line the window shows for the history's state; empty when all is well.
+QString HistoryNotice(const HistoryStatus& status);
+
+// The "記録表示" menu command: opens the window beside `mainWindow`, or
+// brings it to the front.
+void RecordShow_Click(const HistoryKeeper& keeper, QWidget* mainWindow);

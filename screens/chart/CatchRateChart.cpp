@@ -1,0 +1,70 @@
+// The 記録 window's chart through Qt Charts: the module
+// libkanacatch_chart.so, loaded when the window first opens.
+#include "screens/CatchRateChart.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// An axis from `bottom` to `top` with a tick every `step`.
+QValueAxis* Axis(const QString& title, double bottom, double top, double step, const char* format,
+                 const QFont& font) {
+  auto* axis = new QValueAxis;
+  axis->setTitleText(title);
+  axis->setTitleFont(font);
+  axis->setLabelsFont(font);
+  axis->setRange(bottom, top);
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setTickAnchor(bottom);
+  axis->setTickInterval(step);
+  axis->setLabelFormat(QString::fromLatin1(format));
+  return axis;
+}
+
+}  // namespace
+
+extern "C" Q_DECL_EXPORT QWidget* kanacatch_create_catch_rate_chart(
+    const std::vector<ChartGame>& games, QWidget* parent) {
+  auto* rate = new QLineSeries;
+  rate->setName(QStringLiteral("つかまえた割合 (%)"));
+  auto* time = new QLineSeries;
+  time->setName(QStringLiteral("平均時間 (秒)"));
+  double slowest = 1;
+  for (size_t n = 0; n < games.size(); ++n) {
+    rate->append(double(n + 1), games[n].catchRatePercent);
+    time->append(double(n + 1), games[n].meanCatchSeconds);
+    slowest = std::max(slowest, games[n].meanCatchSeconds);
+  }
+  for (QLineSeries* series : {rate, time}) series->setPointsVisible(games.size() < 2);
+
+  const QFont font = parent ? parent->font() : QFont();
+  auto* chart = new QChart;
+  chart->addSeries(rate);
+  chart->addSeries(time);
+  chart->legend()->setFont(font);
+  chart->legend()->setAlignment(Qt::AlignBottom);
+  chart->setMargins(QMargins(2, 2, 2, 2));
+
+  // Games numbered from 1, at most six labels; seconds in halves.
+  const double last = std::max<double>(2, games.size());
+  auto* played = Axis(QStringLiteral("ゲーム"), 1, last, std::ceil((last - 1) / 5), "%d", font);
+  auto* percent = Axis(QStringLiteral("%"), 0, 100, 25, "%d", font);
+  const double top = std::ceil(slowest * 2) / 2;
+  auto* seconds = Axis(QStringLiteral("秒"), 0, top, top > 2 ? 1 : 0.5, "%.1f", font);
+  chart->addAxis(played, Qt::AlignBottom);
+  chart->addAxis(percent, Qt::AlignLeft);
+  chart->addAxis(seconds, Qt::AlignRight);
+  rate->attachAxis(played);
+  rate->attachAxis(percent);
+  time->attachAxis(played);
+  time->attachAxis(seconds);
+
+  auto* view = new QChartView(chart, parent);
+  view->setRenderHint(QPainter::Antialiasing);
+  return view;
+}

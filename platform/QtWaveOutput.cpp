@@ -17,6 +17,25 @@ namespace {
 // whole file in memory.
 constexpr qint64 MaxWaveBytes = 32 * 1024 * 1024;
 
+// Owns the sound effects, and is deleted as the application object begins
+// to tear down. A sound effect deleted later, among the application's own
+// children, waits forever for its sample loader when that is still at work,
+// as when the player quits right after a catch.
+QObject* effectOwner = nullptr;
+
+void DeleteEffects() {
+  delete effectOwner;
+  effectOwner = nullptr;
+}
+
+QObject* EffectOwner() {
+  if (!effectOwner) {
+    effectOwner = new QObject;
+    qAddPostRoutine(DeleteEffects);
+  }
+  return effectOwner;
+}
+
 uint32_t LittleEndian(const QByteArray& bytes, qsizetype at) {
   uint32_t value = 0;
   for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
@@ -59,7 +78,7 @@ std::optional<uint32_t> WaveFileLength(const QString& path) {
 std::optional<uint32_t> QtWaveOutput::Load(const QString& path) {
   const std::optional<uint32_t> length = WaveFileLength(path);
   if (!length) return std::nullopt;
-  auto* effect = new QSoundEffect(QCoreApplication::instance());
+  auto* effect = new QSoundEffect(EffectOwner());
   effect->setSource(QUrl::fromLocalFile(path));
   effects.insert(path, effect);
   return length;

@@ -19,7 +19,7 @@ class QtWaveOutput : public WaveOutput {
   void StopAll() override;
 
  private:
-  // Owned by the application object, so they go before it does.
+  // Deleted as the application object begins to tear down.
   QHash<QString, QPointer<QSoundEffect>> effects;
 };
 

@@ -1,36 +1,31 @@
 // The test build of the program is the shipped program's main with this file
 // linked in: it replaces the music device and the wave player by recorders
-// that append every request to "probe-requests.log" beside the executable,
-// so that a test driving the program from outside hears what it asked for.
-#include <QCoreApplication>
-#include <QFile>
+// that print every request as a line on the standard output, so that a test
+// driving the program from outside hears what it asked for.
 #include <QFileInfo>
 #include <QString>
-#include <string>
+#include <cstdio>
 
 #include "platform/MusicDevice.h"
 #include "platform/WaveSound.h"
 
 namespace {
 
-// Opened at the first request, once the application knows its folder.
-void Append(const QString& line) {
-  static QFile log(QCoreApplication::applicationDirPath() + QStringLiteral("/probe-requests.log"));
-  if (!log.isOpen() && !log.open(QIODevice::WriteOnly | QIODevice::Append)) return;
-  log.write((line + QLatin1Char('\n')).toUtf8());
-  log.flush();
+void Print(const QString& line) {
+  std::printf("%s\n", line.toUtf8().constData());
+  std::fflush(stdout);
 }
 
 class MusicLog : public platform::MusicDevice {
  public:
-  int Open(const QString& path) override { return Note(QStringLiteral("open ") + path); }
-  int PlayFromStart() override { return Note(QStringLiteral("play")); }
-  int Stop() override { return Note(QStringLiteral("stop")); }
-  int Close() override { return Note(QStringLiteral("close")); }
+  int Open(const QString& path) override { return Note("open " + path); }
+  int PlayFromStart() override { return Note("play"); }
+  int Stop() override { return Note("stop"); }
+  int Close() override { return Note("close"); }
 
  private:
   static int Note(const QString& request) {
-    Append(QStringLiteral("music ") + request);
+    Print("music " + request);
     return platform::MusicOk;
   }
 };
@@ -38,7 +33,7 @@ class MusicLog : public platform::MusicDevice {
 class SoundLog : public platform::WavePlayer {
  public:
   void Play(const QString& path, unsigned flags) override {
-    Append(QStringLiteral("sound %1 %2").arg(QFileInfo(path).fileName()).arg(flags));
+    Print(QStringLiteral("sound %1 %2").arg(QFileInfo(path).fileName()).arg(flags));
   }
 };
 

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <memory>
 #include <vector>
@@ -16,17 +16,6 @@
 namespace {
 
 constexpr int WaitMs = 20000;
-
-// Polls `condition` until it holds or `ms` have passed; whether it held.
-template <typename Condition>
-bool WaitUntil(Condition condition, int ms = WaitMs) {
-  const QDeadlineTimer deadline(ms);
-  while (!condition()) {
-    if (deadline.hasExpired()) return false;
-    QThread::msleep(40);
-  }
-  return true;
-}
 
 class Player : public testing::Test {
  protected:
@@ -83,7 +72,7 @@ class Player : public testing::Test {
   // The one window `program` shows, when it shows one other than `before`.
   QString NewWindow(const QProcess& program, const QString& before = {}) {
     QString window;
-    WaitUntil([&] {
+    (void)QTest::qWaitFor([&] {
       const QStringList shown =
           QString::fromLatin1(X("xdotool", {"search", "--onlyvisible", "--pid",
                                             QString::number(program.processId())}))
@@ -99,16 +88,15 @@ class Player : public testing::Test {
   }
 
   // Gives `window` the keyboard (Xvfb has no window manager to do so) and
-  // sends it xdotool's key strokes.
+  // types into it with xdotool: {"key", "ctrl+g"}, {"type", "ka\n"}.
   void Type(const QString& window, const QStringList& keys) const {
-    X("xdotool", QStringList{"windowfocus", "--sync", window, "key"} + keys);
+    X("xdotool", QStringList{"windowfocus", "--sync", window} + keys);
   }
 
-  // Whether `program` has printed `request` as a line.
+  // Whether `program` has printed a line that begins with `request`.
   bool Requested(QProcess& program, const QString& request) {
-    program.waitForReadyRead(10);
     printed += QString::fromUtf8(program.readAllStandardOutput());
-    return printed.split('\n').contains(request);
+    return ("\n" + printed).contains("\n" + request);
   }
 
   QProcess server;
@@ -136,7 +124,7 @@ TEST_F(Player, StartsAGameFromTheTitleCatchesCrittersByTypingThenStopsAndQuits) 
   EXPECT_EQ(X("xdotool", {"getwindowname", box}).trimmed(), "かなキャッチ");
   EXPECT_LT(Shot(box).height(), 480) << "a message box, not the title window";
   EXPECT_FALSE(second.waitForFinished(500)) << "it waits for the player";
-  Type(box, {"Return"});
+  Type(box, {"key", "Return"});
   ASSERT_TRUE(second.waitForFinished(WaitMs));
   EXPECT_EQ(second.exitCode(), 1) << "a refused start ends with status 1";
 
@@ -144,24 +132,26 @@ TEST_F(Player, StartsAGameFromTheTitleCatchesCrittersByTypingThenStopsAndQuits) 
   const QString main = NewWindow(game, title);
   ASSERT_FALSE(main.isEmpty()) << "the main window did not follow the title";
   QImage bare;
-  ASSERT_TRUE(WaitUntil([&] {
+  ASSERT_TRUE(QTest::qWaitFor([&] {
     const QImage shot = Shot(main);
     QThread::msleep(100);
     return !shot.isNull() && (bare = Shot(main)) == shot;
   }));
-  Type(main, {"ctrl+g"});
-  ASSERT_TRUE(WaitUntil([&] { return Requested(game, "music play"); }));
+  Type(main, {"key", "ctrl+g"});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Requested(game, "music play|"); }));
   // Critters rise in the lower half, clear of the box that the game shows.
   const auto lower = [](const QImage& shot) { return shot.copy(0, 250, shot.width(), 200); };
-  EXPECT_TRUE(WaitUntil([&] { return lower(Shot(main)) != lower(bare); })) << "no critter shows";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return lower(Shot(main)) != lower(bare); }))
+      << "no critter shows";
 
+  // The strings of the first lesson, each followed by Enter, which empties
+  // the box after a miss.
   QStringList strokes;
   for (const char* romaji :
        {"a", "i", "u", "e", "o", "xa", "xi", "xu", "xe", "xo", "ka", "ki", "ku", "ke", "ko"}) {
-    for (const char* letter = romaji; *letter; ++letter) strokes << QString(QLatin1Char(*letter));
-    strokes << "Return";  // which empties the box after a miss
+    strokes << "key" << QString(romaji).split("", Qt::SkipEmptyParts) << "Return";
   }
-  EXPECT_TRUE(WaitUntil(
+  EXPECT_TRUE(QTest::qWaitFor(
       [&] {
         Type(main, strokes);
         return Requested(game, "sound みゃ.wav 19");
@@ -169,9 +159,10 @@ TEST_F(Player, StartsAGameFromTheTitleCatchesCrittersByTypingThenStopsAndQuits) 
       60000))
       << "no catch";
 
-  Type(main, {"ctrl+s"});
-  EXPECT_TRUE(WaitUntil([&] { return Shot(main) == bare; })) << "Stop leaves the bare playfield";
-  Type(main, {"ctrl+q"});
+  Type(main, {"key", "ctrl+s"});
+  EXPECT_TRUE(QTest::qWaitFor([&] { return Shot(main) == bare; }))
+      << "Stop leaves the bare playfield";
+  Type(main, {"key", "ctrl+q"});
   ASSERT_TRUE(game.waitForFinished(WaitMs)) << "Quit left the program running";
   EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(game.exitCode(), 0);

@@ -1,20 +1,22 @@
-// The program as the player starts it, from the folder it was copied to,
-// for the tests that start it with a damaged or oddly named data folder:
-// every message box is printed instead of shown (so nothing waits for a
-// click), every music command is printed with the device's answer, and the
-// clock runs 25 times faster than real time. Once the main loop runs, a
-// short script plays the part of the player: a click on the title, Start,
-// one catch, one miss, the input table and Quit.
+// The test build of the program: the shipped program's main with this file
+// linked in. Every music request with the device's answer and every sound
+// request is printed as a line ("music play|0", "sound みゃ.wav 19") before
+// the program's own devices carry it out, so that a test driving the
+// program from outside hears what it asked for.
 //
-// Printed lines: "message <text>", "music <command>|<answer>", "table
-// <scroll maximum>", "ended" when the program ended after a message,
-// "caught <n>" before Quit, and "peak-kb <n>", the most memory the process
-// ever held.
-
+// Started with KANACATCH_PROBE_PLAYER set, it also plays the part of the
+// player by itself, for the tests that start it from damaged or oddly named
+// folders: message boxes are printed ("message <text>", then "ended" when
+// the program ends there) instead of waiting for a click, the clock runs 25
+// times faster, and once the main loop runs it clicks the title, starts a
+// game, catches one critter, misses once, opens the input table and quits,
+// printing "table <scroll maximum>" and "caught <n>". At its end it prints
+// "peak-kb <n>", the most memory the process ever held.
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QScrollBar>
 #include <QTest>
@@ -24,13 +26,13 @@
 
 #include "app/KanaTextBox.h"
 #include "app/MainForm.h"
-#include "app/StartUp.h"
 #include "game/GameState.h"
 #include "platform/MessageBox.h"
 #include "platform/MusicDevice.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SingleInstance.h"
 #include "platform/TickCounter.h"
+#include "platform/WaveSound.h"
 #include "screens/InputTable.h"
 #include "screens/TitleForm.h"
 
@@ -41,7 +43,6 @@ void Say(const QString& line) {
   std::fflush(stdout);
 }
 
-// The peak resident size (VmHWM) in kilobytes.
 void SayPeakMemory() {
   QFile status(QStringLiteral("/proc/self/status"));
   status.open(QIODevice::ReadOnly);
@@ -50,18 +51,6 @@ void SayPeakMemory() {
   }
 }
 
-class PrintedMessages : public platform::MessageSink {
- public:
-  void Show(const QString& text) override { Say("message " + text); }
-  void End() override {
-    Say(QStringLiteral("ended"));
-    SayPeakMemory();
-    std::_Exit(1);
-  }
-};
-
-// Hands every request to the program's own music device and prints it
-// with the answer.
 class PrintedMusic : public platform::MusicDevice {
  public:
   int Open(const QString& path) override {
@@ -88,6 +77,26 @@ class PrintedMusic : public platform::MusicDevice {
   }
 };
 
+class PrintedSounds : public platform::WavePlayer {
+ public:
+  void Play(const QString& path, unsigned flags) override {
+    Say(QStringLiteral("sound %1 %2").arg(QFileInfo(path).fileName()).arg(flags));
+    platform::UseWavePlayer(nullptr);
+    platform::PlayWaveSound(path, flags);
+    platform::UseWavePlayer(this);
+  }
+};
+
+class PrintedMessages : public platform::MessageSink {
+ public:
+  void Show(const QString& text) override { Say("message " + text); }
+  void End() override {
+    Say(QStringLiteral("ended"));
+    SayPeakMemory();
+    std::_Exit(1);  // as the program itself ends there
+  }
+};
+
 class FastClock : public platform::TickSource {
  public:
   FastClock() { real.start(); }
@@ -97,8 +106,8 @@ class FastClock : public platform::TickSource {
   QElapsedTimer real;
 };
 
-// Commits the string of a critter that stands at least 100 pixels out of
-// its hole, once one does: the catch.
+// The catch: commits the string of a critter once one stands at least 100
+// pixels out of its hole.
 bool CatchOne(MainForm& form) {
   for (int h = 1; h <= HoleCount; ++h) {
     if (Game.HoleMoji[h].isEmpty() || Game.RestY[h] - Game.KobRect[h].Top < 100) continue;
@@ -110,9 +119,8 @@ bool CatchOne(MainForm& form) {
   return false;
 }
 
-// A string no critter carries, and Enter: the miss; then the input table
-// and Quit.
-void MissAndFinish(MainForm& form) {
+// The miss (a string no critter carries, and Enter), the input table, Quit.
+void MissAndQuit(MainForm& form) {
   QTest::keyClick(form.Text1, Qt::Key_X);
   QTest::keyClick(form.Text1, Qt::Key_Return);
   form.InPutShow->trigger();
@@ -121,7 +129,8 @@ void MissAndFinish(MainForm& form) {
   form.Quit->trigger();
 }
 
-void PlayAsThePlayer(MainForm& form) {
+void PlayAsThePlayer() {
+  MainForm& form = *MainForm::Instance();
   QTest::mousePress(TitleForm::Instance(), Qt::LeftButton);
   form.Start->trigger();
   auto* player = new QTimer(&form);
@@ -129,30 +138,37 @@ void PlayAsThePlayer(MainForm& form) {
     if (!CatchOne(form)) return;
     player->stop();
     // The miss waits for the catch sound to end, which would drop it.
-    QTimer::singleShot(40, [&form] { MissAndFinish(form); });
+    QTimer::singleShot(40, [&form] { MissAndQuit(form); });
   });
   player->start(5);
 }
 
-}  // namespace
+const bool playsItself = qEnvironmentVariableIsSet("KANACATCH_PROBE_PLAYER");
+PrintedMusic music;
+PrintedSounds sounds;
+PrintedMessages messages;
+FastClock clock;
 
-int main(int argc, char* argv[]) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  QApplication::setQuitOnLastWindowClosed(false);
-  PrintedMessages messages;
-  PrintedMusic music;
-  FastClock clock;
-  platform::UseMessageSink(&messages);
+// Installed before main runs, so the game never reaches the devices unseen.
+[[maybe_unused]] const bool installed = [] {
   platform::UseMusicDevice(&music);
-  platform::UseTickSource(&clock);
+  platform::UseWavePlayer(&sounds);
+  std::atexit(SayPeakMemory);
+  if (playsItself) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    platform::UseMessageSink(&messages);
+    platform::UseTickSource(&clock);
+  }
+  return true;
+}();
+
+void StartPlaying() {
+  if (!playsItself) return;
   // Each copy keeps its own lock, so that copies started side by side by
   // the tests do not take each other for a second copy.
   platform::UseLockFolder(platform::ProgramFolder());
-
-  MainForm form;
-  QTimer::singleShot(0, [&form] { PlayAsThePlayer(form); });
-  Form_Load(form);
-  SayPeakMemory();
-  return 0;
+  QTimer::singleShot(0, PlayAsThePlayer);
 }
+Q_COREAPP_STARTUP_FUNCTION(StartPlaying)
+
+}  // namespace

@@ -1,6 +1,6 @@
 // The test build of the program: the shipped program's main with this file
 // linked in. Every music request with the device's answer and every sound
-// request is printed as a line ("music play|0", "sound みゃ.wav 19") before
+// request is printed as a line ("music play|0", "sound <path> 19") before
 // the program's own devices carry it out, so that a test driving the
 // program from outside hears what it asked for.
 //
@@ -10,13 +10,10 @@
 // the program ends there) instead of waiting for a click, the clock runs 25
 // times faster, and once the main loop runs it clicks the title, starts a
 // game, catches one critter, misses once, opens the input table and quits,
-// printing "table <scroll maximum>" and "caught <n>". At its end it prints
-// "peak-kb <n>", the most memory the process ever held.
+// printing "table <scroll maximum>" and "caught <n>".
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QInputMethodEvent>
 #include <QScrollBar>
 #include <QTest>
@@ -43,44 +40,26 @@ void Say(const QString& line) {
   std::fflush(stdout);
 }
 
-void SayPeakMemory() {
-  QFile status(QStringLiteral("/proc/self/status"));
-  status.open(QIODevice::ReadOnly);
-  for (const QByteArray& line : status.readAll().split('\n')) {
-    if (line.startsWith("VmHWM:")) Say("peak-kb " + line.mid(6).trimmed().split(' ').first());
-  }
+int Said(const QString& request, int answer) {
+  Say(QStringLiteral("music %1|%2").arg(request).arg(answer));
+  return answer;
 }
+
+// The program's own music device, fetched before the printing one goes in.
+platform::MusicDevice& ownMusic = platform::Music();
 
 class PrintedMusic : public platform::MusicDevice {
  public:
-  int Open(const QString& path) override {
-    return Forward("open " + path, [&](auto& device) { return device.Open(path); });
-  }
-  int PlayFromStart() override {
-    return Forward("play", [](auto& device) { return device.PlayFromStart(); });
-  }
-  int Stop() override {
-    return Forward("stop", [](auto& device) { return device.Stop(); });
-  }
-  int Close() override {
-    return Forward("close", [](auto& device) { return device.Close(); });
-  }
-
- private:
-  template <typename Call>
-  int Forward(const QString& request, Call call) {
-    platform::UseMusicDevice(nullptr);
-    const int answer = call(platform::Music());
-    platform::UseMusicDevice(this);
-    Say(QStringLiteral("music %1|%2").arg(request).arg(answer));
-    return answer;
-  }
+  int Open(const QString& path) override { return Said("open " + path, ownMusic.Open(path)); }
+  int PlayFromStart() override { return Said("play", ownMusic.PlayFromStart()); }
+  int Stop() override { return Said("stop", ownMusic.Stop()); }
+  int Close() override { return Said("close", ownMusic.Close()); }
 };
 
 class PrintedSounds : public platform::WavePlayer {
  public:
   void Play(const QString& path, unsigned flags) override {
-    Say(QStringLiteral("sound %1 %2").arg(QFileInfo(path).fileName()).arg(flags));
+    Say(QStringLiteral("sound %1 %2").arg(path).arg(flags));
     platform::UseWavePlayer(nullptr);
     platform::PlayWaveSound(path, flags);
     platform::UseWavePlayer(this);
@@ -92,7 +71,6 @@ class PrintedMessages : public platform::MessageSink {
   void Show(const QString& text) override { Say("message " + text); }
   void End() override {
     Say(QStringLiteral("ended"));
-    SayPeakMemory();
     std::_Exit(1);  // as the program itself ends there
   }
 };
@@ -105,19 +83,6 @@ class FastClock : public platform::TickSource {
  private:
   QElapsedTimer real;
 };
-
-// The catch: commits the string of a critter once one stands at least 100
-// pixels out of its hole.
-bool CatchOne(MainForm& form) {
-  for (int h = 1; h <= HoleCount; ++h) {
-    if (Game.HoleMoji[h].isEmpty() || Game.RestY[h] - Game.KobRect[h].Top < 100) continue;
-    QInputMethodEvent commit;
-    commit.setCommitString(Game.HoleMoji[h]);
-    QApplication::sendEvent(form.Text1, &commit);
-    return true;
-  }
-  return false;
-}
 
 // The miss (a string no critter carries, and Enter), the input table, Quit.
 void MissAndQuit(MainForm& form) {
@@ -134,11 +99,17 @@ void PlayAsThePlayer() {
   QTest::mousePress(TitleForm::Instance(), Qt::LeftButton);
   form.Start->trigger();
   auto* player = new QTimer(&form);
+  // The catch, once a critter stands at least 100 pixels out of its hole.
   QObject::connect(player, &QTimer::timeout, [player, &form] {
-    if (!CatchOne(form)) return;
-    player->stop();
-    // The miss waits for the catch sound to end, which would drop it.
-    QTimer::singleShot(40, [&form] { MissAndQuit(form); });
+    for (int h = 1; h <= HoleCount; ++h) {
+      if (Game.HoleMoji[h].isEmpty() || Game.RestY[h] - Game.KobRect[h].Top < 100) continue;
+      QInputMethodEvent commit;
+      commit.setCommitString(Game.HoleMoji[h]);
+      QApplication::sendEvent(form.Text1, &commit);
+      player->stop();
+      // The miss waits for the catch sound to end, which would drop it.
+      return QTimer::singleShot(40, [&form] { MissAndQuit(form); });
+    }
   });
   player->start(5);
 }
@@ -153,7 +124,6 @@ FastClock clock;
 [[maybe_unused]] const bool installed = [] {
   platform::UseMusicDevice(&music);
   platform::UseWavePlayer(&sounds);
-  std::atexit(SayPeakMemory);
   if (playsItself) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     platform::UseMessageSink(&messages);

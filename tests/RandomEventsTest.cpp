@@ -16,7 +16,6 @@
 
 #include "app/KanaTextBox.h"
 #include "app/MainForm.h"
-#include "app/StartUp.h"
 #include "core/MainLoop.h"
 #include "game/GameState.h"
 #include "platform/ProgramFolder.h"
@@ -52,10 +51,7 @@ class RandomEvents : public GameFixture {
     WriteTestFile(folder.filePath(QStringLiteral("Deta/input.jpg")),
                   JpegBytes(PlainPicture(220, 1600, Qt::yellow)));
     Game.CatchSoundPath = QStringLiteral("catch.wav");
-    Game.MissSoundPath = QStringLiteral("miss.wav");
     form = std::make_unique<MainForm>();
-    form->SetPlayfieldSize(CalcFormSize({1024, 768}));
-    form->ArrangeControls();
     for (QAction* item : form->findChildren<QAction*>()) {
       if (!item->menu() && !item->isSeparator() && item != form->Quit && item != form->Stop) {
         items.push_back(item);

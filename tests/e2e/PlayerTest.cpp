@@ -10,8 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
-#include <memory>
-#include <vector>
+#include <list>
 
 namespace {
 
@@ -34,36 +33,29 @@ class Player : public testing::Test {
       if (display.isEmpty()) server.kill(), server.waitForFinished();
     }
     ASSERT_FALSE(display.isEmpty()) << "Xvfb did not start";
+    // For the programs and tools the test starts; the copies of the program
+    // meet in a runtime folder of their own, away from the user's game.
+    qputenv("DISPLAY", display.toUtf8());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("XDG_RUNTIME_DIR", runtimeFolder.path().toUtf8());
   }
 
   void TearDown() override {
-    for (const auto& program : programs) program->kill(), program->waitForFinished();
+    for (QProcess& program : programs) program.kill(), program.waitForFinished();
     server.terminate();
     server.waitForFinished();
-  }
-
-  QProcessEnvironment OnTheDisplay() const {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("DISPLAY", display);
-    environment.insert("QT_QPA_PLATFORM", "xcb");
-    // Copies meet in a runtime folder of their own, away from the user's game.
-    environment.insert("XDG_RUNTIME_DIR", runtimeFolder.path());
-    return environment;
   }
 
   // Runs an X tool on the display; its output.
   QByteArray X(const QString& tool, const QStringList& arguments) const {
     QProcess process;
-    process.setProcessEnvironment(OnTheDisplay());
     process.start(tool, arguments);
     process.waitForFinished(WaitMs);
     return process.readAllStandardOutput();
   }
 
   QProcess& Start() {
-    programs.push_back(std::make_unique<QProcess>());
-    QProcess& program = *programs.back();
-    program.setProcessEnvironment(OnTheDisplay());
+    QProcess& program = programs.emplace_back();
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program.start(KANACATCH_PROBE, {});
     return program;
@@ -88,7 +80,7 @@ class Player : public testing::Test {
   }
 
   // Gives `window` the keyboard (Xvfb has no window manager to do so) and
-  // types into it with xdotool: {"key", "ctrl+g"}, {"type", "ka\n"}.
+  // sends it xdotool's key strokes: {"key", "ctrl+g"}.
   void Type(const QString& window, const QStringList& keys) const {
     X("xdotool", QStringList{"windowfocus", "--sync", window} + keys);
   }
@@ -102,7 +94,7 @@ class Player : public testing::Test {
   QProcess server;
   QString display;
   QTemporaryDir runtimeFolder;
-  std::vector<std::unique_ptr<QProcess>> programs;
+  std::list<QProcess> programs;
   QString printed;
 };
 
@@ -146,11 +138,11 @@ TEST_F(Player, StartsAGameFromTheTitleCatchesCrittersByTypingThenStopsAndQuits) 
 
   // The strings of the first lesson, each followed by Enter, which empties
   // the box after a miss.
-  QStringList strokes;
-  for (const char* romaji :
-       {"a", "i", "u", "e", "o", "xa", "xi", "xu", "xe", "xo", "ka", "ki", "ku", "ke", "ko"}) {
-    strokes << "key" << QString(romaji).split("", Qt::SkipEmptyParts) << "Return";
-  }
+  const QStringList strokes = QString(
+                                  "key a Return i Return u Return e Return o Return x a Return "
+                                  "x i Return x u Return x e Return x o Return k a Return "
+                                  "k i Return k u Return k e Return k o Return")
+                                  .split(' ');
   EXPECT_TRUE(QTest::qWaitFor(
       [&] {
         Type(main, strokes);

@@ -16,6 +16,12 @@ namespace {
 
 constexpr int WaitMs = 20000;
 
+// Whether `condition` comes to hold within `ms`, events handled meanwhile.
+template <typename Condition>
+bool Until(Condition condition, int ms = WaitMs) {
+  return QTest::qWaitFor(condition, ms);
+}
+
 class Player : public testing::Test {
  protected:
   // Xvfb on the first free display from one that differs between processes,
@@ -64,7 +70,7 @@ class Player : public testing::Test {
   // The one window `program` shows, when it shows one other than `before`.
   QString NewWindow(const QProcess& program, const QString& before = {}) {
     QString window;
-    (void)QTest::qWaitFor([&] {
+    (void)Until([&] {
       const QStringList shown =
           QString::fromLatin1(X("xdotool", {"search", "--onlyvisible", "--pid",
                                             QString::number(program.processId())}))
@@ -124,17 +130,16 @@ TEST_F(Player, StartsAGameFromTheTitleCatchesCrittersByTypingThenStopsAndQuits) 
   const QString main = NewWindow(game, title);
   ASSERT_FALSE(main.isEmpty()) << "the main window did not follow the title";
   QImage bare;
-  ASSERT_TRUE(QTest::qWaitFor([&] {
+  ASSERT_TRUE(Until([&] {
     const QImage shot = Shot(main);
     QThread::msleep(100);
     return !shot.isNull() && (bare = Shot(main)) == shot;
   }));
   Type(main, {"key", "ctrl+g"});
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Requested(game, "music play|"); }));
+  ASSERT_TRUE(Until([&] { return Requested(game, "music play|"); }));
   // Critters rise in the lower half, clear of the box that the game shows.
   const auto lower = [](const QImage& shot) { return shot.copy(0, 250, shot.width(), 200); };
-  EXPECT_TRUE(QTest::qWaitFor([&] { return lower(Shot(main)) != lower(bare); }))
-      << "no critter shows";
+  EXPECT_TRUE(Until([&] { return lower(Shot(main)) != lower(bare); })) << "no critter shows";
 
   // The strings of the first lesson, each followed by Enter, which empties
   // the box after a miss.
@@ -143,7 +148,7 @@ TEST_F(Player, StartsAGameFromTheTitleCatchesCrittersByTypingThenStopsAndQuits) 
                                   "x i Return x u Return x e Return x o Return k a Return "
                                   "k i Return k u Return k e Return k o Return")
                                   .split(' ');
-  EXPECT_TRUE(QTest::qWaitFor(
+  EXPECT_TRUE(Until(
       [&] {
         Type(main, strokes);
         return Requested(game, "/みゃ.wav 19");
@@ -152,8 +157,7 @@ TEST_F(Player, StartsAGameFromTheTitleCatchesCrittersByTypingThenStopsAndQuits) 
       << "no catch";
 
   Type(main, {"key", "ctrl+s"});
-  EXPECT_TRUE(QTest::qWaitFor([&] { return Shot(main) == bare; }))
-      << "Stop leaves the bare playfield";
+  EXPECT_TRUE(Until([&] { return Shot(main) == bare; })) << "Stop leaves the bare playfield";
   Type(main, {"key", "ctrl+q"});
   ASSERT_TRUE(game.waitForFinished(WaitMs)) << "Quit left the program running";
   EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);

@@ -183,10 +183,15 @@ class RandomEvents : public GameFixture {
     const bool wasRunning = Game.GameRunning;
     if (!wasRunning) soundsBeforeGame = sounds.requests.size();
     // Until a game has run into the wrap point, the clock stands three
-    // seconds short of it whenever no game runs (nothing reads it then).
+    // seconds short of it whenever no game runs (nothing reads it then),
+    // and a game that starts is next seen half a second past it, with
+    // critters' pauses that ended before it and pauses that end after it.
     if (!wasRunning && !gameAcrossWrap) clock.Set(wrapTick - 3000);
     steady ? SteadyAction() : OneRandomAction();
-    if (Game.GameRunning && !wasRunning) gameStartTick = clock.ticks;
+    if (Game.GameRunning && !wasRunning) {
+      gameStartTick = clock.ticks;
+      if (!gameAcrossWrap) clock.Set(wrapTick + 500);
+    }
     ASSERT_NO_FATAL_FAILURE(ExpectConsistent());
     clock.Advance(static_cast<uint32_t>(Pick(50)));
     platform::WakePassLoop();

@@ -2,17 +2,13 @@
 
 #include <sndfile.h>
 
-#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QFile>
-#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 #include <algorithm>
 #include <cstdint>
 #include <utility>
-
-#include "platform/QuietAudio.h"
 
 namespace platform {
 namespace {
@@ -20,6 +16,25 @@ namespace {
 // No sound of the game comes near this size; the sound effect holds its
 // whole file in memory.
 constexpr qint64 MaxWaveBytes = 32 * 1024 * 1024;
+
+// Owns the sound effects, and is deleted as the application object begins
+// to tear down. A sound effect deleted later, among the application's own
+// children, waits forever for its sample loader when that is still at work,
+// as when the player quits right after a catch.
+QObject* effectOwner = nullptr;
+
+void DeleteEffects() {
+  delete effectOwner;
+  effectOwner = nullptr;
+}
+
+QObject* EffectOwner() {
+  if (!effectOwner) {
+    effectOwner = new QObject;
+    qAddPostRoutine(DeleteEffects);
+  }
+  return effectOwner;
+}
 
 uint32_t LittleEndian(const QByteArray& bytes, qsizetype at) {
   uint32_t value = 0;
@@ -44,24 +59,6 @@ bool DataChunkFits(const QString& path) {
   return false;
 }
 
-// The sound effects' owner. It is deleted while the application object
-// still stands: once that is gone, the audio back end cannot end the effects'
-// streams and their teardown can hang the program on its way out.
-QObject* effectOwner = nullptr;
-
-void DeleteEffects() {
-  delete effectOwner;
-  effectOwner = nullptr;
-}
-
-QObject* EffectOwner() {
-  if (!effectOwner) {
-    effectOwner = new QObject;
-    qAddPostRoutine(DeleteEffects);
-  }
-  return effectOwner;
-}
-
 }  // namespace
 
 std::optional<uint32_t> WaveFileLength(const QString& path) {
@@ -81,8 +78,6 @@ std::optional<uint32_t> WaveFileLength(const QString& path) {
 std::optional<uint32_t> QtWaveOutput::Load(const QString& path) {
   const std::optional<uint32_t> length = WaveFileLength(path);
   if (!length) return std::nullopt;
-  QuietAudioLibraries();
-  if (QMediaDevices::audioOutputs().isEmpty()) NoteNoAudioDevice();
   auto* effect = new QSoundEffect(EffectOwner());
   effect->setSource(QUrl::fromLocalFile(path));
   effects.insert(path, effect);

@@ -19,7 +19,7 @@ class QtWaveOutput : public WaveOutput {
   void StopAll() override;
 
  private:
-  // Deleted as the application object goes.
+  // Deleted as the application object begins to tear down.
   QHash<QString, QPointer<QSoundEffect>> effects;
 };
 

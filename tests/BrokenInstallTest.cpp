@@ -1,25 +1,138 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/time.h>
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <vector>
+#include <list>
 
+#include "media/MediaLoading.h"
+#include "platform/MusicDevice.h"
+#include "platform/ProgramFolder.h"
+#include "platform/QtWaveOutput.h"
+#include "platform/WaveSound.h"
+#include "support/GameFixture.h"
 #include "support/MediaFiles.h"
 
-// The program started as the player starts it, from a copy of its folder,
-// with one data file damaged or the folder oddly named. The copy is the
-// start-up probe (tests/reliability): the real start-up, loop and media
-// with the message boxes and music commands printed, so that a run ends by
-// itself and the test can read what the player would have seen.
+// Damaged data folders: every data file damaged every way and read
+// in-process as start-up reads it; then the program itself, started from
+// copies of its folder once for each kind of damage, to see what the player
+// sees. The copies are of the end-to-end tests' build of the program, left
+// to play by itself (tests/e2e/Probe.cpp): it prints its messages and music
+// requests, so that a run ends by itself and the test can read what it did.
 
 namespace {
 
 const QString PictureError = QStringLiteral("画像データ読み込みエラー");
+
+enum Damage { Missing, Empty, CutShort, WrongKind, HugeHeader, Folder, None };
+const char* const DamageNames[] = {"Missing",    "Empty",  "CutShort", "WrongKind",
+                                   "HugeHeader", "Folder", "None"};
+
+// The files of the data folder, in the order start-up reads them.
+const QStringList DataFiles = [] {
+  QStringList names{"Title.jpg", "Back.jpg"};
+  for (const char* stem : {"Kob", "KobMask"}) {
+    for (int k = 1; k <= 8; ++k) names << QString("%1%2.jpg").arg(stem).arg(k, 2, 10, QChar('0'));
+  }
+  return names << "KeyBorad.jpg"
+               << "input.jpg"
+               << "Blugrass.mid"
+               << "金属.wav"
+               << "みゃ.wav";
+}();
+
+// The data file `name`, small but whole, or damaged as `damage` says.
+QByteArray Bytes(const QString& name, Damage damage) {
+  const bool picture = name.endsWith(".jpg");
+  const QByteArray whole = picture                 ? JpegBytes(PlainPicture(32, 32, Qt::yellow))
+                           : name.endsWith(".mid") ? TestTune()
+                                                   : ToneWave(60);
+  switch (damage) {
+    case CutShort:
+      return whole.left(whole.size() / 2);
+    case WrongKind:
+      return picture ? ToneWave(60) : JpegBytes(PlainPicture(16, 16, Qt::red));
+    case HugeHeader:  // a frame, a track chunk or a data chunk that claims 2 GB
+      if (picture) return JpegWithFrameSize(whole, 60000, 60000);
+      if (!name.endsWith(".wav")) return whole.left(14) + QByteArray::fromHex("4D54726B7FFFFFF0");
+      return whole.left(36) + QByteArray::fromHex("64617461F0FFFF7F") + QByteArray(64, '\x10');
+    default:
+      return damage == None ? whole : QByteArray();
+  }
+}
+
+// Writes the data file `name` into `folder`/Deta, damaged as `damage` says.
+void Write(const QString& folder, const QString& name, Damage damage = None) {
+  const QString path = folder + "/Deta/" + name;
+  QDir(path).removeRecursively();
+  QFile::remove(path);
+  QDir().mkpath(damage == Folder ? path : folder + "/Deta");
+  if (damage != Missing && damage != Folder) WriteTestFile(path, Bytes(name, damage));
+}
+
+class DamagedData : public GameFixture {
+ protected:
+  void SetUp() override {
+    GameFixture::SetUp();
+    platform::UseMessageSink(&messages);
+    platform::UseMusicDevice(nullptr);
+    platform::UseWavePlayer(nullptr);
+  }
+  void TearDown() override {
+    platform::UseMessageSink(nullptr);
+    platform::UseProgramFolder(QString());
+    GameFixture::TearDown();
+  }
+
+  QTemporaryDir root;
+  MessageRecorder messages;
+};
+
+}  // namespace
+
+// A picture the playfield needs ends the program with the message; the
+// title and the input table come back empty, for their windows to report;
+// a damaged tune does not open and a damaged sound does not play, both
+// without a word. Each damage has a folder of its own, as the wave player
+// remembers a file it could not read.
+TEST_F(DamagedData, EveryFileDamagedEveryWayIsReportedOrSilencedAsItsFileRequires) {
+  for (int damage = Missing; damage < None; ++damage) {
+    const QString folder = root.filePath(DamageNames[damage]);
+    for (const QString& name : DataFiles) Write(folder, name);
+    platform::UseProgramFolder(folder);
+    if (damage == Missing) {
+      LoadPictures();
+      EXPECT_FALSE(ReadDataPicture("Title.jpg").isNull() || ReadDataPicture("input.jpg").isNull());
+      EXPECT_TRUE(platform::WaveFileLength(folder + "/Deta/みゃ.wav")) << "whole data is read";
+    }
+    for (const QString& name : DataFiles) {
+      SCOPED_TRACE(DamageNames[damage] + (" " + name).toStdString());
+      const QString path = folder + "/Deta/" + name;
+      Write(folder, name, Damage(damage));
+      messages.messages.clear();
+      const bool playfield = name.endsWith(".jpg") && name != "Title.jpg" && name != "input.jpg";
+      if (playfield) {
+        EXPECT_THROW(LoadPictures(), ProgramEnded);
+      } else if (name.endsWith(".jpg")) {
+        EXPECT_TRUE(ReadDataPicture(name).isNull());
+      } else if (name.endsWith(".mid")) {
+        platform::Music().Close();
+        LoadSounds();
+        EXPECT_EQ(platform::Music().PlayFromStart(), platform::MusicNotOpen);
+      } else {
+        EXPECT_FALSE(platform::WaveFileLength(path));
+        platform::PlayWaveSound(path, platform::GameSoundFlags);
+      }
+      EXPECT_EQ(messages.messages, playfield ? std::vector{PictureError} : std::vector<QString>{});
+      Write(folder, name);
+    }
+  }
+}
+
+namespace {
 
 // How long a run may take before it counts as hung, and how much address
 // space it may take before an allocation fails: a picture held whole at the
@@ -34,250 +147,89 @@ constexpr int PeakLimitKb = 1200 * 1024;
 constexpr int PeakLimitKb = 400 * 1024;
 #endif
 
-enum class Damage { Missing, Empty, CutShort, WrongKind, HugeHeader, Folder };
-constexpr Damage AllDamages[] = {Damage::Missing,   Damage::Empty,      Damage::CutShort,
-                                 Damage::WrongKind, Damage::HugeHeader, Damage::Folder};
-
-const char* NameOf(Damage damage) {
-  switch (damage) {
-    case Damage::Missing:
-      return "missing";
-    case Damage::Empty:
-      return "empty";
-    case Damage::CutShort:
-      return "cut short";
-    case Damage::WrongKind:
-      return "another kind of file";
-    case Damage::HugeHeader:
-      return "a header claiming a huge size";
-    default:
-      return "a folder";
-  }
-}
-
-void AppendLittleEndian(QByteArray& bytes, uint32_t value) {
-  for (int i = 0; i < 4; ++i) bytes.append(static_cast<char>(value >> (8 * i) & 0xFF));
-}
-
-QByteArray SmallJpeg(int width, int height) {
-  return JpegBytes(PlainPicture(width, height, QColor(200, 180, 90)));
-}
-
-// Every file of the data folder, as the test writes it: small, but whole.
-struct DataFile {
-  QString name;
-  QByteArray bytes;
-};
-
-std::vector<DataFile> CompleteData() {
-  std::vector<DataFile> files{{"Title.jpg", SmallJpeg(64, 48)}, {"Back.jpg", SmallJpeg(64, 48)}};
-  for (const char* stem : {"Kob", "KobMask"}) {
-    for (int k = 1; k <= 8; ++k) {
-      files.push_back({QStringLiteral("%1%2.jpg").arg(stem).arg(k, 2, 10, QLatin1Char('0')),
-                       SmallJpeg(25, 29)});
-    }
-  }
-  files.push_back({"KeyBorad.jpg", SmallJpeg(64, 24)});
-  files.push_back({"input.jpg", SmallJpeg(32, 300)});
-  files.push_back({"Blugrass.mid", TestTune()});
-  files.push_back({"金属.wav", ToneWave(60)});
-  files.push_back({"みゃ.wav", ToneWave(60)});
-  return files;
-}
-
-// The bytes of `file` damaged as `damage` says; none for a missing file or
-// a folder.
-QByteArray Damaged(const DataFile& file, Damage damage) {
-  const bool picture = file.name.endsWith(".jpg");
-  switch (damage) {
-    case Damage::CutShort:
-      return file.bytes.left(file.bytes.size() / 2);
-    case Damage::WrongKind:
-      return picture ? ToneWave(60) : SmallJpeg(16, 16);
-    case Damage::HugeHeader:
-      if (picture) return JpegWithFrameSize(file.bytes, 60000, 60000);
-      if (file.name.endsWith(".mid")) {
-        // A track chunk that claims 2 GB and holds eight bytes.
-        QByteArray tune = file.bytes.left(14) + "MTrk\x7F\xFF\xFF\xF0";
-        return tune + QByteArray::fromHex("00903C6E00FF2F00");
-      } else {
-        // A data chunk that claims 2 GB of samples and holds 64 bytes.
-        QByteArray wave = file.bytes.left(40);
-        wave.resize(36);
-        wave.append("data");
-        AppendLittleEndian(wave, 0x7FFFFFF0u);
-        return wave + QByteArray(64, '\x10');
-      }
-    default:
-      return {};
-  }
-}
-
-// What one run printed and how it ended.
-struct ProbeRun {
-  bool endedByItself = false;
-  int exitCode = -1;
-  QStringList lines;
-  QString errors;
-
-  QStringList Starting(const QString& head) const {
-    return lines.filter(QRegularExpression("^" + QRegularExpression::escape(head)));
-  }
-  int PeakKb() const {
-    const QStringList peak = Starting("peak-kb ");
-    return peak.isEmpty() ? -1 : peak.first().mid(8).toInt();
-  }
-};
-
-class InstalledProgram : public testing::Test {
+class InstalledProgram : public testing::TestWithParam<int> {
  protected:
-  // Puts a copy of the program and a complete data folder into
-  // `folderName` under the temporary root; returns the program's path.
-  QString Install(const QString& folderName) {
-    const QString folder = root.filePath(folderName);
-    EXPECT_TRUE(QDir().mkpath(folder + "/Deta"));
-    const QString program = folder + "/kanacatch";
-    EXPECT_TRUE(QFile::copy(KANACATCH_STARTUP_PROBE, program));
-    for (const DataFile& file : CompleteData()) {
-      WriteTestFile(folder + "/Deta/" + file.name, file.bytes);
-    }
-    return program;
+  // A folder whose name holds blanks, Japanese, quotes, an apostrophe and
+  // a backslash.
+  QString FolderOf(const QString& name) const {
+    return QDir(root.path()).canonicalPath() + "/" + name +
+           " かな キャッチ \"it's\" a\" type x \"b\\";
   }
 
-  void Break(const QString& program, const DataFile& file, Damage damage) {
-    const QString path = QFileInfo(program).path() + "/Deta/" + file.name;
-    ASSERT_TRUE(QFile::remove(path));
-    if (damage == Damage::Folder) {
-      ASSERT_TRUE(QDir().mkdir(path));
-    } else if (damage != Damage::Missing) {
-      WriteTestFile(path, Damaged(file, damage));
+  // Installs the program into FolderOf(`name`) with the `damaged` files
+  // damaged as the test's parameter says, and starts it through a link
+  // `name` beside the folder.
+  QProcess& Start(const QString& name, const QStringList& damaged) {
+    const QString folder = FolderOf(name);
+    for (const QString& file : DataFiles) {
+      Write(folder, file, damaged.contains(file) ? Damage(GetParam()) : None);
     }
-  }
-
-  static ProbeRun Start(const QString& program) {
-    QProcess process;
-    process.setProgram(program);
+    EXPECT_TRUE(QFile::copy(KANACATCH_PROBE, folder + "/kanacatch"));
+    EXPECT_TRUE(QFile::link(folder + "/kanacatch", root.filePath(name)));
+    QProcess& run = runs.emplace_back();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    process.setProcessEnvironment(environment);
+    environment.insert("KANACATCH_PROBE_PLAYER", "1");
+    run.setProcessEnvironment(environment);
 #ifndef KANACATCH_SANITIZE
-    // The sanitizers reserve terabytes of address space for themselves.
-    process.setChildProcessModifier([] {
+    run.setChildProcessModifier([] {
       const rlimit limit{AddressSpaceLimit, AddressSpaceLimit};
       setrlimit(RLIMIT_AS, &limit);
     });
 #endif
-    process.start();
-    ProbeRun run;
-    run.endedByItself = process.waitForFinished(RunTimeoutMs);
-    if (!run.endedByItself) {
-      process.kill();
-      process.waitForFinished();
-    }
-    if (process.exitStatus() == QProcess::NormalExit) run.exitCode = process.exitCode();
-    run.lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    run.errors = QString::fromUtf8(process.readAllStandardError());
+    run.start(root.filePath(name), {});
     return run;
   }
 
-  // The run went through the whole game: a catch, the input table, Quit.
-  static void ExpectPlayedThrough(const ProbeRun& run, bool tableRead = true) {
-    EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
-    EXPECT_EQ(run.Starting("finished ").value(0).section(' ', 2), "caught=1");
-    EXPECT_EQ(run.Starting("table "), QStringList{tableRead ? "table 10" : "table 0"});
-    EXPECT_TRUE(run.Starting("ended").isEmpty());
-    // Whatever the tune, every command was worded as the device knows it.
-    EXPECT_TRUE(run.lines.filter(QRegularExpression("^music .*\\|261$")).isEmpty());
-  }
-
-  static void ExpectBounded(const ProbeRun& run) {
-    ASSERT_TRUE(run.endedByItself) << "hung";
-    EXPECT_GT(run.PeakKb(), 0) << "crashed: " << run.errors.toStdString();
-    EXPECT_LT(run.PeakKb(), PeakLimitKb);
+  // Waits for `run` to end by itself, well within the memory it may take;
+  // what it printed.
+  static QStringList Finish(QProcess& run) {
+    EXPECT_TRUE(run.waitForFinished(RunTimeoutMs)) << "hung";
+    run.kill();
+    run.waitForFinished();
+    EXPECT_EQ(run.exitStatus(), QProcess::NormalExit) << run.readAllStandardError().toStdString();
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);  // the most any run ended so far held
+    EXPECT_LT(usage.ru_maxrss, PeakLimitKb);
+    return QString(run.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
   }
 
   QTemporaryDir root;
+  std::list<QProcess> runs;
 };
-
-class BrokenInstall : public InstalledProgram, public testing::WithParamInterface<int> {
- protected:
-  DataFile File() const { return CompleteData()[GetParam()]; }
-};
-
-std::string FileNameOf(const testing::TestParamInfo<int>& info) {
-  QString name = CompleteData()[info.param].name;
-  if (name == "金属.wav") return "MissWave";
-  if (name == "みゃ.wav") return "CatchWave";
-  return name.replace('.', '_').toStdString();
-}
 
 }  // namespace
 
-// Every file damaged every way, one run each: a picture read at start-up
-// is reported and ends the program before its windows come up; the input
-// table is reported and the game goes on; the music and the sounds fall
-// silent without a word.
-TEST_P(BrokenInstall, EachDamageIsReportedOrSilencedAsItsFileRequires) {
-  const DataFile file = File();
-  const bool startUpPicture = file.name.endsWith(".jpg") && file.name != "input.jpg";
-  for (Damage damage : AllDamages) {
-    SCOPED_TRACE(NameOf(damage));
-    const QString program = Install(NameOf(damage));
-    Break(program, file, damage);
-    const ProbeRun run = Start(program);
-    ExpectBounded(run);
-    if (startUpPicture) {
-      EXPECT_EQ(run.Starting("message "), QStringList{"message " + PictureError});
-      EXPECT_EQ(run.exitCode, 1);
-      EXPECT_EQ(run.lines.value(1), "ended") << "right after the message";
-      EXPECT_TRUE(run.Starting("music ").isEmpty()) << "start-up stopped at the picture";
-    } else if (file.name == "input.jpg") {
-      EXPECT_EQ(run.Starting("message "), QStringList{"message " + PictureError});
-      ExpectPlayedThrough(run, false);
-    } else {
-      EXPECT_TRUE(run.Starting("message ").isEmpty());
-      ExpectPlayedThrough(run);
-    }
-    if (file.name == "Blugrass.mid") {
-      EXPECT_EQ(run.Starting("music open ").size(), 1);
-      EXPECT_FALSE(run.Starting("music open ").value(0).endsWith("|0")) << "no tune opened";
-    }
+// Two runs side by side: one with a picture of the playfield or the title
+// damaged, which shows the message and ends the program before its windows
+// or its music come up; one with the tune, both sounds and the input table
+// damaged, in which the music and the sounds fall silent without a word,
+// the input table shows the message and the game goes on to a catch and
+// Quit. Undamaged, the tune opens by its full path and plays.
+TEST_P(InstalledProgram, EachDamageIsReportedOrSilencedAsItsFileRequires) {
+  const bool whole = GetParam() == None;
+  const char* const pictures[] = {"Title.jpg",    "Back.jpg",  "Kob03.jpg", "KobMask06.jpg",
+                                  "KeyBorad.jpg", "Title.jpg", ""};
+  QProcess* stopping = whole ? nullptr : &Start("stopping", {pictures[GetParam()]});
+  QProcess& playing = Start("playing", {"Blugrass.mid", "金属.wav", "みゃ.wav", "input.jpg"});
+  if (stopping) {
+    EXPECT_EQ(Finish(*stopping).mid(0, 2), QStringList({"message " + PictureError, "ended"}));
+    EXPECT_EQ(stopping->exitCode(), 1);
   }
+  const QStringList lines = Finish(playing);
+  EXPECT_EQ(playing.exitCode(), 0);
+  EXPECT_EQ(lines.filter("caught "), QStringList{"caught 1"});
+  EXPECT_EQ(lines.filter("message "),
+            whole ? QStringList() : QStringList{"message " + PictureError});
+  EXPECT_EQ(lines.filter("table "), QStringList{whole ? "table 10" : "table 0"});
+  const QStringList opened =
+      lines.filter("music open " + FolderOf("playing") + "/Deta/Blugrass.mid|");
+  ASSERT_EQ(opened.size(), 1);
+  EXPECT_EQ(opened[0].endsWith("|0"), whole);
+  // Without a sound card an open tune answers that it has no output.
+  const QString play = lines.filter("music play|").value(0);
+  EXPECT_TRUE(whole ? play.endsWith("|0") || play.endsWith("|262") : play.endsWith("|263"))
+      << play.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryDataFile, BrokenInstall,
-                         testing::Range(0, static_cast<int>(CompleteData().size())), FileNameOf);
-
-// A quote, an apostrophe or blanks in the folder's name must not lose the
-// tune.
-TEST_F(InstalledProgram, AFolderOfAnyNameFindsAndPlaysItsData) {
-  for (const QString& name : {QStringLiteral("かな キャッチ \"it's\""),
-                              QStringLiteral("a\" type sequencer alias x \"b\\")}) {
-    SCOPED_TRACE(name.toStdString());
-    const QString program = Install(name);
-    const ProbeRun run = Start(program);
-    ExpectBounded(run);
-    EXPECT_TRUE(run.Starting("message ").isEmpty());
-    ExpectPlayedThrough(run);
-    const QString open =
-        QStringLiteral("music open %1/Deta/Blugrass.mid|0").arg(QFileInfo(program).canonicalPath());
-    EXPECT_EQ(run.Starting("music open "), QStringList{open});
-    const QStringList plays = run.Starting("music play|");
-    ASSERT_FALSE(plays.isEmpty());
-    // Without a sound card the open tune answers that it has no output.
-    EXPECT_TRUE(plays.first().endsWith("|0") || plays.first().endsWith("|262"))
-        << plays.first().toStdString();
-  }
-}
-
-// A program started through a link finds the data beside the real file.
-TEST_F(InstalledProgram, AProgramStartedThroughALinkReadsTheDataBesideItself) {
-  const QString program = Install("installed");
-  ASSERT_TRUE(QDir().mkpath(root.filePath("bin")));
-  const QString link = root.filePath("bin/kanacatch");
-  ASSERT_TRUE(QFile::link(program, link));
-  const ProbeRun run = Start(link);
-  ExpectBounded(run);
-  EXPECT_TRUE(run.Starting("message ").isEmpty());
-  ExpectPlayedThrough(run);
-}
+INSTANTIATE_TEST_SUITE_P(EachDamage, InstalledProgram, testing::Range(0, None + 1),
+                         [](const auto& info) { return DamageNames[info.param]; });

@@ -10,7 +10,7 @@
 
 // The program started on a machine that lacks something a desktop usually
 // has: a display, a font with kana, a sound card. The windows and the game
-// are the start-up probe's (tests/reliability), from a folder of its own
+// are the test build's (tests/e2e), playing by itself from a folder of its own
 // beside the game's data.
 
 namespace {
@@ -27,6 +27,7 @@ class BareMachine : public testing::Test {
   static ChildRun Start(const QString& program, const QList<std::pair<QString, QString>>& vars) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("KANACATCH_PROBE_PLAYER", "1");
     for (const auto& [name, value] : vars) {
       value.isNull() ? environment.remove(name) : environment.insert(name, value);
     }
@@ -44,7 +45,7 @@ class BareMachine : public testing::Test {
   // A copy of the probe beside a data folder of small plain files.
   QString InstalledProbe() {
     const QString program = folder.filePath("kanacatch");
-    EXPECT_TRUE(QFile::copy(KANACATCH_STARTUP_PROBE, program));
+    EXPECT_TRUE(QFile::copy(KANACATCH_PROBE, program));
     EXPECT_TRUE(QDir(folder.path()).mkdir("Deta"));
     QStringList pictures{"Title", "Back", "KeyBorad", "input"};
     for (int k = 1; k <= 8; ++k)

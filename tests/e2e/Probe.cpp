@@ -10,10 +10,12 @@
 // the program ends there) instead of waiting for a click, the clock runs 25
 // times faster, and once the main loop runs it clicks the title, starts a
 // game, catches one critter, misses once, opens the input table and quits,
-// printing "table <scroll maximum>" and "caught <n>".
+// printing "table <scroll maximum>", "caught <n>" and "label-face <face>",
+// the face a label is printed in.
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontInfo>
 #include <QInputMethodEvent>
 #include <QScrollBar>
 #include <QTest>
@@ -28,6 +30,7 @@
 #include "platform/MusicDevice.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SingleInstance.h"
+#include "platform/TextFont.h"
 #include "platform/TickCounter.h"
 #include "platform/WaveSound.h"
 #include "screens/InputTable.h"
@@ -91,6 +94,8 @@ void MissAndQuit(MainForm& form) {
   form.InPutShow->trigger();
   Say(QStringLiteral("table %1").arg(InPutForm::Instance()->VScroll1->maximum()));
   Say(QStringLiteral("caught %1").arg(Game.CatchCount));
+  Say("label-face " +
+      QFontInfo(platform::ToQFont({platform::ProportionalGothic, 35, true})).family());
   form.Quit->trigger();
 }
 

@@ -264,6 +264,20 @@ TEST_F(GameCore, CrittersRiseTwentyRowsAStepTurnWhenCaughtAndStayDownOnceAllStri
 TEST_F(GameCore, PausesFollowTheSpeedLevelAndRunFromTheArrivalsAtTheTopAndBackInTheHole) {
   ScriptedRandom draws;
   platform::UseRandomSource(&draws);
+  Start_Click();
+  // String, three colour channels, then the top pause (5000 ms at the
+  // default speed, おそい) and the hole pause (3000 ms).
+  draws.draws = {0.1f, 0.1f, 0.1f, 0.1f, 0.4f, 0.3f};
+  Game.HoleWait[1] = 2000;
+  Game.HoleTick[1] = clock.Read();
+  EXPECT_EQ(MsUntilMoveChanges(1), 2015) << "the first step more than 2000 ms on";
+  EXPECT_EQ(MsUntilMoveChanges(1), 7 * 31) << "six more steps up and one that ends the rise";
+  EXPECT_EQ(MsUntilMoveChanges(1), 5022);
+  EXPECT_TRUE(Game.KobSinking[1]);
+  EXPECT_EQ(MsUntilMoveChanges(1), 7 * 31);
+  EXPECT_EQ(MsUntilMoveChanges(1), 3007);
+  EXPECT_TRUE(Game.KobRising[1]);
+
   const struct {
     int speed;  // 0: the hole pause
     float draw;
@@ -281,21 +295,6 @@ TEST_F(GameCore, PausesFollowTheSpeedLevelAndRunFromTheArrivalsAtTheTopAndBackIn
   SetStayWait(1);
   EXPECT_EQ(Game.HoleWait[1], 1);
   EXPECT_EQ(draws.drawn, drawnBefore) << "the fastest level draws no number";
-
-  Game.SpeedLevel = 3;
-  Start_Click();
-  // String, three colour channels, then the top pause (5000 ms) and the
-  // hole pause (3000 ms).
-  draws.draws = {0.1f, 0.1f, 0.1f, 0.1f, 0.4f, 0.3f};
-  Game.HoleWait[1] = 2000;
-  Game.HoleTick[1] = clock.Read();
-  EXPECT_EQ(MsUntilMoveChanges(1), 2015) << "the first step more than 2000 ms on";
-  EXPECT_EQ(MsUntilMoveChanges(1), 7 * 31) << "six more steps up and one that ends the rise";
-  EXPECT_EQ(MsUntilMoveChanges(1), 5022);
-  EXPECT_TRUE(Game.KobSinking[1]);
-  EXPECT_EQ(MsUntilMoveChanges(1), 7 * 31);
-  EXPECT_EQ(MsUntilMoveChanges(1), 3007);
-  EXPECT_TRUE(Game.KobRising[1]);
 }
 
 // Only the exact text catches, and only a critter more than 40 rows out: the

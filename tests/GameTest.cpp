@@ -147,6 +147,10 @@ TEST_F(GameCore, AStepComesMoreThan30msAfterThePreviousStepsDrawingAndEveryPassF
       PresentRecorder::Present(area);
       clock.Advance(7);
     }
+    void PresentBand(const QRect& area, int rows) override {
+      PresentRecorder::PresentBand(area, rows);
+      clock.Advance(5);
+    }
     TestClock& clock;
   } slow(clock);
   Pass();

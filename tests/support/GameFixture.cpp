@@ -5,8 +5,6 @@
 #include "game/GameState.h"
 #include "game/Pictures.h"
 #include "kana/MojiTable.h"
-#include "kana/SettingsMenus.h"
-#include "media/BgmSwitch.h"
 #include "platform/Screen.h"
 #include "platform/TextBox.h"
 

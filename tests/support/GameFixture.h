@@ -12,9 +12,11 @@ class GameFixture : public testing::Test {
   void TearDown() override;
 
   // Runs main loop passes, advancing the clock by `msPerPass` before each,
-  // until `done` holds or `maxPasses` ran; returns the passes run.
+  // until `done` holds or `maxPasses` ran.
   template <typename Done>
-  int RunPassesUntil(Done done, uint32_t msPerPass = 1, int maxPasses = 2000000);
+  void RunPassesUntil(Done done, uint32_t msPerPass = 1, int maxPasses = 2000000) {
+    for (int passes = 0; !done() && passes < maxPasses; ++passes) Pass(msPerPass);
+  }
 
   // Advances the clock by `ms` and runs one main loop pass.
   void Pass(uint32_t ms = 1);
@@ -23,13 +25,3 @@ class GameFixture : public testing::Test {
   MusicRecorder music;
   SoundRecorder sounds;
 };
-
-template <typename Done>
-int GameFixture::RunPassesUntil(Done done, uint32_t msPerPass, int maxPasses) {
-  int passes = 0;
-  while (!done() && passes < maxPasses) {
-    Pass(msPerPass);
-    ++passes;
-  }
-  return passes;
-}

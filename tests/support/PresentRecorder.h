@@ -15,8 +15,6 @@ class PresentRecorder : public platform::PlayfieldView {
 
   PresentRecorder() { platform::UsePlayfieldView(this); }
   ~PresentRecorder() override { platform::UsePlayfieldView(nullptr); }
-  PresentRecorder(const PresentRecorder&) = delete;
-  PresentRecorder& operator=(const PresentRecorder&) = delete;
 
   void Present(const QRect& compositeArea) override { areas.push_back(compositeArea); }
   void PresentBand(const QRect& compositeArea, int windowRows) override {

@@ -23,7 +23,18 @@ class TestClock : public platform::TickSource {
 // Draws chosen by the test, then the built-in generator's once they run out.
 class ScriptedRandom : public platform::RandomSource {
  public:
-  float Next() override;
+  float Next() override {
+    ++drawn;
+    if (!draws.empty()) {
+      const float r = draws.front();
+      draws.pop_front();
+      return r;
+    }
+    platform::UseRandomSource(nullptr);
+    const float r = platform::Rnd();
+    platform::UseRandomSource(this);
+    return r;
+  }
   std::deque<float> draws;
   int drawn = 0;
 };

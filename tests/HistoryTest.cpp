@@ -213,52 +213,45 @@ TEST_F(HistoryTest, SetsADamagedFileAsideUntouchedAndBeginsAFreshOne) {
   }
 }
 
-// A file another program holds, or one from a newer version of the game,
-// keeps every byte and every game.
-TEST_F(HistoryTest, LeavesALockedOrNewerFileAsItIsAndSavesNothing) {
-  for (const OpenOutcome refused : {OpenOutcome::Locked, OpenOutcome::Newer}) {
+// A file another program holds, one from a newer version of the game, or one
+// in a folder it cannot write to keeps every byte and every game.
+TEST_F(HistoryTest, LeavesALockedNewerOrReadOnlyFileAsItIsAndSavesNothing) {
+  for (const OpenOutcome refused :
+       {OpenOutcome::Locked, OpenOutcome::Newer, OpenOutcome::ReadOnly}) {
     SaveGames(2);
+    const QString folder = QFileInfo(path).absolutePath();
+    // The superuser writes through permissions; the immutable flag stops it.
+    const auto readOnly = [&](bool on) {
+      if (geteuid() == 0) {
+        QProcess::execute(QStringLiteral("chattr"), {on ? "+i" : "-i", folder, path});
+      } else {
+        const QFile::Permissions read = QFile::ReadOwner | QFile::ExeOwner;
+        QFile::setPermissions(folder, on ? read : read | QFile::WriteOwner);
+        QFile::setPermissions(path, on ? read : read | QFile::WriteOwner);
+      }
+    };
     {
       QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "other");
       other.setDatabaseName(path);
-      ASSERT_TRUE(other.open());
-      const bool newer = refused == OpenOutcome::Newer;
-      QSqlQuery(other).exec(newer ? "PRAGMA user_version = 2" : "BEGIN IMMEDIATE");
+      if (refused != OpenOutcome::ReadOnly) {
+        ASSERT_TRUE(other.open());
+        QSqlQuery(other).exec(refused == OpenOutcome::Newer ? "PRAGMA user_version = 2"
+                                                            : "BEGIN IMMEDIATE");
+      }
+      readOnly(refused == OpenOutcome::ReadOnly);
       const QByteArray before = Digest(path);
       const auto store = NewStore();
       EXPECT_EQ(store->Open(path).outcome, refused);
-      EXPECT_FALSE(store->Save(SampleGame(3)).saved);
+      if (refused == OpenOutcome::ReadOnly) ExpectGames(store->Load(), 2);
+      const SaveReport save = store->Save(SampleGame(3));
+      EXPECT_FALSE(save.saved || save.error.isEmpty());
       EXPECT_EQ(Digest(path), before);
-      if (newer) QSqlQuery(other).exec("PRAGMA user_version = 1");
+      readOnly(false);
+      if (refused == OpenOutcome::Newer) QSqlQuery(other).exec("PRAGMA user_version = 1");
     }
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
     ExpectGames(Reopened(), 2);
   }
-}
-
-TEST_F(HistoryTest, InAReadOnlyFolderReadsTheEarlierGamesAndReportsTheNextOneUnsaved) {
-  SaveGames(2);
-  const QString folder = QFileInfo(path).absolutePath();
-  // The superuser writes through permissions; the immutable flag stops it.
-  const auto lock = [&](bool on) {
-    if (geteuid() == 0) {
-      QProcess::execute(QStringLiteral("chattr"), {on ? "+i" : "-i", folder, path});
-    } else {
-      const QFile::Permissions read = QFile::ReadOwner | QFile::ExeOwner;
-      QFile::setPermissions(folder, on ? read : read | QFile::WriteOwner);
-      QFile::setPermissions(path, on ? read : read | QFile::WriteOwner);
-    }
-  };
-  lock(true);
-  const auto store = NewStore();
-  const OpenReport report = store->Open(path);
-  const History history = store->Load();
-  const SaveReport save = store->Save(SampleGame(3));
-  lock(false);
-  EXPECT_EQ(report.outcome, OpenOutcome::ReadOnly);
-  ExpectGames(history, 2);
-  EXPECT_FALSE(save.saved || save.error.isEmpty());
-  ExpectGames(Reopened(), 2);
 }
 
 // A real writer process killed at moments spread over its writes (each takes

@@ -120,25 +120,18 @@ TEST(WaveRequests, WithTheGamesFlagsARequestWhileASoundPlaysIsDroppedAlsoAcrossT
   UseTickSource(nullptr);
 }
 
-// The program's own player returns at once, with or without a sound card,
-// and a missing file is no failure.
-TEST(WaveFiles, KnowTheirLengthAndRefuseWhatIsNoWave) {
+// A length is rounded up to whole milliseconds and a wave without frames is
+// no sound (the loader's tests try damaged files). The program's own player
+// returns at once, with or without a sound card.
+TEST(WaveFiles, KnowTheirLengthAndPlayWithOrWithoutASoundCard) {
   QTemporaryDir dir;
-  const auto write = [&](const char* name, const QByteArray& bytes) {
-    WriteTestFile(dir.filePath(QString::fromUtf8(name)), bytes);
-    return dir.filePath(QString::fromUtf8(name));
-  };
-  EXPECT_EQ(WaveFileLength(write("みゃ.wav", ToneWave(250))), 250u);
-  EXPECT_EQ(WaveFileLength(write("tone.wav", ToneWave(1234, 44100))), 1234u);
-  for (const QString& path :
-       {dir.filePath(QStringLiteral("金属.wav")), write("empty.wav", {}),
-        write("silent.wav", ToneWave(0)), write("text.wav", "RIFF and some words"),
-        write("cut.wav", ToneWave(250).chopped(100))}) {
-    EXPECT_FALSE(WaveFileLength(path)) << path.toStdString();
+  for (const auto& [ms, rate] : {std::pair{250, 22050}, {1234, 44100}, {0, 22050}}) {
+    WriteTestFile(dir.filePath(QString("%1.wav").arg(ms)), ToneWave(ms, rate));
+    EXPECT_EQ(WaveFileLength(dir.filePath(QString("%1.wav").arg(ms))),
+              ms ? std::optional<uint32_t>(ms) : std::nullopt);
   }
   UseWavePlayer(nullptr);
-  PlayWaveSound(dir.filePath(QStringLiteral("みゃ.wav")), GameSoundFlags);
-  PlayWaveSound(dir.filePath(QStringLiteral("金属.wav")), GameSoundFlags);
+  PlayWaveSound(dir.filePath("250.wav"), GameSoundFlags);
 }
 
 TEST(MusicDevice, HoldsOneTuneAndRefusesWhatNeedsAnotherOrNone) {

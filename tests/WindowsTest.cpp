@@ -154,8 +154,8 @@ TEST_F(Windows, MenusShowTheSettingsAndRefuseEveryChangeDuringAGame) {
   EXPECT_FALSE(form->BgmStop->isChecked());
 
   form->Start->trigger();
-  for (QAction* item : {form->LessonCheck[5], form->LessonCheck[9], form->SpeedCheck[2],
-                        form->MojiCount[1], form->MojiCount[3]}) {
+  for (QAction* item : {form->LessonCheck[9], form->LessonCheck[5], form->SpeedCheck[2],
+                        form->MojiCount[3], form->MojiCount[1]}) {
     item->trigger();
   }
   EXPECT_EQ(settings(), std::tuple(9, 1, 70, std::vector{9}, std::vector{1}, std::vector{3}));

@@ -1,5 +1,12 @@
+// Typing romaji: the spellings that make each string, the composer that
+// turns letters into kana, and the text box that feeds it keys.
 #include <gtest/gtest.h>
 
+#include <QInputMethodEvent>
+#include <QTest>
+#include <array>
+
+#include "app/KanaTextBox.h"
 #include "game/GameState.h"
 #include "kana/MojiTable.h"
 #include "kana/RomajiInput.h"
@@ -31,6 +38,33 @@ const QStringList RefusedByAnInputMethod =
         "qa qi qe qo qya qyu qyo qwu qwa qwi qwe qwo fwu gwi gwu gwe gwo swa swi swu "
         "swe swo twa twi twe two dwa dwi dwe dwo kwu hwu")
         .split(u' ');
+
+// Presses and releases each key of `keys` in `into`: a letter types itself (a
+// capital with Shift held); "^" is Shift, "#" Caps Lock, "<" the left arrow,
+// "~" Home and "%" Control, keys without text.
+void Type(KanaTextBox& into, const QString& keys) {
+  constexpr std::array textless{Qt::Key_Shift, Qt::Key_CapsLock, Qt::Key_Left, Qt::Key_Home,
+                                Qt::Key_Control};
+  for (const QChar c : keys) {
+    const qsizetype named = QStringLiteral("^#<~%").indexOf(c);
+    const Qt::Key key = named >= 0 ? textless[named] : Qt::Key(c.toUpper().unicode());
+    const Qt::KeyboardModifiers modifiers = c == u'%'     ? Qt::ControlModifier
+                                            : c.isUpper() ? Qt::ShiftModifier
+                                                          : Qt::NoModifier;
+    for (const QTest::KeyAction action : {QTest::Press, QTest::Release})
+      QTest::sendKeyEvent(action, &into, key, named >= 0 ? QString() : QString(c), modifiers);
+  }
+}
+
+// What an input method sends: a composition under way, or a commit.
+void Compose(KanaTextBox& into, const QString& composing, const QString& commit = {}) {
+  QInputMethodEvent event(composing, {});
+  event.setCommitString(commit);
+  QApplication::sendEvent(&into, &event);
+}
+
+// The boxes are never shown: no blinking text cursor in their pictures.
+QImage Looks(KanaTextBox& of) { return of.grab().toImage(); }
 
 }  // namespace
 
@@ -90,4 +124,34 @@ TEST(RomajiComposer, TurnsTypedLettersIntoKanaAndKeepsTheRestAsTyped) {
   box.Backspace();
   EXPECT_EQ(box.Text() + box.Pending(), "か");
   EXPECT_EQ(box.Type(QChar(0x1b)), KeyResult::Ignored) << "Escape goes on to the window";
+}
+
+// Keys without text leave waiting letters waiting, and in view. Emptying the
+// box leaves what is still being composed, the box's own waiting letters or
+// an input method's composition, to go on to its kana: a reset of the input
+// method would commit "ｋ" as it stands.
+TEST(KanaTextBox, ConvertsCapitalsAndEmptyingItLeavesWhatIsStillBeingComposed) {
+  KanaTextBox box, other;
+  for (const auto& [keys, kana] :
+       {std::pair{"K^A", "か"}, {"^K^Ya", "きゃ"}, {"#S#a", "さ"}, {"t<~%a", "た"}}) {
+    box.Clear();
+    Type(box, keys);
+    EXPECT_EQ(box.Text() + box.Pending(), QString::fromUtf8(kana)) << keys;
+  }
+  box.Clear();
+  Type(box, "t<");
+  Type(other, "t");
+  EXPECT_TRUE(Looks(box) == Looks(other)) << "the waiting letter stays in view";
+
+  Type(box, "kak");
+  box.Clear();
+  Type(box, "o");
+  EXPECT_EQ(box.Text(), "こ");
+  Compose(box, "ｋ");
+  box.Clear();
+  KanaTextBox composing;
+  Compose(composing, "ｋ");
+  EXPECT_TRUE(Looks(box) == Looks(composing)) << "the composition is still shown, and nothing else";
+  Compose(box, "", "こ");
+  EXPECT_EQ(box.Text(), "こ");
 }

@@ -1,0 +1,279 @@
+// The history of games: the store module the program loads, on real files,
+// what it keeps and what it does with files it cannot use; and the history
+// as the program uses it: read at start-up, given every game that ends by
+// itself, shown in the 記録 window, and the source of the practice of weak
+// strings.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QCryptographicHash>
+#include <QLabel>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+#include "app/GameHistory.h"
+#include "app/MainForm.h"
+#include "game/GameState.h"
+#include "history/HistoryStore.h"
+#include "platform/ProgramFolder.h"
+#include "platform/ProgramModule.h"
+#include "platform/Screen.h"
+#include "screens/RecordForm.h"
+#include "screens/ResultsForm.h"
+#include "support/GameFixture.h"
+#include "support/SampleGames.h"
+
+namespace {
+
+class HistoryTest : public GameFixture {
+ protected:
+  void SetUp() override {
+    GameFixture::SetUp();
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    path = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/history.sqlite";
+    platform::UseProgramFolder(QStringLiteral(KANACATCH_APP_DIR));
+  }
+  void TearDown() override {
+    form.reset();
+    platform::UseProgramFolder({});
+    qunsetenv("XDG_DATA_HOME");
+    GameFixture::TearDown();
+  }
+
+  static std::unique_ptr<HistoryStore> NewStore() {
+    const auto create = reinterpret_cast<CreateHistoryStoreFunction>(
+        platform::ProgramModuleFunction(HistoryModuleName, CreateHistoryStoreSymbol, nullptr));
+    return std::unique_ptr<HistoryStore>(create ? create() : nullptr);
+  }
+
+  // A fresh file with games 1 to `count`, closed again.
+  void SaveGames(int count) {
+    QDir(data.path()).removeRecursively();
+    const auto store = NewStore();
+    ASSERT_EQ(store->Open(path).outcome, OpenOutcome::Opened);
+    for (int n = 1; n <= count; ++n) ASSERT_TRUE(store->Save(SampleGame(n)).saved);
+  }
+
+  // What a new store finds in the file.
+  History Reopened() {
+    const auto store = NewStore();
+    EXPECT_EQ(store->Open(path).outcome, OpenOutcome::Opened);
+    return store->Load();
+  }
+
+  QByteArray Digest(const QString& name) const {
+    QFile file(QFileInfo(path).dir().filePath(name));
+    file.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1);
+  }
+
+  // The main window, for games at the fast speed, with the history read.
+  void OpenHistory() {
+    Game.SpeedLevel = 1;
+    form.reset();  // before the next one sets its hooks
+    form = std::make_unique<MainForm>();
+    form->show();
+    form->History->Open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Keeper().Status().ready; }));
+  }
+  const HistoryKeeper& Keeper() const { return form->History->Keeper(); }
+
+  // Plays a game to its end and waits until the history holds `kept` games.
+  void PlayToTheEnd(size_t kept) {
+    form->Start->trigger();
+    RunPassesUntil([] { return !Game.GameRunning; }, 31);
+    ASSERT_NE(ResultsForm::Instance(), nullptr) << "the game ended as ever";
+    QTest::qWait(20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Keeper().Games().games.size() == kept; }));
+  }
+
+  RecordForm& ShowRecord() {
+    form->RecordShow->trigger();
+    return *RecordForm::Instance();
+  }
+
+  static QString ResultsText() {
+    QString text;
+    for (const QLabel* label : ResultsForm::Instance()->findChildren<QLabel*>())
+      text += label->text() + '\n';
+    return text;
+  }
+
+  QTemporaryDir data;
+  QString path;
+  std::unique_ptr<MainForm> form;
+};
+
+// Games 1 to `count`, each whole: its strings' figures add up to its own.
+void ExpectGames(const History& history, int count) {
+  ASSERT_EQ(static_cast<int>(history.games.size()), count);
+  int presented = 0;
+  for (int n = 1; n <= count; ++n) {
+    const GameRecord& game = history.games[n - 1];
+    EXPECT_EQ(game.playedAt, SampleGame(n).playedAt);
+    EXPECT_EQ(std::tie(game.lessonNo, game.caught, game.meanCatchMs),
+              std::tuple(SampleGame(n).lessonNo, SampleGame(n).caught, SampleGame(n).meanCatchMs));
+    presented += game.presented;
+  }
+  for (const auto& [moji, tally] : history.mojiTotals) presented -= tally.presented;
+  EXPECT_EQ(presented, 0);
+}
+
+}  // namespace
+
+TEST_F(HistoryTest, KeepsEveryGameAndShowsThemPerLessonInAChartAndTheWeakestOnASmallScreen) {
+  ASSERT_NE(NewStore(), nullptr) << "the history module did not load";
+  SaveGames(14);
+  const History history = Reopened();
+  ExpectGames(history, 14);
+  // ぃ, the second string, is caught in games 2 to 14 (game n catches n).
+  const MojiTally i = history.mojiTotals.at(QStringLiteral("ぃ"));
+  EXPECT_EQ(std::tie(i.presented, i.caught, i.escaped, i.catchMs),
+            std::tuple(14, 13, 1, int64_t{13104}));
+
+  OpenHistory();
+  EXPECT_TRUE(form->LessonCheck[PracticeLessonNo]->isEnabled());
+  platform::UseScreenSize({640, 480});
+  RecordForm& record = ShowRecord();
+  EXPECT_TRUE(record.Notice->isHidden());
+  ASSERT_EQ(record.Lessons->rowCount(), 12);
+  EXPECT_EQ(record.Lessons->item(0, 1)->text(), "2") << "lesson 1: games 1 and 13";
+  EXPECT_EQ(record.Lessons->item(0, 2)->text(), "43 %") << "the last: 13 of 30";
+  ASSERT_EQ(record.Weakest->rowCount(), 10);
+  EXPECT_EQ(record.Weakest->item(0, 2)->text(), "0 %");
+  EXPECT_FALSE(record.Weakest->item(0, 1)->text().isEmpty()) << "its spelling";
+  EXPECT_TRUE(record.Chart->inherits("QChartView"));
+  EXPECT_TRUE(QRect(0, 0, 640, 480).contains(record.frameGeometry()));
+  EXPECT_GE(record.height(), record.minimumSizeHint().height());
+}
+
+TEST_F(HistoryTest, KeepsEachEndedGameEnablesThePracticeAndComparesItsGames) {
+  OpenHistory();
+  EXPECT_FALSE(form->LessonCheck[PracticeLessonNo]->isEnabled());
+  RecordForm& record = ShowRecord();
+  EXPECT_TRUE(record.Notice->text().contains(QStringLiteral("まだ記録はありません")));
+
+  PlayToTheEnd(1);
+  EXPECT_EQ(record.Lessons->rowCount(), 1);
+  form->LessonCheck[PracticeLessonNo]->trigger();
+  ASSERT_EQ(Game.LessonNo, PracticeLessonNo) << "enabled with 30 strings presented";
+  PlayToTheEnd(2);
+  EXPECT_TRUE(ResultsText().contains(QStringLiteral("はじめて")));
+  PlayToTheEnd(3);
+  EXPECT_TRUE(ResultsText().contains(QStringLiteral("前回 ")));
+
+  QApplication::setActiveWindow(&record);
+  QTest::keyClick(&record, Qt::Key_G, Qt::ControlModifier);
+  EXPECT_TRUE(Game.GameRunning) << "the game's shortcuts work from the 記録 window";
+  form.reset();
+  EXPECT_EQ(Reopened().games.size(), 3u) << "the next start reads them";
+}
+
+// A damaged file is renamed byte for byte, with its -wal, and a fresh history
+// begins beside it, which the 記録 window says; a missing module costs the
+// history, never the game.
+TEST_F(HistoryTest, SetsADamagedFileAsideUntouchedAndBeginsAFreshOne) {
+  for (const bool truncated : {true, false}) {
+    SCOPED_TRACE(truncated ? "truncated" : "not a database");
+    SaveGames(4);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    truncated ? file.resize(file.size() / 2 + 100) : file.write("Kana catch scores\n");
+    file.close();
+    QFile(path + "-wal").open(QIODevice::WriteOnly);
+    const QByteArray damaged = Digest(path);
+
+    const auto store = NewStore();
+    const OpenReport report = store->Open(path);
+    ASSERT_EQ(report.outcome, OpenOutcome::Damaged);
+    EXPECT_EQ(Digest(report.detail), damaged);
+    EXPECT_TRUE(QFileInfo(path).dir().exists(report.detail + "-wal"));
+    EXPECT_TRUE(store->Load().games.empty());
+    EXPECT_TRUE(store->Save(SampleGame(1)).saved);
+    ExpectGames(Reopened(), 1);
+  }
+  QFile junk(path);
+  ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+  junk.write(QByteArray(5000, 'k'));
+  junk.close();
+  QTemporaryDir noModules;
+  for (const bool damaged : {true, false}) {
+    platform::UseProgramFolder(damaged ? QStringLiteral(KANACATCH_APP_DIR) : noModules.path());
+    OpenHistory();
+    EXPECT_TRUE(
+        ShowRecord().Notice->text().contains(damaged ? "こわれていた" : "記録は使えません"));
+    PlayToTheEnd(damaged ? 1 : 0);
+  }
+}
+
+// A file another program holds, one from a newer version of the game, or one
+// in a folder it cannot write to keeps every byte and every game.
+TEST_F(HistoryTest, LeavesALockedNewerOrReadOnlyFileAsItIsAndSavesNothing) {
+  for (const OpenOutcome refused :
+       {OpenOutcome::Locked, OpenOutcome::Newer, OpenOutcome::ReadOnly}) {
+    SaveGames(2);
+    const QString folder = QFileInfo(path).absolutePath();
+    // The superuser writes through permissions; the immutable flag stops it.
+    const auto readOnly = [&](bool on) {
+      if (geteuid() == 0) {
+        QProcess::execute(QStringLiteral("chattr"), {on ? "+i" : "-i", folder, path});
+      } else {
+        const QFile::Permissions read = QFile::ReadOwner | QFile::ExeOwner;
+        QFile::setPermissions(folder, on ? read : read | QFile::WriteOwner);
+        QFile::setPermissions(path, on ? read : read | QFile::WriteOwner);
+      }
+    };
+    {
+      QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "other");
+      other.setDatabaseName(path);
+      if (refused != OpenOutcome::ReadOnly) {
+        ASSERT_TRUE(other.open());
+        QSqlQuery(other).exec(refused == OpenOutcome::Newer ? "PRAGMA user_version = 2"
+                                                            : "BEGIN IMMEDIATE");
+      }
+      readOnly(refused == OpenOutcome::ReadOnly);
+      const QByteArray before = Digest(path);
+      const auto store = NewStore();
+      EXPECT_EQ(store->Open(path).outcome, refused);
+      if (refused == OpenOutcome::ReadOnly) ExpectGames(store->Load(), 2);
+      const SaveReport save = store->Save(SampleGame(3));
+      EXPECT_FALSE(save.saved || save.error.isEmpty());
+      EXPECT_EQ(Digest(path), before);
+      readOnly(false);
+      if (refused == OpenOutcome::Newer) QSqlQuery(other).exec("PRAGMA user_version = 1");
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    ExpectGames(Reopened(), 2);
+  }
+}
+
+// A real writer process killed at moments spread over its writes (each takes
+// a few ms): every game it had committed is there, whole.
+TEST_F(HistoryTest, AWriterKilledInTheMiddleOfAWriteLosesNoEarlierGame) {
+  for (int round = 0; round < 4; ++round) {
+    QDir(data.path()).removeRecursively();
+    QProcess writer;
+    writer.start(QStringLiteral(KANACATCH_HISTORY_WRITER),
+                 {QStringLiteral(KANACATCH_APP_DIR), path});
+    int committed = 0;
+    const auto readCommitted = [&] {
+      while (writer.canReadLine()) committed = writer.readLine().mid(6).trimmed().toInt();
+    };
+    while (committed < 3 + round && writer.waitForReadyRead(20000)) readCommitted();
+    ASSERT_GE(committed, 3 + round) << "the writer did not write";
+    QThread::usleep(1700 * round);
+    writer.kill();
+    writer.waitForFinished();
+    readCommitted();
+    const History history = Reopened();
+    ASSERT_GE(static_cast<int>(history.games.size()), committed);
+    ExpectGames(history, static_cast<int>(history.games.size()));
+  }
+}

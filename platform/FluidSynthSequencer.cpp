@@ -41,45 +41,68 @@ std::string GeneralMidiSoundFont() {
 std::unique_ptr<FluidSynthSequencer> FluidSynthSequencer::Open(const std::string& tunePath,
                                                                SynthOutput output, int& error) {
   QuietAudioLibraries();
-  const QByteArray tune = ReadTune(tunePath);
+  QByteArray tune = ReadTune(tunePath);
   if (!IsStandardMidiFile(tune)) {
     error = MusicBadTune;
     return nullptr;
   }
-  const std::string soundFont = GeneralMidiSoundFont();
-  std::unique_ptr<FluidSynthSequencer> sequencer(new FluidSynthSequencer(output));
-  sequencer->settings = new_fluid_settings();
-  if (sequencer->settings) {
-    fluid_settings_setnum(sequencer->settings, "synth.gain", MusicGain);
-    sequencer->synth = new_fluid_synth(sequencer->settings);
-  }
-  if (soundFont.empty() || !sequencer->synth ||
-      fluid_synth_sfload(sequencer->synth, soundFont.c_str(), 1) == FLUID_FAILED) {
+  std::string soundFont = GeneralMidiSoundFont();
+  if (soundFont.empty()) {
     error = MusicNoSynthesizer;
     return nullptr;
   }
-  sequencer->tune = tune;
-  if (!sequencer->NewPlayer()) {
+  std::unique_ptr<FluidSynthSequencer> sequencer(
+      new FluidSynthSequencer(output, std::move(tune), std::move(soundFont)));
+  // The caller pulls the sound from the start; the audio thread's
+  // synthesizer waits for the first play.
+  if (output == SynthOutput::Caller && sequencer->Prepare() != MusicOk) {
     error = MusicNoSynthesizer;
     return nullptr;
   }
   return sequencer;
 }
 
-FluidSynthSequencer::FluidSynthSequencer(SynthOutput output) : output(output) {}
+FluidSynthSequencer::FluidSynthSequencer(SynthOutput output, QByteArray tune, std::string soundFont)
+    : output(output), tune(std::move(tune)), soundFont(std::move(soundFont)) {}
 
-FluidSynthSequencer::~FluidSynthSequencer() {
+FluidSynthSequencer::~FluidSynthSequencer() { UnloadSynthesizer(); }
+
+bool FluidSynthSequencer::LoadSynthesizer() {
+  settings = new_fluid_settings();
+  if (!settings) return false;
+  fluid_settings_setnum(settings, "synth.gain", MusicGain);
+  synth = new_fluid_synth(settings);
+  return synth != nullptr;
+}
+
+void FluidSynthSequencer::UnloadSynthesizer() {
   // The audio thread goes first: it is what drives the player.
   if (audio) delete_fluid_audio_driver(audio);
+  audio = nullptr;
   if (player) delete_fluid_player(player);
   if (synth) delete_fluid_synth(synth);
   if (settings) delete_fluid_settings(settings);
+  player = nullptr;
+  synth = nullptr;
+  settings = nullptr;
+}
+
+int FluidSynthSequencer::Prepare() {
+  if (prepared != MusicNotOpen) return prepared;
+  if (!LoadSynthesizer()) {
+    prepared = MusicNoSynthesizer;
+  } else if (output == SynthOutput::AudioDevice && !OpenAudioOutput()) {
+    prepared = MusicNoAudioOutput;
+  } else {
+    const bool loaded = fluid_synth_sfload(synth, soundFont.c_str(), 1) != FLUID_FAILED;
+    prepared = loaded ? MusicOk : MusicNoSynthesizer;
+  }
+  // What failed to play keeps nothing in memory.
+  if (prepared != MusicOk) UnloadSynthesizer();
+  return prepared;
 }
 
 bool FluidSynthSequencer::OpenAudioOutput() {
-  if (output == SynthOutput::Caller || audio) return true;
-  if (audioTried) return false;
-  audioTried = true;
   // The sound servers first, then the bare sound card. An audio system that
   // this FluidSynth was built without is skipped.
   for (const char* driver : {"pulseaudio", "pipewire", "alsa"}) {
@@ -103,7 +126,7 @@ bool FluidSynthSequencer::NewPlayer() {
 }
 
 int FluidSynthSequencer::PlayFromStart() {
-  if (!OpenAudioOutput()) return MusicNoAudioOutput;
+  if (const int answer = Prepare(); answer != MusicOk) return answer;
   fluid_synth_all_notes_off(synth, -1);
   // A fresh player starts every track at its first event. Seeking an old
   // one back to 0 misses the opening of a track that was stopped before it
@@ -113,8 +136,8 @@ int FluidSynthSequencer::PlayFromStart() {
 }
 
 int FluidSynthSequencer::Stop() {
-  fluid_player_stop(player);
-  fluid_synth_all_notes_off(synth, -1);
+  if (player) fluid_player_stop(player);
+  if (synth) fluid_synth_all_notes_off(synth, -1);
   return MusicOk;
 }
 

@@ -9,6 +9,8 @@
 
 namespace platform {
 
+struct FluidSynthLibrary;
+
 // Where the synthesizer's sound goes.
 enum class SynthOutput {
   AudioDevice,  // FluidSynth's own audio thread, on the first audio system that opens
@@ -50,6 +52,7 @@ class FluidSynthSequencer : public Sequencer {
   bool NewPlayer();
 
   SynthOutput output;
+  const FluidSynthLibrary* fluid = nullptr;
   fluid_settings_t* settings = nullptr;
   fluid_synth_t* synth = nullptr;
   fluid_player_t* player = nullptr;

@@ -44,6 +44,16 @@ bool RefusedForWantOfKanaFont() {
   return true;
 }
 
+// Reads the title picture and shows it on the title window at once, before
+// the rest loads; false when it cannot be read. The picture as read, the
+// largest of the data folder, is let go as soon as it is shown.
+bool ShowTitlePicture(TitleForm& title, QSize playfield) {
+  const QImage picture = ReadDataPicture("Title.jpg");
+  if (picture.isNull()) return false;
+  title.PaintTitle(picture, QSize(playfield.width(), playfield.height() + 20));
+  return true;
+}
+
 }  // namespace
 
 QSize CalcFormSize(platform::ScreenSize screen) {
@@ -74,13 +84,11 @@ void Form_Load(MainForm& form) {
   SizePictures();
   form.ArrangeControls();
 
-  const QImage titlePicture = ReadDataPicture("Title.jpg");
-  if (titlePicture.isNull()) {
+  if (!ShowTitlePicture(*title, playfield)) {
     platform::ShowMessage(QStringLiteral("画像データ読み込みエラー"));
     platform::EndProgram();
     return;
   }
-  title->PaintTitle(titlePicture, QSize(playfield.width(), playfield.height() + 20));
   LoadPictures();
   LoadSounds();
   InitSettings();

@@ -1,10 +1,10 @@
 #include "platform/FluidSynthSequencer.h"
 
-#include <fluidsynth.h>
-
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/AudioPresence.h"
+#include "platform/FluidSynthLibrary.h"
 #include "platform/QuietAudio.h"
 #include "platform/StandardMidiFile.h"
 
@@ -41,50 +41,78 @@ std::string GeneralMidiSoundFont() {
 std::unique_ptr<FluidSynthSequencer> FluidSynthSequencer::Open(const std::string& tunePath,
                                                                SynthOutput output, int& error) {
   QuietAudioLibraries();
-  const QByteArray tune = ReadTune(tunePath);
+  QByteArray tune = ReadTune(tunePath);
   if (!IsStandardMidiFile(tune)) {
     error = MusicBadTune;
     return nullptr;
   }
-  const std::string soundFont = GeneralMidiSoundFont();
-  std::unique_ptr<FluidSynthSequencer> sequencer(new FluidSynthSequencer(output));
-  sequencer->settings = new_fluid_settings();
-  if (sequencer->settings) {
-    fluid_settings_setnum(sequencer->settings, "synth.gain", MusicGain);
-    sequencer->synth = new_fluid_synth(sequencer->settings);
-  }
-  if (soundFont.empty() || !sequencer->synth ||
-      fluid_synth_sfload(sequencer->synth, soundFont.c_str(), 1) == FLUID_FAILED) {
+  std::string soundFont = GeneralMidiSoundFont();
+  if (soundFont.empty()) {
     error = MusicNoSynthesizer;
     return nullptr;
   }
-  sequencer->tune = tune;
-  if (!sequencer->NewPlayer()) {
+  std::unique_ptr<FluidSynthSequencer> sequencer(
+      new FluidSynthSequencer(output, std::move(tune), std::move(soundFont)));
+  // The caller pulls the sound from the start; the audio thread's
+  // synthesizer waits for the first play.
+  if (output == SynthOutput::Caller && sequencer->Prepare() != MusicOk) {
     error = MusicNoSynthesizer;
     return nullptr;
   }
   return sequencer;
 }
 
-FluidSynthSequencer::FluidSynthSequencer(SynthOutput output) : output(output) {}
+FluidSynthSequencer::FluidSynthSequencer(SynthOutput output, QByteArray tune, std::string soundFont)
+    : output(output), tune(std::move(tune)), soundFont(std::move(soundFont)) {}
 
-FluidSynthSequencer::~FluidSynthSequencer() {
+FluidSynthSequencer::~FluidSynthSequencer() { UnloadSynthesizer(); }
+
+bool FluidSynthSequencer::LoadSynthesizer() {
+  fluid = FluidSynth();
+  if (!fluid) return false;
+  settings = fluid->new_fluid_settings();
+  if (!settings) return false;
+  fluid->fluid_settings_setnum(settings, "synth.gain", MusicGain);
+  synth = fluid->new_fluid_synth(settings);
+  return synth != nullptr;
+}
+
+void FluidSynthSequencer::UnloadSynthesizer() {
   // The audio thread goes first: it is what drives the player.
-  if (audio) delete_fluid_audio_driver(audio);
-  if (player) delete_fluid_player(player);
-  if (synth) delete_fluid_synth(synth);
-  if (settings) delete_fluid_settings(settings);
+  if (audio) fluid->delete_fluid_audio_driver(audio);
+  audio = nullptr;
+  if (player) fluid->delete_fluid_player(player);
+  if (synth) fluid->delete_fluid_synth(synth);
+  if (settings) fluid->delete_fluid_settings(settings);
+  player = nullptr;
+  synth = nullptr;
+  settings = nullptr;
+}
+
+int FluidSynthSequencer::Prepare() {
+  if (prepared != MusicNotOpen) return prepared;
+  if (output == SynthOutput::AudioDevice && !AudioOutputMayExist()) {
+    NoteNoAudioDevice();
+    prepared = MusicNoAudioOutput;
+  } else if (!LoadSynthesizer()) {
+    prepared = MusicNoSynthesizer;
+  } else if (output == SynthOutput::AudioDevice && !OpenAudioOutput()) {
+    prepared = MusicNoAudioOutput;
+  } else {
+    const bool loaded = fluid->fluid_synth_sfload(synth, soundFont.c_str(), 1) != FLUID_FAILED;
+    prepared = loaded ? MusicOk : MusicNoSynthesizer;
+  }
+  // What failed to play keeps nothing in memory.
+  if (prepared != MusicOk) UnloadSynthesizer();
+  return prepared;
 }
 
 bool FluidSynthSequencer::OpenAudioOutput() {
-  if (output == SynthOutput::Caller || audio) return true;
-  if (audioTried) return false;
-  audioTried = true;
   // The sound servers first, then the bare sound card. An audio system that
   // this FluidSynth was built without is skipped.
   for (const char* driver : {"pulseaudio", "pipewire", "alsa"}) {
-    if (fluid_settings_setstr(settings, "audio.driver", driver) != FLUID_OK) continue;
-    audio = new_fluid_audio_driver(settings, synth);
+    if (fluid->fluid_settings_setstr(settings, "audio.driver", driver) != FLUID_OK) continue;
+    audio = fluid->new_fluid_audio_driver(settings, synth);
     if (audio) return true;
   }
   NoteNoAudioDevice();
@@ -93,39 +121,39 @@ bool FluidSynthSequencer::OpenAudioOutput() {
 
 bool FluidSynthSequencer::NewPlayer() {
   if (player) {
-    fluid_player_stop(player);
+    fluid->fluid_player_stop(player);
     // Safe while the audio thread runs: the player leaves the synthesizer
     // under the synthesizer's own lock.
-    delete_fluid_player(player);
+    fluid->delete_fluid_player(player);
   }
-  player = new_fluid_player(synth);
-  return player && fluid_player_add_mem(player, tune.constData(), tune.size()) == FLUID_OK;
+  player = fluid->new_fluid_player(synth);
+  return player && fluid->fluid_player_add_mem(player, tune.constData(), tune.size()) == FLUID_OK;
 }
 
 int FluidSynthSequencer::PlayFromStart() {
-  if (!OpenAudioOutput()) return MusicNoAudioOutput;
-  fluid_synth_all_notes_off(synth, -1);
+  if (const int answer = Prepare(); answer != MusicOk) return answer;
+  fluid->fluid_synth_all_notes_off(synth, -1);
   // A fresh player starts every track at its first event. Seeking an old
   // one back to 0 misses the opening of a track that was stopped before it
   // had passed its first event.
-  if (!NewPlayer() || fluid_player_play(player) != FLUID_OK) return MusicNoSynthesizer;
+  if (!NewPlayer() || fluid->fluid_player_play(player) != FLUID_OK) return MusicNoSynthesizer;
   return MusicOk;
 }
 
 int FluidSynthSequencer::Stop() {
-  fluid_player_stop(player);
-  fluid_synth_all_notes_off(synth, -1);
+  if (player) fluid->fluid_player_stop(player);
+  if (synth) fluid->fluid_synth_all_notes_off(synth, -1);
   return MusicOk;
 }
 
 void FluidSynthSequencer::Render(int frames, float* left, float* right) {
   if (output != SynthOutput::Caller) return;
-  fluid_synth_write_float(synth, frames, left, 0, 1, right, 0, 1);
+  fluid->fluid_synth_write_float(synth, frames, left, 0, 1, right, 0, 1);
 }
 
 int FluidSynthSequencer::SampleRate() const {
   double rate = 44100;
-  fluid_settings_getnum(settings, "synth.sample-rate", &rate);
+  if (settings) fluid->fluid_settings_getnum(settings, "synth.sample-rate", &rate);
   return static_cast<int>(rate);
 }
 

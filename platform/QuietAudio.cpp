@@ -1,7 +1,6 @@
 #include "platform/QuietAudio.h"
 
 #include <alsa/asoundlib.h>
-#include <fluidsynth.h>
 
 #include <QByteArray>
 #include <QLoggingCategory>
@@ -41,13 +40,16 @@ void FilterQtMessage(QtMsgType type, const QMessageLogContext& context, const QS
 void QuietAudioLibraries() {
   static const bool quiet = [] {
     snd_lib_error_set_handler(DropAlsaError);
-    for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
-      fluid_set_log_function(level, LogFluidMessage, nullptr);
-    }
     qtHandlerBefore = qInstallMessageHandler(FilterQtMessage);
     return true;
   }();
   (void)quiet;
+}
+
+void QuietFluidSynth(decltype(&fluid_set_log_function) setLogFunction) {
+  for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG}) {
+    setLogFunction(level, LogFluidMessage, nullptr);
+  }
 }
 
 void NoteNoAudioDevice() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <fluidsynth.h>
 
 namespace platform {
 
@@ -7,6 +8,10 @@ namespace platform {
 // lines. This keeps their complaints to a debug category, so that the
 // program says it once itself (NoteNoAudioDevice). Safe to call again.
 void QuietAudioLibraries();
+
+// The same for FluidSynth once it is loaded: `setLogFunction` is the
+// loaded library's fluid_set_log_function.
+void QuietFluidSynth(decltype(&fluid_set_log_function) setLogFunction);
 
 // Prints "kanacatch: no audio device; playing silently" on stderr, the
 // first time only.

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "anim/Playfield.h"
+#include "platform/PaintAtOnce.h"
 #include "platform/PassLoop.h"
 
 namespace {
@@ -38,7 +39,7 @@ void TitleForm::PaintTitle(const QImage& picture, QSize area) {
   const qreal ratio = devicePixelRatioF();
   title = picture.scaled(area * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   title.setDevicePixelRatio(ratio);
-  update();
+  platform::PaintAtOnce(*this);
 }
 
 void TitleForm::Timer1_Timer() {

@@ -16,7 +16,8 @@ class TitleForm : public QWidget {
   static TitleForm* Instance();
 
   // Draws `picture` once at (0, 0), stretched to `area` (the main window's
-  // inner width, and its inner height plus 20).
+  // inner width, and its inner height plus 20), and puts it on the screen
+  // at once. `picture` is not kept.
   void PaintTitle(const QImage& picture, QSize area);
 
   void Timer1_Timer();

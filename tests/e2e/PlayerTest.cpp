@@ -4,7 +4,6 @@
 // and the sound and music requests its test build prints.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -24,21 +23,16 @@ bool Until(Condition condition, int ms = WaitMs) {
 
 class Player : public testing::Test {
  protected:
-  // Xvfb on the first free display from one that differs between processes,
-  // 100 and up: on a display in use it ends at once. With -displayfd it
-  // names the display once it accepts clients; -noreset keeps it from
-  // starting afresh, deaf for a moment, whenever its last client leaves.
+  // Xvfb on a free display of its own choosing, which it names once it
+  // accepts clients; -noreset keeps it from starting afresh, deaf for a
+  // moment, whenever its last client leaves.
   void SetUp() override {
-    const int first = 100 + QCoreApplication::applicationPid() % 500;
-    for (int n = first; n < first + 20 && display.isEmpty(); ++n) {
-      server.start("Xvfb", {QStringLiteral(":%1").arg(n), "-displayfd", "1", "-screen", "0",
-                            "1024x768x24", "-nolisten", "tcp", "-noreset"});
-      QByteArray named;
-      while (!named.endsWith('\n') && server.waitForReadyRead(WaitMs)) named += server.readAll();
-      if (named.trimmed() == QByteArray::number(n)) display = QStringLiteral(":%1").arg(n);
-      if (display.isEmpty()) server.kill(), server.waitForFinished();
-    }
-    ASSERT_FALSE(display.isEmpty()) << "Xvfb did not start";
+    server.start(
+        "Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
+    QByteArray named;
+    while (!named.endsWith('\n') && server.waitForReadyRead(WaitMs)) named += server.readAll();
+    display = QString(":" + named.trimmed());
+    ASSERT_NE(display, ":") << "Xvfb did not start";
     // For the programs and tools the test starts; the copies of the program
     // meet in a runtime folder of their own and keep their history in a
     // folder of the test's own, away from the user's game.

@@ -4,7 +4,6 @@
 // and the sound and music requests its test build prints.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -24,26 +23,23 @@ bool Until(Condition condition, int ms = WaitMs) {
 
 class Player : public testing::Test {
  protected:
-  // Xvfb on the first free display from one that differs between processes,
-  // 100 and up: on a display in use it ends at once. With -displayfd it
-  // names the display once it accepts clients; -noreset keeps it from
-  // starting afresh, deaf for a moment, whenever its last client leaves.
+  // Xvfb on a free display of its own choosing, which it names once it
+  // accepts clients; -noreset keeps it from starting afresh, deaf for a
+  // moment, whenever its last client leaves.
   void SetUp() override {
-    const int first = 100 + QCoreApplication::applicationPid() % 500;
-    for (int n = first; n < first + 20 && display.isEmpty(); ++n) {
-      server.start("Xvfb", {QStringLiteral(":%1").arg(n), "-displayfd", "1", "-screen", "0",
-                            "1024x768x24", "-nolisten", "tcp", "-noreset"});
-      QByteArray named;
-      while (!named.endsWith('\n') && server.waitForReadyRead(WaitMs)) named += server.readAll();
-      if (named.trimmed() == QByteArray::number(n)) display = QStringLiteral(":%1").arg(n);
-      if (display.isEmpty()) server.kill(), server.waitForFinished();
-    }
-    ASSERT_FALSE(display.isEmpty()) << "Xvfb did not start";
+    server.start(
+        "Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
+    QByteArray named;
+    while (!named.endsWith('\n') && server.waitForReadyRead(WaitMs)) named += server.readAll();
+    display = QString(":" + named.trimmed());
+    ASSERT_NE(display, ":") << "Xvfb did not start";
     // For the programs and tools the test starts; the copies of the program
-    // meet in a runtime folder of their own, away from the user's game.
+    // meet in a runtime folder of their own and keep their history in a
+    // folder of the test's own, away from the user's game.
     qputenv("DISPLAY", display.toUtf8());
     qputenv("QT_QPA_PLATFORM", "xcb");
     qputenv("XDG_RUNTIME_DIR", runtimeFolder.path().toUtf8());
+    qputenv("XDG_DATA_HOME", dataFolder.path().toUtf8());
   }
 
   void TearDown() override {
@@ -67,18 +63,32 @@ class Player : public testing::Test {
     return program;
   }
 
-  // The one window `program` shows, when it shows one other than `before`.
-  QString NewWindow(const QProcess& program, const QString& before = {}) {
+  // A window `program` shows whose name begins with `name`, other than
+  // `before`; empty when none shows within `ms`.
+  QString Window(const QProcess& program, const QString& name, const QString& before = {},
+                 int ms = WaitMs) {
     QString window;
-    (void)Until([&] {
-      const QStringList shown =
-          QString::fromLatin1(X("xdotool", {"search", "--onlyvisible", "--pid",
-                                            QString::number(program.processId())}))
-              .split('\n', Qt::SkipEmptyParts);
-      window = shown.size() == 1 && shown[0] != before ? shown[0] : QString();
-      return !window.isEmpty();
-    });
+    (void)Until(
+        [&] {
+          const QStringList shown =
+              QString::fromLatin1(X("xdotool", {"search", "--onlyvisible", "--pid",
+                                                QString::number(program.processId())}))
+                  .split('\n', Qt::SkipEmptyParts);
+          for (const QString& w : shown) {
+            if (w != before && QString(X("xdotool", {"getwindowname", w})).startsWith(name)) {
+              window = w;
+            }
+          }
+          return !window.isEmpty();
+        },
+        ms);
     return window;
+  }
+
+  // The program's main window, reached by a click on its title.
+  QString MainWindow(const QProcess& program, const QString& title) {
+    X("xdotool", {"mousemove", "--window", title, "320", "240", "click", "1"});
+    return Window(program, "かなキャッチ", title);
   }
 
   QImage Shot(const QString& window) const {
@@ -99,7 +109,7 @@ class Player : public testing::Test {
 
   QProcess server;
   QString display;
-  QTemporaryDir runtimeFolder;
+  QTemporaryDir runtimeFolder, dataFolder;
   std::list<QProcess> programs;
   QString printed;
 };
@@ -110,24 +120,24 @@ class Player : public testing::Test {
 // and ends once the player dismisses it. The first goes on: a click on its
 // title brings the main window, Ctrl+G starts a game with its music, the
 // strings of the first lesson typed as romaji catch a critter with the
-// catch sound, Ctrl+S leaves the bare playfield and Ctrl+Q ends the program.
-TEST_F(Player, StartsAGameFromTheTitleCatchesCrittersByTypingThenStopsAndQuits) {
+// catch sound, Ctrl+S leaves the bare playfield; a fast game played to its
+// end opens the results, and Ctrl+Q ends the program. Started again, it
+// counts that game in its 記録 window.
+TEST_F(Player, CatchesByTypingStopsQuitsAndFindsItsFinishedGameInTheHistoryOfTheNextStart) {
   QProcess& game = Start();
-  const QString title = NewWindow(game);
+  const QString title = Window(game, "かなキャッチ");
   ASSERT_FALSE(title.isEmpty()) << "no title window";
 
   QProcess& second = Start();
-  const QString box = NewWindow(second);
+  const QString box = Window(second, "かなキャッチ");
   ASSERT_FALSE(box.isEmpty()) << "the second copy showed no message";
-  EXPECT_EQ(X("xdotool", {"getwindowname", box}).trimmed(), "かなキャッチ");
   EXPECT_LT(Shot(box).height(), 480) << "a message box, not the title window";
   EXPECT_FALSE(second.waitForFinished(500)) << "it waits for the player";
   Type(box, {"key", "Return"});
   ASSERT_TRUE(second.waitForFinished(WaitMs));
   EXPECT_EQ(second.exitCode(), 1) << "a refused start ends with status 1";
 
-  X("xdotool", {"mousemove", "--window", title, "320", "240", "click", "1"});
-  const QString main = NewWindow(game, title);
+  const QString main = MainWindow(game, title);
   ASSERT_FALSE(main.isEmpty()) << "the main window did not follow the title";
   QImage bare;
   ASSERT_TRUE(Until([&] {
@@ -158,8 +168,19 @@ TEST_F(Player, StartsAGameFromTheTitleCatchesCrittersByTypingThenStopsAndQuits) 
 
   Type(main, {"key", "ctrl+s"});
   EXPECT_TRUE(Until([&] { return Shot(main) == bare; })) << "Stop leaves the bare playfield";
+  // スピード → はやい through the menu bar's keyboard, then スタート: 30
+  // strings, each hole rising five times after pauses of up to 7 s.
+  Type(main, {"key", "alt", "Right", "Right", "Return", "Return", "ctrl+g"});
+  EXPECT_FALSE(Window(game, "結果", {}, 90000).isEmpty()) << "the game did not end";
   Type(main, {"key", "ctrl+q"});
   ASSERT_TRUE(game.waitForFinished(WaitMs)) << "Quit left the program running";
   EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(game.exitCode(), 0);
+
+  QProcess& again = Start();
+  const QString next = MainWindow(again, Window(again, "かなキャッチ"));
+  ASSERT_FALSE(next.isEmpty());
+  // 記録 → 記録表示: the last menu, reached leftwards from the first.
+  Type(next, {"key", "alt", "Left", "Return", "Return"});
+  EXPECT_FALSE(Window(again, "記録（1 ゲーム）").isEmpty()) << "the finished game was not kept";
 }

@@ -4,12 +4,43 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTextCharFormat>
+#include <algorithm>
 
 #include "platform/KeyCodes.h"
 
+namespace {
+
+// The line edit holds at most FoldAt characters while the player types at
+// its end, and keeps ShownPart of them when the rest moves to the head:
+// far more than the box's width shows of 50-point text.
+constexpr qsizetype FoldAt = 64;
+constexpr qsizetype ShownPart = 32;
+
+// The box's own waiting letters are shown underlined, like a composition.
+QList<QInputMethodEvent::Attribute> Underlined(qsizetype length) {
+  if (length == 0) return {};
+  QTextCharFormat underline;
+  underline.setFontUnderline(true);
+  return {{QInputMethodEvent::TextFormat, 0, int(length), underline}};
+}
+
+// Keys that only change how the next key is read; they never touch the text.
+bool IsModifierKey(int key) {
+  return (key >= Qt::Key_Shift && key <= Qt::Key_ScrollLock) || key == Qt::Key_Super_L ||
+         key == Qt::Key_Super_R || key == Qt::Key_AltGr || key == Qt::Key_Mode_switch;
+}
+
+}  // namespace
+
 KanaTextBox::KanaTextBox(QWidget* parent) : QLineEdit(parent) {}
 
+bool KanaTextBox::Holds(const QString& moji) const {
+  const QString shown = text();
+  return head.size() + shown.size() == moji.size() && moji.startsWith(head) && moji.endsWith(shown);
+}
+
 void KanaTextBox::Clear() {
+  head.clear();
   romaji.ClearText();
   if (imeComposition.isEmpty()) {
     ShowRomaji();
@@ -18,10 +49,48 @@ void KanaTextBox::Clear() {
   // setText() would make the input method commit its composition half-typed
   // (a romaji letter left in the box): remove the text with an input-method
   // event of the box's own instead, showing the composition as it was.
+  ChangeKeepingComposition(QString(), 0, text().size());
+}
+
+void KanaTextBox::ChangeKeepingComposition(const QString& commit, qsizetype from, qsizetype length,
+                                           int anchor, int cursor) {
+  const bool imeComposing = !imeComposition.isEmpty();
+  const QString composition = imeComposing ? imeComposition : romaji.Pending();
+  QList<QInputMethodEvent::Attribute> format =
+      imeComposing ? imeFormat : Underlined(composition.size());
+  if (cursor >= 0) {
+    format << QInputMethodEvent::Attribute(QInputMethodEvent::Selection, anchor, cursor - anchor);
+  }
   deselect();
-  QInputMethodEvent removal(imeComposition, imeFormat);
-  removal.setCommitString(QString(), -cursorPosition(), text().size());
-  QLineEdit::inputMethodEvent(&removal);
+  QInputMethodEvent change(composition, format);
+  change.setCommitString(commit, int(from) - cursorPosition(), int(length));
+  QLineEdit::inputMethodEvent(&change);
+}
+
+void KanaTextBox::FoldShownText() {
+  const QString shown = text();
+  if (shown.size() <= FoldAt || cursorPosition() != shown.size() || hasSelectedText()) return;
+  qsizetype cut = shown.size() - ShownPart;
+  if (shown.at(cut).isLowSurrogate()) --cut;
+  head += shown.first(cut);
+  ChangeKeepingComposition(QString(), 0, cut);
+  romaji.SetText(text());
+}
+
+void KanaTextBox::UnfoldShownText(qsizetype count) {
+  count = std::min(count, head.size());
+  if (count == 0) return;
+  if (count < head.size() && head.at(head.size() - count).isLowSurrogate()) ++count;
+  const int cursor = cursorPosition() + int(count);
+  int anchor = cursor;
+  if (hasSelectedText()) {
+    anchor =
+        (cursorPosition() == selectionStart() ? selectionEnd() : selectionStart()) + int(count);
+  }
+  const QString back = head.last(count);
+  head.chop(count);
+  ChangeKeepingComposition(back, 0, 0, anchor, cursor);
+  romaji.SetText(text());
 }
 
 void KanaTextBox::SetFocus() {
@@ -36,22 +105,17 @@ void KanaTextBox::SetFocus() {
 
 void KanaTextBox::ShowRomaji() {
   if (text() != romaji.Text()) setText(romaji.Text());
-  QTextCharFormat underline;
-  underline.setFontUnderline(true);
   const QString pending = romaji.Pending();
-  QList<QInputMethodEvent::Attribute> attributes;
-  if (!pending.isEmpty()) {
-    attributes << QInputMethodEvent::Attribute(QInputMethodEvent::TextFormat, 0, pending.size(),
-                                               underline);
-  }
-  QInputMethodEvent composition(pending, attributes);
+  QInputMethodEvent composition(pending, Underlined(pending.size()));
   QLineEdit::inputMethodEvent(&composition);
+  FoldShownText();
 }
 
 void KanaTextBox::keyPressEvent(QKeyEvent* event) {
   const Qt::KeyboardModifiers chord =
       event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
   if (chord) {
+    UnfoldShownText(head.size());
     QLineEdit::keyPressEvent(event);
     return;
   }
@@ -64,6 +128,7 @@ void KanaTextBox::keyPressEvent(QKeyEvent* event) {
       ShowRomaji();
       return;
     case Qt::Key_Backspace:
+      if (text().isEmpty() && romaji.Pending().isEmpty()) UnfoldShownText(ShownPart);
       romaji.Backspace();
       ShowRomaji();
       return;
@@ -78,6 +143,9 @@ void KanaTextBox::keyPressEvent(QKeyEvent* event) {
   // Shift, Caps Lock, the arrows and the like carry no text: they leave
   // letters waiting for their kana alone, so "K" then Shift+"A" is か.
   if (typed.isEmpty() && !romaji.Pending().isEmpty()) return;
+  // The cursor keys and the like may reach into the head: give the line edit
+  // the whole text first.
+  if (!IsModifierKey(event->key())) UnfoldShownText(head.size());
   QLineEdit::keyPressEvent(event);
   if (text() != romaji.Text()) romaji.SetText(text());
 }
@@ -101,6 +169,23 @@ void KanaTextBox::inputMethodEvent(QInputMethodEvent* event) {
       imeFormat << attribute;
     }
   }
+  const bool committed = !event->commitString().isEmpty() && text() != before;
   romaji.SetText(text());
-  if (!event->commitString().isEmpty() && text() != before && onCommit) onCommit();
+  FoldShownText();
+  if (committed && onCommit) onCommit();
+}
+
+void KanaTextBox::mousePressEvent(QMouseEvent* event) {
+  UnfoldShownText(head.size());
+  QLineEdit::mousePressEvent(event);
+}
+
+void KanaTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  UnfoldShownText(head.size());
+  QLineEdit::mouseDoubleClickEvent(event);
+}
+
+void KanaTextBox::contextMenuEvent(QContextMenuEvent* event) {
+  UnfoldShownText(head.size());
+  QLineEdit::contextMenuEvent(event);
 }

@@ -1,20 +1,21 @@
 #include "app/KanaTextBox.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QStyleFactory>
 #include <QTextCharFormat>
 #include <algorithm>
 
+#include "app/CachedPanelStyle.h"
 #include "platform/KeyCodes.h"
 
 namespace {
 
 // The line edit holds at most FoldAt characters while the player types at
-// its end, and keeps ShownPart of them when the rest moves to the head:
-// far more than the box's width shows of 50-point text.
-constexpr qsizetype FoldAt = 64;
-constexpr qsizetype ShownPart = 32;
+// its end; the box shows two or three of them.
+constexpr qsizetype FoldAt = 16;
 
 // The box's own waiting letters are shown underlined, like a composition.
 QList<QInputMethodEvent::Attribute> Underlined(qsizetype length) {
@@ -32,11 +33,17 @@ bool IsModifierKey(int key) {
 
 }  // namespace
 
-KanaTextBox::KanaTextBox(QWidget* parent) : QLineEdit(parent) {}
+KanaTextBox::KanaTextBox(QWidget* parent) : QLineEdit(parent) {
+  auto* style = new CachedPanelStyle(QStyleFactory::create(QApplication::style()->name()));
+  style->setParent(this);
+  setStyle(style);
+}
 
 bool KanaTextBox::Holds(const QString& moji) const {
   const QString shown = text();
-  return head.size() + shown.size() == moji.size() && moji.startsWith(head) && moji.endsWith(shown);
+  const QStringView whole(moji);
+  return head.size() + shown.size() == whole.size() && whole.first(head.size()) == head &&
+         whole.sliced(head.size()) == shown;
 }
 
 void KanaTextBox::Clear() {
@@ -70,8 +77,14 @@ void KanaTextBox::ChangeKeepingComposition(const QString& commit, qsizetype from
 void KanaTextBox::FoldShownText() {
   const QString shown = text();
   if (shown.size() <= FoldAt || cursorPosition() != shown.size() || hasSelectedText()) return;
-  qsizetype cut = shown.size() - ShownPart;
-  if (shown.at(cut).isLowSurrogate()) --cut;
+  // Keep one character more than fills the box's width, so that the box
+  // shows what it would show with the whole text in the line edit.
+  const QFontMetricsF metrics(font());
+  qsizetype cut = shown.size() - 1;
+  while (cut > 0 && metrics.horizontalAdvance(shown.sliced(cut)) <= width()) --cut;
+  cut = std::max<qsizetype>(cut - 1, 0);
+  if (cut > 0 && shown.at(cut).isLowSurrogate()) --cut;
+  if (cut == 0) return;
   head += shown.first(cut);
   ChangeKeepingComposition(QString(), 0, cut);
   romaji.SetText(text());
@@ -104,9 +117,24 @@ void KanaTextBox::SetFocus() {
 }
 
 void KanaTextBox::ShowRomaji() {
-  if (text() != romaji.Text()) setText(romaji.Text());
+  const QString shown = text();
+  const QString wanted = romaji.Text();
   const QString pending = romaji.Pending();
   QInputMethodEvent composition(pending, Underlined(pending.size()));
+  // A kana added or a character taken back at the end, where the cursor
+  // stands while the player types, goes in with the composition as one
+  // change; anything else replaces the line edit's text.
+  if (wanted != shown) {
+    const bool atEnd = cursorPosition() == shown.size() && !hasSelectedText();
+    if (atEnd && wanted.startsWith(shown)) {
+      composition.setCommitString(wanted.sliced(shown.size()));
+    } else if (atEnd && shown.startsWith(wanted)) {
+      const int taken = int(shown.size() - wanted.size());
+      composition.setCommitString(QString(), -taken, taken);
+    } else {
+      setText(wanted);
+    }
+  }
   QLineEdit::inputMethodEvent(&composition);
   FoldShownText();
 }
@@ -128,7 +156,7 @@ void KanaTextBox::keyPressEvent(QKeyEvent* event) {
       ShowRomaji();
       return;
     case Qt::Key_Backspace:
-      if (text().isEmpty() && romaji.Pending().isEmpty()) UnfoldShownText(ShownPart);
+      if (text().isEmpty() && romaji.Pending().isEmpty()) UnfoldShownText(FoldAt / 2);
       romaji.Backspace();
       ShowRomaji();
       return;

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <QInputMethodEvent>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QTest>
+
+#include "app/CachedPanelStyle.h"
+#include "app/KanaTextBox.h"
+#include "platform/TextFont.h"
+
+namespace {
+
+// Boxes of the game's size and font, never shown.
+class KeyCost : public testing::Test {
+ protected:
+  KeyCost() {
+    for (KanaTextBox* each : {&box, &other}) {
+      each->setFont(platform::ToQFont({platform::ProportionalGothic, 50, false}));
+      each->resize(125, 70);
+    }
+  }
+  static void Key(KanaTextBox& into, Qt::Key key, const QString& text = {}, int times = 1) {
+    for (int i = 0; i < times; ++i) {
+      for (const QTest::KeyAction action : {QTest::Press, QTest::Release})
+        QTest::sendKeyEvent(action, &into, key, text, Qt::NoModifier);
+    }
+  }
+  static void Type(KanaTextBox& into, const QString& letters) {
+    for (const QChar c : letters) Key(into, Qt::Key(c.toUpper().unicode()), QString(c));
+  }
+  static QImage Looks(KanaTextBox& of) { return of.grab().toImage(); }
+
+  KanaTextBox box;
+  KanaTextBox other;
+};
+
+// Counts the panels its base style draws.
+class CountingStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element == PE_PanelLineEdit) ++*panels;
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+  int* panels;
+};
+
+}  // namespace
+
+// Each key lays out and draws only what the line edit holds: a few
+// characters however long the text grows, and all of it still the text.
+TEST_F(KeyCost, ALongTextStaysWholeWhileTheLineEditHoldsOnlyItsEnd) {
+  const QString a = QStringLiteral("あ");
+  Type(box, QString(300, u'a'));
+  EXPECT_EQ(box.Text(), a.repeated(300));
+  EXPECT_LE(box.text().size(), 16);
+  EXPECT_TRUE(box.Holds(a.repeated(300)));
+  for (const QString& not_it : {a.repeated(299) + "い", a.repeated(299), QString()})
+    EXPECT_FALSE(box.Holds(not_it)) << not_it.size();
+
+  Key(box, Qt::Key_Backspace, "\b", 290);
+  EXPECT_EQ(box.Text(), a.repeated(10)) << "backspace reaches back into the hidden start";
+  Type(box, QString(30, u'a'));
+  Key(box, Qt::Key_Home);
+  QInputMethodEvent commit;
+  commit.setCommitString(QStringLiteral("い"));
+  QApplication::sendEvent(&box, &commit);
+  EXPECT_EQ(box.Text(), "い" + a.repeated(40)) << "the cursor keys reach the very start";
+  box.Clear();
+  EXPECT_TRUE(box.Holds(QString()));
+}
+
+// Moving the start of the text out of the line edit leaves the box showing
+// its end as before, a letter still waiting for its kana included.
+TEST_F(KeyCost, ALongTextLooksLikeTheEndTheLineEditHolds) {
+  Type(box, QString(40, u'a') + "k");
+  Type(other, QString(box.text().size(), u'a') + "k");
+  EXPECT_TRUE(Looks(box) == Looks(other));
+}
+
+// The panel is drawn by the style once and then copied: the same pixels,
+// drawn again only when the box's state changes.
+TEST_F(KeyCost, TheBoxPanelIsDrawnOnceForEveryStateAndLooksAsTheStyleDrawsIt) {
+  int panels = 0;
+  auto* counting = new CountingStyle(QStyleFactory::create(QApplication::style()->name()));
+  counting->panels = &panels;
+  CachedPanelStyle cached(counting);
+  box.setStyle(&cached);
+  std::unique_ptr<QStyle> plain(QStyleFactory::create(QApplication::style()->name()));
+  other.setStyle(plain.get());
+  for (const char* letters : {"ka", "kaki", "kakiku"}) {
+    Type(box, letters);
+    Type(other, letters);
+    EXPECT_TRUE(Looks(box) == Looks(other)) << letters;
+  }
+  EXPECT_EQ(panels, 1);
+  box.setEnabled(false);
+  other.setEnabled(false);
+  EXPECT_TRUE(Looks(box) == Looks(other));
+  EXPECT_EQ(panels, 2);
+}

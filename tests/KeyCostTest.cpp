@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -49,34 +50,39 @@ class CountingStyle : public QProxyStyle {
 
 }  // namespace
 
-// Each key lays out and draws only what the line edit holds: a few
-// characters however long the text grows, and all of it still the text.
+// Each key lays out and draws only what the line edit holds: enough to fill
+// the box however long the text grows, and all of it still the text.
 TEST_F(KeyCost, ALongTextStaysWholeWhileTheLineEditHoldsOnlyItsEnd) {
   const QString a = QStringLiteral("あ");
   Type(box, QString(300, u'a'));
   EXPECT_EQ(box.Text(), a.repeated(300));
   EXPECT_LE(box.text().size(), 16);
+  EXPECT_GT(QFontMetricsF(box.font()).horizontalAdvance(box.text()), box.width());
   EXPECT_TRUE(box.Holds(a.repeated(300)));
-  for (const QString& not_it : {a.repeated(299) + "い", a.repeated(299), QString()})
-    EXPECT_FALSE(box.Holds(not_it)) << not_it.size();
+  for (const QString& notIt : {a.repeated(299) + "い", "い" + a.repeated(299), QString()})
+    EXPECT_FALSE(box.Holds(notIt)) << notIt.toStdString();
 
   Key(box, Qt::Key_Backspace, "\b", 290);
   EXPECT_EQ(box.Text(), a.repeated(10)) << "backspace reaches back into the hidden start";
   Type(box, QString(30, u'a'));
-  Key(box, Qt::Key_Home);
-  QInputMethodEvent commit;
-  commit.setCommitString(QStringLiteral("い"));
-  QApplication::sendEvent(&box, &commit);
-  EXPECT_EQ(box.Text(), "い" + a.repeated(40)) << "the cursor keys reach the very start";
+  for (const auto& [key, kana] : {std::pair{Qt::Key_Left, "い"}, {Qt::Key_Home, "う"}}) {
+    Key(box, key);
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf8(kana));
+    QApplication::sendEvent(&box, &commit);
+  }
+  EXPECT_EQ(box.Text(), "う" + a.repeated(39) + "い" + a) << "the cursor keys reach into it";
+  Type(box, QString(40, u'a'));
   box.Clear();
-  EXPECT_TRUE(box.Holds(QString()));
+  EXPECT_TRUE(box.Holds(QString()) && box.Text().isEmpty());
 }
 
 // Moving the start of the text out of the line edit leaves the box showing
-// its end as before, a letter still waiting for its kana included.
+// its end as before, a letter still waiting for its kana included ("kk" is
+// っ and a waiting "k").
 TEST_F(KeyCost, ALongTextLooksLikeTheEndTheLineEditHolds) {
-  Type(box, QString(40, u'a') + "k");
-  Type(other, QString(box.text().size(), u'a') + "k");
+  Type(box, QString(16, u'a') + "kk");
+  Type(other, QString(box.text().size() - 1, u'a') + "kk");
   EXPECT_TRUE(Looks(box) == Looks(other));
 }
 

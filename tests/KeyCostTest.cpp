@@ -54,10 +54,17 @@ class CountingStyle : public QProxyStyle {
 // the box however long the text grows, and all of it still the text.
 TEST_F(KeyCost, ALongTextStaysWholeWhileTheLineEditHoldsOnlyItsEnd) {
   const QString a = QStringLiteral("あ");
-  Type(box, QString(300, u'a'));
+  qsizetype longest = 0;
+  qreal narrowest = box.width() * 2;
+  for (int i = 1; i <= 300; ++i) {
+    Type(box, "a");
+    longest = std::max(longest, box.text().size());
+    if (i > 2)
+      narrowest = std::min(narrowest, QFontMetricsF(box.font()).horizontalAdvance(box.text()));
+  }
   EXPECT_EQ(box.Text(), a.repeated(300));
-  EXPECT_LE(box.text().size(), 16);
-  EXPECT_GT(QFontMetricsF(box.font()).horizontalAdvance(box.text()), box.width());
+  EXPECT_LE(longest, 16);
+  EXPECT_GT(narrowest, box.width());
   EXPECT_TRUE(box.Holds(a.repeated(300)));
   for (const QString& notIt : {a.repeated(299) + "い", "い" + a.repeated(299), QString()})
     EXPECT_FALSE(box.Holds(notIt)) << notIt.toStdString();

@@ -15,7 +15,7 @@ namespace {
 
 // The line edit holds at most FoldAt characters while the player types at
 // its end; the box shows two or three of them.
-constexpr qsizetype FoldAt = 16;
+constexpr qsizetype FoldAt = 8;
 
 // The box's own waiting letters are shown underlined, like a composition.
 QList<QInputMethodEvent::Attribute> Underlined(qsizetype length) {

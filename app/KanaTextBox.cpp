@@ -1,15 +1,53 @@
 #include "app/KanaTextBox.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QStyleFactory>
 #include <QTextCharFormat>
+#include <algorithm>
 
+#include "app/CachedPanelStyle.h"
 #include "platform/KeyCodes.h"
 
-KanaTextBox::KanaTextBox(QWidget* parent) : QLineEdit(parent) {}
+namespace {
+
+// The line edit holds at most FoldAt characters while the player types at
+// its end; the box shows two or three of them.
+constexpr qsizetype FoldAt = 8;
+
+// The box's own waiting letters are shown underlined, like a composition.
+QList<QInputMethodEvent::Attribute> Underlined(qsizetype length) {
+  if (length == 0) return {};
+  QTextCharFormat underline;
+  underline.setFontUnderline(true);
+  return {{QInputMethodEvent::TextFormat, 0, int(length), underline}};
+}
+
+// Keys that only change how the next key is read; they never touch the text.
+bool IsModifierKey(int key) {
+  return (key >= Qt::Key_Shift && key <= Qt::Key_ScrollLock) || key == Qt::Key_Super_L ||
+         key == Qt::Key_Super_R || key == Qt::Key_AltGr || key == Qt::Key_Mode_switch;
+}
+
+}  // namespace
+
+KanaTextBox::KanaTextBox(QWidget* parent) : QLineEdit(parent) {
+  auto* style = new CachedPanelStyle(QStyleFactory::create(QApplication::style()->name()));
+  style->setParent(this);
+  setStyle(style);
+}
+
+bool KanaTextBox::Holds(const QString& moji) const {
+  const QString shown = text();
+  const QStringView whole(moji);
+  return head.size() + shown.size() == whole.size() && whole.first(head.size()) == head &&
+         whole.sliced(head.size()) == shown;
+}
 
 void KanaTextBox::Clear() {
+  head.clear();
   romaji.ClearText();
   if (imeComposition.isEmpty()) {
     ShowRomaji();
@@ -18,10 +56,54 @@ void KanaTextBox::Clear() {
   // setText() would make the input method commit its composition half-typed
   // (a romaji letter left in the box): remove the text with an input-method
   // event of the box's own instead, showing the composition as it was.
+  ChangeKeepingComposition(QString(), 0, text().size());
+}
+
+void KanaTextBox::ChangeKeepingComposition(const QString& commit, qsizetype from, qsizetype length,
+                                           int anchor, int cursor) {
+  const bool imeComposing = !imeComposition.isEmpty();
+  const QString composition = imeComposing ? imeComposition : romaji.Pending();
+  QList<QInputMethodEvent::Attribute> format =
+      imeComposing ? imeFormat : Underlined(composition.size());
+  if (cursor >= 0) {
+    format << QInputMethodEvent::Attribute(QInputMethodEvent::Selection, anchor, cursor - anchor);
+  }
   deselect();
-  QInputMethodEvent removal(imeComposition, imeFormat);
-  removal.setCommitString(QString(), -cursorPosition(), text().size());
-  QLineEdit::inputMethodEvent(&removal);
+  QInputMethodEvent change(composition, format);
+  change.setCommitString(commit, int(from) - cursorPosition(), int(length));
+  QLineEdit::inputMethodEvent(&change);
+}
+
+void KanaTextBox::FoldShownText() {
+  const QString shown = text();
+  if (shown.size() <= FoldAt || cursorPosition() != shown.size() || hasSelectedText()) return;
+  // Keep one character more than fills the box's width, so that the box
+  // shows what it would show with the whole text in the line edit.
+  const QFontMetricsF metrics(font());
+  qsizetype cut = shown.size() - 1;
+  while (cut > 0 && metrics.horizontalAdvance(shown.sliced(cut)) <= width()) --cut;
+  cut = std::max<qsizetype>(cut - 1, 0);
+  if (cut > 0 && shown.at(cut).isLowSurrogate()) --cut;
+  if (cut == 0) return;
+  head += shown.first(cut);
+  ChangeKeepingComposition(QString(), 0, cut);
+  romaji.SetText(text());
+}
+
+void KanaTextBox::UnfoldShownText(qsizetype count) {
+  count = std::min(count, head.size());
+  if (count == 0) return;
+  if (count < head.size() && head.at(head.size() - count).isLowSurrogate()) ++count;
+  const int cursor = cursorPosition() + int(count);
+  int anchor = cursor;
+  if (hasSelectedText()) {
+    anchor =
+        (cursorPosition() == selectionStart() ? selectionEnd() : selectionStart()) + int(count);
+  }
+  const QString back = head.last(count);
+  head.chop(count);
+  ChangeKeepingComposition(back, 0, 0, anchor, cursor);
+  romaji.SetText(text());
 }
 
 void KanaTextBox::SetFocus() {
@@ -35,23 +117,33 @@ void KanaTextBox::SetFocus() {
 }
 
 void KanaTextBox::ShowRomaji() {
-  if (text() != romaji.Text()) setText(romaji.Text());
-  QTextCharFormat underline;
-  underline.setFontUnderline(true);
+  const QString shown = text();
+  const QString wanted = romaji.Text();
   const QString pending = romaji.Pending();
-  QList<QInputMethodEvent::Attribute> attributes;
-  if (!pending.isEmpty()) {
-    attributes << QInputMethodEvent::Attribute(QInputMethodEvent::TextFormat, 0, pending.size(),
-                                               underline);
+  QInputMethodEvent composition(pending, Underlined(pending.size()));
+  // A kana added or a character taken back at the end, where the cursor
+  // stands while the player types, goes in with the composition as one
+  // change; anything else replaces the line edit's text.
+  if (wanted != shown) {
+    const bool atEnd = cursorPosition() == shown.size() && !hasSelectedText();
+    if (atEnd && wanted.startsWith(shown)) {
+      composition.setCommitString(wanted.sliced(shown.size()));
+    } else if (atEnd && shown.startsWith(wanted)) {
+      const int taken = int(shown.size() - wanted.size());
+      composition.setCommitString(QString(), -taken, taken);
+    } else {
+      setText(wanted);
+    }
   }
-  QInputMethodEvent composition(pending, attributes);
   QLineEdit::inputMethodEvent(&composition);
+  FoldShownText();
 }
 
 void KanaTextBox::keyPressEvent(QKeyEvent* event) {
   const Qt::KeyboardModifiers chord =
       event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
   if (chord) {
+    UnfoldShownText(head.size());
     QLineEdit::keyPressEvent(event);
     return;
   }
@@ -64,6 +156,7 @@ void KanaTextBox::keyPressEvent(QKeyEvent* event) {
       ShowRomaji();
       return;
     case Qt::Key_Backspace:
+      if (text().isEmpty() && romaji.Pending().isEmpty()) UnfoldShownText(FoldAt / 2);
       romaji.Backspace();
       ShowRomaji();
       return;
@@ -78,6 +171,9 @@ void KanaTextBox::keyPressEvent(QKeyEvent* event) {
   // Shift, Caps Lock, the arrows and the like carry no text: they leave
   // letters waiting for their kana alone, so "K" then Shift+"A" is か.
   if (typed.isEmpty() && !romaji.Pending().isEmpty()) return;
+  // The cursor keys and the like may reach into the head: give the line edit
+  // the whole text first.
+  if (!IsModifierKey(event->key())) UnfoldShownText(head.size());
   QLineEdit::keyPressEvent(event);
   if (text() != romaji.Text()) romaji.SetText(text());
 }
@@ -101,6 +197,23 @@ void KanaTextBox::inputMethodEvent(QInputMethodEvent* event) {
       imeFormat << attribute;
     }
   }
+  const bool committed = !event->commitString().isEmpty() && text() != before;
   romaji.SetText(text());
-  if (!event->commitString().isEmpty() && text() != before && onCommit) onCommit();
+  FoldShownText();
+  if (committed && onCommit) onCommit();
+}
+
+void KanaTextBox::mousePressEvent(QMouseEvent* event) {
+  UnfoldShownText(head.size());
+  QLineEdit::mousePressEvent(event);
+}
+
+void KanaTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  UnfoldShownText(head.size());
+  QLineEdit::mouseDoubleClickEvent(event);
+}
+
+void KanaTextBox::contextMenuEvent(QContextMenuEvent* event) {
+  UnfoldShownText(head.size());
+  QLineEdit::contextMenuEvent(event);
 }

@@ -28,12 +28,12 @@ void Text1_KeyUp(int KeyCode, int /*Shift*/) { CheckInput(KeyCode); }
 
 void CheckInput(int KeyCode) {
   if (!Game.GameRunning) return;
-  const QString typed = platform::Text1().Text();
+  const platform::TextBox& typed = platform::Text1();
   // An empty box names nothing: a caught critter's string is emptied while
   // it is still sinking above its catch line, and must not count again.
-  if (!typed.isEmpty()) {
+  if (!typed.Holds(QString())) {
     for (int h = 1; h <= HoleCount; ++h) {
-      if (Game.HoleMoji[h] == typed && IsCatchable(h)) {
+      if (typed.Holds(Game.HoleMoji[h]) && IsCatchable(h)) {
         Catch(h);
         return;
       }

@@ -9,6 +9,9 @@ class TextBox {
  public:
   virtual ~TextBox() = default;
   virtual QString Text() const = 0;
+  // Whether the whole text is exactly `text`, answered without putting a
+  // long text together.
+  virtual bool Holds(const QString& text) const { return Text() == text; }
   virtual void Clear() = 0;
   virtual void SetVisible(bool visible) = 0;
   virtual bool IsVisible() const = 0;

@@ -2,15 +2,20 @@
 // turns letters into kana, and the text box that feeds it keys.
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
 #include <QInputMethodEvent>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <array>
 
+#include "app/CachedPanelStyle.h"
 #include "app/KanaTextBox.h"
 #include "game/GameState.h"
 #include "kana/MojiTable.h"
 #include "kana/RomajiInput.h"
 #include "kana/RomajiTable.h"
+#include "platform/TextFont.h"
 
 namespace {
 
@@ -41,12 +46,12 @@ const QStringList RefusedByAnInputMethod =
 
 // Presses and releases each key of `keys` in `into`: a letter types itself (a
 // capital with Shift held); "^" is Shift, "#" Caps Lock, "<" the left arrow,
-// "~" Home and "%" Control, keys without text.
+// "~" Home, "%" Control and "\b" Backspace, keys without text.
 void Type(KanaTextBox& into, const QString& keys) {
-  constexpr std::array textless{Qt::Key_Shift, Qt::Key_CapsLock, Qt::Key_Left, Qt::Key_Home,
-                                Qt::Key_Control};
+  constexpr std::array textless{Qt::Key_Shift, Qt::Key_CapsLock, Qt::Key_Left,
+                                Qt::Key_Home,  Qt::Key_Control,  Qt::Key_Backspace};
   for (const QChar c : keys) {
-    const qsizetype named = QStringLiteral("^#<~%").indexOf(c);
+    const qsizetype named = QStringLiteral("^#<~%\b").indexOf(c);
     const Qt::Key key = named >= 0 ? textless[named] : Qt::Key(c.toUpper().unicode());
     const Qt::KeyboardModifiers modifiers = c == u'%'     ? Qt::ControlModifier
                                             : c.isUpper() ? Qt::ShiftModifier
@@ -65,6 +70,23 @@ void Compose(KanaTextBox& into, const QString& composing, const QString& commit 
 
 // The boxes are never shown: no blinking text cursor in their pictures.
 QImage Looks(KanaTextBox& of) { return of.grab().toImage(); }
+
+// Gives a box the game's size and font.
+void GameSized(KanaTextBox& box) {
+  box.setFont(platform::ToQFont({platform::ProportionalGothic, 50, false}));
+  box.resize(125, 70);
+}
+
+// Counts the panels its base style draws.
+struct CountingStyle : QProxyStyle {
+  CountingStyle(QStyle* base, int* panels) : QProxyStyle(base), panels(panels) {}
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element == PE_PanelLineEdit) ++*panels;
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+  int* panels;
+};
 
 }  // namespace
 
@@ -154,4 +176,67 @@ TEST(KanaTextBox, ConvertsCapitalsAndEmptyingItLeavesWhatIsStillBeingComposed) {
   EXPECT_TRUE(Looks(box) == Looks(composing)) << "the composition is still shown, and nothing else";
   Compose(box, "", "こ");
   EXPECT_EQ(box.Text(), "こ");
+}
+
+// Each key lays out and draws only what the line edit holds: enough to fill
+// the box however long the text grows, and all of it still the text, which
+// Backspace and the cursor keys reach back into. Moving the start out of the
+// line edit leaves the box showing its end as before, a letter still waiting
+// for its kana included ("kk" is っ and a waiting "k").
+TEST(KanaTextBox, ALongTextStaysWholeWhileTheLineEditHoldsOnlyItsEnd) {
+  KanaTextBox box, other;
+  GameSized(box);
+  GameSized(other);
+  const QString a = QStringLiteral("あ");
+  qsizetype longest = 0;
+  qreal narrowest = box.width() * 2;
+  for (int i = 1; i <= 300; ++i) {
+    Type(box, "a");
+    longest = std::max(longest, box.text().size());
+    if (i > 2)
+      narrowest = std::min(narrowest, QFontMetricsF(box.font()).horizontalAdvance(box.text()));
+  }
+  EXPECT_EQ(box.Text(), a.repeated(300));
+  EXPECT_LE(longest, 8);
+  EXPECT_GT(narrowest, box.width());
+  EXPECT_TRUE(box.Holds(a.repeated(300)));
+  for (const QString& notIt : {a.repeated(299) + "い", "い" + a.repeated(299), QString()})
+    EXPECT_FALSE(box.Holds(notIt)) << notIt.toStdString();
+
+  Type(box, QString(290, u'\b'));
+  EXPECT_EQ(box.Text(), a.repeated(10)) << "backspace reaches back into the hidden start";
+  Type(box, QString(30, u'a') + "<");
+  Compose(box, "", "い");
+  Type(box, "~");
+  Compose(box, "", "う");
+  EXPECT_EQ(box.Text(), "う" + a.repeated(39) + "い" + a) << "the cursor keys reach into it";
+  box.Clear();
+  EXPECT_TRUE(box.Holds(QString()) && box.Text().isEmpty());
+
+  Type(box, QString(8, u'a') + "kk");
+  Type(other, QString(box.text().size() - 1, u'a') + "kk");
+  EXPECT_TRUE(Looks(box) == Looks(other));
+}
+
+// The panel is drawn by the style once per state and then copied, with the
+// pixels the style draws.
+TEST(KanaTextBox, ItsPanelIsDrawnOnceForEveryStateAndLooksAsTheStyleDrawsIt) {
+  KanaTextBox box, other;
+  GameSized(box);
+  GameSized(other);
+  int panels = 0;
+  const QString style = QApplication::style()->name();
+  CachedPanelStyle cached(new CountingStyle(QStyleFactory::create(style), &panels));
+  const std::unique_ptr<QStyle> plain(QStyleFactory::create(style));
+  box.setStyle(&cached);
+  other.setStyle(plain.get());
+  for (const auto& [letters, enabled, drawn] :
+       {std::tuple{"ka", true, 1}, {"ki", true, 1}, {"ku", false, 2}}) {
+    for (KanaTextBox* each : {&box, &other}) {
+      Type(*each, letters);
+      each->setEnabled(enabled);
+    }
+    EXPECT_TRUE(Looks(box) == Looks(other)) << letters;
+    EXPECT_EQ(panels, drawn) << letters;
+  }
 }

@@ -41,11 +41,11 @@ class StepDrawing : public GameFixture {
     for (const int shown : {20, 40, 60, 80, 100, 120, 100, 80, 60, 40, 20, 0}) {
       if (afresh) {
         KobPicture[2].ForeColor = Qt::black;
-        DrawMoji(2, 40, 40);
+        DrawMoji(2, 60, 60);
         KobPicture[2].ForeColor = colour;
       }
       Game.KobRect[2].Top = Game.RestY[2] - shown;
-      DrawHole(2, k, shown, 40, 40);
+      DrawHole(2, k, shown, 60, 60);
       steps.push_back(AllPicture.Image().copy());
     }
     return steps;

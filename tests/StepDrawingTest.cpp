@@ -37,12 +37,12 @@ class StepDrawing : public GameFixture {
   // `afresh` makes every step print the label anew.
   std::vector<QImage> RiseAndSink(int k, bool afresh) {
     std::vector<QImage> steps;
-    const QColor colour = KobPicture[2].ForeColor;
+    const QString moji = Game.HoleMoji[2];
     for (const int shown : {20, 40, 60, 80, 100, 120, 100, 80, 60, 40, 20, 0}) {
       if (afresh) {
-        KobPicture[2].ForeColor = Qt::black;
+        Game.HoleMoji[2] = QStringLiteral("ん");
         DrawMoji(2, 60, 60);
-        KobPicture[2].ForeColor = colour;
+        Game.HoleMoji[2] = moji;
       }
       Game.KobRect[2].Top = Game.RestY[2] - shown;
       DrawHole(2, k, shown, 60, 60);

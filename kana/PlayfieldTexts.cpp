@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "game/GameState.h"
@@ -76,40 +77,68 @@ constexpr int BandWindowRowsLowRes = 73;
 // The small form of the band is for screens at most 640 pixels wide.
 bool LowResCounts() { return platform::ScreenPixels().width <= 640; }
 
+// The counter band's two texts, strings presented and critters caught,
+// each with where it goes and its colour.
+struct CountText {
+  QPoint at;
+  QColor colour;
+  QString text;
+};
+
+std::array<CountText, 2> CountTexts() {
+  return {CountText{QPoint(65, 23), QColor(255, 0, 0),
+                    QStringLiteral("ぴこり ") + QString::number(Game.ShownCount)},
+          CountText{QPoint(390, 23), QColor(255, 100, 0),
+                    QStringLiteral("つかまえた ") + QString::number(Game.CatchCount)}};
+}
+
+// The texts keep to their own sides of the band, left and right of where
+// the second begins, with this many pixels to spare: then one can be
+// printed anew over its side's background and leave the other as it is.
+constexpr int InkMargin = 2;
+
+bool KeepApart(const std::array<CountText, 2>& texts) {
+  const int split = texts[1].at.x();
+  return AllPicture.TextBounds(texts[0].at, texts[0].text).right() + InkMargin < split &&
+         AllPicture.TextBounds(texts[1].at, texts[1].text).left() - InkMargin >= split;
+}
+
 // The counter band as last printed: its image rows, what they show, and
-// the screen it was printed for (the band's form and where it goes on the
-// playfield follow from the screen).
+// the ground and screen it was printed for (the band's form and where it
+// goes on the playfield follow from the screen).
 struct PrintedBand {
   QImage rows;
-  int shownCount = -1;
-  int catchCount = -1;
+  int counts[2] = {-1, -1};
+  bool apart = false;     // its texts kept apart
   qint64 background = 0;  // the background picture's contents, by their key
   platform::ScreenSize screen;
 };
 PrintedBand printedBand;
 
-// Whether the band as last printed, `pixels` image pixels, still shows the
-// counts over the background.
-bool StillShows(const PrintedBand& printed, QSize pixels) {
-  return printed.shownCount == Game.ShownCount && printed.catchCount == Game.CatchCount &&
-         printed.background == BackPicture.Image().cacheKey() && printed.rows.size() == pixels &&
+// Whether the band as last printed, `pixels` image pixels, lies on the
+// background as it is now, for this screen.
+bool SameGround(const PrintedBand& printed, QSize pixels) {
+  return printed.background == BackPicture.Image().cacheKey() && printed.rows.size() == pixels &&
          printed.screen.width == platform::ScreenPixels().width &&
          printed.screen.height == platform::ScreenPixels().height;
 }
 
 // The counter band: `bandRows` rows at the top of the composite, shown in
-// the top `windowRows` rows of the playfield. Its texts are printed only
-// when a count changed; otherwise the band as last printed is copied back,
-// and the playfield is told only when that changed the composite.
+// the top `windowRows` rows of the playfield. A text is printed only when
+// its count changed; otherwise the band as last printed is copied back, and
+// the playfield is told only when that changed the composite.
 void DrawCountBand(int bandRows, int windowRows) {
   const QRect band(0, 0, AllPicture.Width(), bandRows);
   AllPicture.Font = {platform::ProportionalGothic, 30, false};
   QImage& all = AllPicture.Image();
   const QSize bandPixels(all.width(), static_cast<int>(bandRows * AllPicture.Ratio()));
+  const bool sameGround = SameGround(printedBand, bandPixels);
+  const bool changed[2] = {printedBand.counts[0] != Game.ShownCount,
+                           printedBand.counts[1] != Game.CatchCount};
   // The band's image rows span the composite's width, so they lie one
   // after another in memory.
-  if (StillShows(printedBand, bandPixels)) {
-    const qsizetype bytes = printedBand.rows.sizeInBytes();
+  const qsizetype bytes = printedBand.rows.sizeInBytes();
+  if (sameGround && !changed[0] && !changed[1]) {
     if (std::memcmp(all.constBits(), printedBand.rows.constBits(), bytes) != 0) {
       std::memcpy(all.bits(), printedBand.rows.constBits(), bytes);
       platform::PresentCompositeBand(band, windowRows);
@@ -117,17 +146,35 @@ void DrawCountBand(int bandRows, int windowRows) {
     AllPicture.ForeColor = QColor(0, 0, 0);
     return;
   }
-  platform::StretchBlt(AllPicture, band, BackPicture, QRect(0, 0, BackPicture.Width(), bandRows),
-                       platform::SRCCOPY);
-  AllPicture.ForeColor = QColor(255, 0, 0);
-  AllPicture.Print(QPoint(65, 23), QStringLiteral("ぴこり ") + QString::number(Game.ShownCount));
-  AllPicture.ForeColor = QColor(255, 100, 0);
-  AllPicture.Print(QPoint(390, 23),
-                   QStringLiteral("つかまえた ") + QString::number(Game.CatchCount));
+
+  const std::array<CountText, 2> texts = CountTexts();
+  const bool apart = KeepApart(texts);
+  const int split = texts[1].at.x();
+  const QRect sides[2] = {QRect(0, 0, split, bandRows),
+                          QRect(split, 0, band.width() - split, bandRows)};
+  const bool oneSide =
+      sameGround && apart && printedBand.apart && BackPicture.Width() == band.width();
+  if (oneSide) {
+    std::memcpy(all.bits(), printedBand.rows.constBits(), bytes);
+  } else {
+    platform::StretchBlt(AllPicture, band, BackPicture, QRect(0, 0, BackPicture.Width(), bandRows),
+                         platform::SRCCOPY);
+  }
+  for (int i = 0; i < 2; ++i) {
+    if (oneSide) {
+      if (!changed[i]) continue;
+      platform::StretchBlt(AllPicture, sides[i], BackPicture, sides[i], platform::SRCCOPY);
+    }
+    AllPicture.ForeColor = texts[i].colour;
+    AllPicture.Print(texts[i].at, texts[i].text);
+  }
   AllPicture.ForeColor = QColor(0, 0, 0);
   ++PlayfieldTextPrints.bands;
-  printedBand = {all.copy(QRect(QPoint(0, 0), bandPixels)), Game.ShownCount, Game.CatchCount,
-                 BackPicture.Image().cacheKey(), platform::ScreenPixels()};
+  printedBand = {all.copy(QRect(QPoint(0, 0), bandPixels)),
+                 {Game.ShownCount, Game.CatchCount},
+                 apart,
+                 BackPicture.Image().cacheKey(),
+                 platform::ScreenPixels()};
   platform::PresentCompositeBand(band, windowRows);
 }
 

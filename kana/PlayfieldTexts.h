@@ -12,8 +12,10 @@ void DrawMoji(int h, int x, int y);
 bool DrawMojiAgain(int h, int x, int y, int rows);
 
 // Redraws the counter band at the top of the playfield: strings presented
-// and critters caught. The low-resolution form is for screens at most 640
-// pixels wide.
+// and critters caught. A count's text is printed only when the count
+// changed; the band is copied into the composite every time, and the
+// playfield is told of it only when that changed the composite. The
+// low-resolution form is for screens at most 640 pixels wide.
 void DrawCounts();
 void DrawCountsLowRes();
 

@@ -97,18 +97,13 @@ std::array<CountText, 2> CountTexts() {
 // printed anew over its side's background and leave the other as it is.
 constexpr int InkMargin = 2;
 
-bool KeepApart(const std::array<CountText, 2>& texts) {
-  const int split = texts[1].at.x();
-  return AllPicture.TextBounds(texts[0].at, texts[0].text).right() + InkMargin < split &&
-         AllPicture.TextBounds(texts[1].at, texts[1].text).left() - InkMargin >= split;
-}
-
 // The counter band as last printed: its image rows, what they show, and
 // the ground and screen it was printed for (the band's form and where it
 // goes on the playfield follow from the screen).
 struct PrintedBand {
   QImage rows;
   int counts[2] = {-1, -1};
+  QRect ink[2];           // where its texts' glyphs lie
   bool apart = false;     // its texts kept apart
   qint64 background = 0;  // the background picture's contents, by their key
   platform::ScreenSize screen;
@@ -148,8 +143,12 @@ void DrawCountBand(int bandRows, int windowRows) {
   }
 
   const std::array<CountText, 2> texts = CountTexts();
-  const bool apart = KeepApart(texts);
   const int split = texts[1].at.x();
+  QRect ink[2];
+  for (int i = 0; i < 2; ++i) {
+    ink[i] = changed[i] ? AllPicture.TextBounds(texts[i].at, texts[i].text) : printedBand.ink[i];
+  }
+  const bool apart = ink[0].right() + InkMargin < split && ink[1].left() - InkMargin >= split;
   const QRect sides[2] = {QRect(0, 0, split, bandRows),
                           QRect(split, 0, band.width() - split, bandRows)};
   const bool oneSide =
@@ -172,6 +171,7 @@ void DrawCountBand(int bandRows, int windowRows) {
   ++PlayfieldTextPrints.bands;
   printedBand = {all.copy(QRect(QPoint(0, 0), bandPixels)),
                  {Game.ShownCount, Game.CatchCount},
+                 {ink[0], ink[1]},
                  apart,
                  BackPicture.Image().cacheKey(),
                  platform::ScreenPixels()};

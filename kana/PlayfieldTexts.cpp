@@ -4,10 +4,14 @@
 #include <QRect>
 #include <QString>
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 #include "game/GameState.h"
+#include "game/Holes.h"
 #include "game/Pictures.h"
 #include "kana/LabelOutline.h"
+#include "kana/LabelStamp.h"
 #include "platform/Blit.h"
 #include "platform/PlayfieldView.h"
 #include "platform/Screen.h"
@@ -22,24 +26,48 @@ const QString SmallKana = QStringLiteral("ぁぃぅぇぉゃゅょ");
 constexpr int HintPoints = 14;
 constexpr int HintGap = 2;
 
-// Prints hole h's hint as its label is printed, in the label's colour and
-// outline: centred under the label's glyphs `label`, and lifted where need
-// be so that it lies, outline and all, within the critter's columns and the
-// rows that show when it is fully up.
-void DrawHint(int h, const QRect& label) {
-  platform::Picture& kobPicture = KobPicture[h];
-  const QString& hint = Game.HoleHint[h];
+// Where hole h's hint goes in `picture`, whose font it sets to the hint's:
+// centred under the label's glyphs `label`, and lifted where need be so
+// that it lies, outline and all, within the critter's columns and the rows
+// that show when it is fully up.
+QPoint HintAt(platform::Picture& picture, int h, const QRect& label) {
   const int ring = platform::Picture::OutlineReach;
-  kobPicture.Font = {platform::ProportionalGothic, HintPoints, true};
-  const QRect ink = kobPicture.TextBounds(QPoint(0, 0), hint);
+  picture.Font = {platform::ProportionalGothic, HintPoints, true};
+  const QRect ink = picture.TextBounds(QPoint(0, 0), Game.HoleHint[h]);
   const int shownRows = Game.RestY[h] - Game.PeakY[h];
   const int top =
       std::min(label.bottom() + 1 + 2 * ring + HintGap, shownRows - ring - ink.height());
   const int left =
       std::clamp(label.center().x() - ink.width() / 2, ring, KobWidth - ring - ink.width());
-  kobPicture.PrintOutlined(QPoint(left - ink.left(), top - ink.top()), hint,
-                           LabelOutlineColor(kobPicture.ForeColor));
+  return QPoint(left - ink.left(), top - ink.top());
 }
+
+// Hole h's label with the anchor (x, y): where its text cell goes and how
+// big it is printed, by the string.
+struct Label {
+  QPoint at;
+  int points;
+};
+
+Label LabelOf(int h, int x, int y) {
+  const QString& moji = Game.HoleMoji[h];
+  if (moji.size() == 1 && SmallKana.contains(moji[0])) return {QPoint(x + 10, y + 10), 25};
+  if (moji.size() == 1) return {QPoint(x, y), 35};
+  return {QPoint(x - 5, y + 10), 25};
+}
+
+LabelKey KeyOf(int h, const Label& label) {
+  const platform::Picture& picture = KobPicture[h];
+  return {Game.HoleMoji[h],
+          Game.HoleHint[h],
+          label.at,
+          Game.RestY[h] - Game.PeakY[h],
+          picture.ForeColor.rgb(),
+          picture.Image().size(),
+          picture.Ratio()};
+}
+
+PerHole<LabelStamp> labelStamps;
 
 constexpr int BandRows = 100;
 // Small screens squeeze the band's 80 rows into 73 rows of the playfield.
@@ -49,38 +77,135 @@ constexpr int BandWindowRowsLowRes = 73;
 // The small form of the band is for screens at most 640 pixels wide.
 bool LowResCounts() { return platform::ScreenPixels().width <= 640; }
 
+// The counter band's two texts, strings presented and critters caught,
+// each with where it goes and its colour.
+struct CountText {
+  QPoint at;
+  QColor colour;
+  QString text;
+};
+
+std::array<CountText, 2> CountTexts() {
+  return {CountText{QPoint(65, 23), QColor(255, 0, 0),
+                    QStringLiteral("ぴこり ") + QString::number(Game.ShownCount)},
+          CountText{QPoint(390, 23), QColor(255, 100, 0),
+                    QStringLiteral("つかまえた ") + QString::number(Game.CatchCount)}};
+}
+
+// The texts keep to their own sides of the band, left and right of where
+// the second begins, with this many pixels to spare: then one can be
+// printed anew over its side's background and leave the other as it is.
+constexpr int InkMargin = 2;
+
+// The counter band as last printed: its image rows, what they show, and
+// the ground and screen it was printed for (the band's form and where it
+// goes on the playfield follow from the screen).
+struct PrintedBand {
+  QImage rows;
+  int counts[2] = {-1, -1};
+  QRect ink[2];           // where its texts' glyphs lie
+  bool apart = false;     // its texts kept apart
+  qint64 background = 0;  // the background picture's contents, by their key
+  platform::ScreenSize screen;
+};
+PrintedBand printedBand;
+
+// Whether the band as last printed, `pixels` image pixels, lies on the
+// background as it is now, for this screen.
+bool SameGround(const PrintedBand& printed, QSize pixels) {
+  return printed.background == BackPicture.Image().cacheKey() && printed.rows.size() == pixels &&
+         printed.screen.width == platform::ScreenPixels().width &&
+         printed.screen.height == platform::ScreenPixels().height;
+}
+
 // The counter band: `bandRows` rows at the top of the composite, shown in
-// the top `windowRows` rows of the playfield.
+// the top `windowRows` rows of the playfield. A text is printed only when
+// its count changed; otherwise the band as last printed is copied back, and
+// the playfield is told only when that changed the composite.
 void DrawCountBand(int bandRows, int windowRows) {
   const QRect band(0, 0, AllPicture.Width(), bandRows);
   AllPicture.Font = {platform::ProportionalGothic, 30, false};
-  platform::StretchBlt(AllPicture, band, BackPicture, QRect(0, 0, BackPicture.Width(), bandRows),
-                       platform::SRCCOPY);
-  AllPicture.ForeColor = QColor(255, 0, 0);
-  AllPicture.Print(QPoint(65, 23), QStringLiteral("ぴこり ") + QString::number(Game.ShownCount));
-  AllPicture.ForeColor = QColor(255, 100, 0);
-  AllPicture.Print(QPoint(390, 23),
-                   QStringLiteral("つかまえた ") + QString::number(Game.CatchCount));
+  QImage& all = AllPicture.Image();
+  const QSize bandPixels(all.width(), static_cast<int>(bandRows * AllPicture.Ratio()));
+  const bool sameGround = SameGround(printedBand, bandPixels);
+  const bool changed[2] = {printedBand.counts[0] != Game.ShownCount,
+                           printedBand.counts[1] != Game.CatchCount};
+  // The band's image rows span the composite's width, so they lie one
+  // after another in memory.
+  const qsizetype bytes = printedBand.rows.sizeInBytes();
+  if (sameGround && !changed[0] && !changed[1]) {
+    if (std::memcmp(all.constBits(), printedBand.rows.constBits(), bytes) != 0) {
+      std::memcpy(all.bits(), printedBand.rows.constBits(), bytes);
+      platform::PresentCompositeBand(band, windowRows);
+    }
+    AllPicture.ForeColor = QColor(0, 0, 0);
+    return;
+  }
+
+  const std::array<CountText, 2> texts = CountTexts();
+  const int split = texts[1].at.x();
+  QRect ink[2];
+  for (int i = 0; i < 2; ++i) {
+    ink[i] = changed[i] ? AllPicture.TextBounds(texts[i].at, texts[i].text) : printedBand.ink[i];
+  }
+  const bool apart = ink[0].right() + InkMargin < split && ink[1].left() - InkMargin >= split;
+  const QRect sides[2] = {QRect(0, 0, split, bandRows),
+                          QRect(split, 0, band.width() - split, bandRows)};
+  const bool oneSide =
+      sameGround && apart && printedBand.apart && BackPicture.Width() == band.width();
+  if (oneSide) {
+    std::memcpy(all.bits(), printedBand.rows.constBits(), bytes);
+  } else {
+    platform::StretchBlt(AllPicture, band, BackPicture, QRect(0, 0, BackPicture.Width(), bandRows),
+                         platform::SRCCOPY);
+  }
+  for (int i = 0; i < 2; ++i) {
+    if (oneSide) {
+      if (!changed[i]) continue;
+      platform::StretchBlt(AllPicture, sides[i], BackPicture, sides[i], platform::SRCCOPY);
+    }
+    AllPicture.ForeColor = texts[i].colour;
+    AllPicture.Print(texts[i].at, texts[i].text);
+  }
   AllPicture.ForeColor = QColor(0, 0, 0);
+  ++PlayfieldTextPrints.bands;
+  printedBand = {all.copy(QRect(QPoint(0, 0), bandPixels)),
+                 {Game.ShownCount, Game.CatchCount},
+                 {ink[0], ink[1]},
+                 apart,
+                 BackPicture.Image().cacheKey(),
+                 platform::ScreenPixels()};
   platform::PresentCompositeBand(band, windowRows);
 }
 
 }  // namespace
 
+TextPrints PlayfieldTextPrints;
+
 void DrawMoji(int h, int x, int y) {
+  const Label label = LabelOf(h, x, y);
   const QString& moji = Game.HoleMoji[h];
-  int points = 25;
-  QPoint at(x - 5, y + 10);
-  if (moji.size() == 1 && SmallKana.contains(moji[0])) {
-    at = QPoint(x + 10, y + 10);
-  } else if (moji.size() == 1) {
-    points = 35;
-    at = QPoint(x, y);
-  }
   platform::Picture& kobPicture = KobPicture[h];
-  kobPicture.Font = {platform::ProportionalGothic, points, true};
-  kobPicture.PrintOutlined(at, moji, LabelOutlineColor(kobPicture.ForeColor));
-  if (!Game.HoleHint[h].isEmpty()) DrawHint(h, kobPicture.TextBounds(at, moji));
+  ++PlayfieldTextPrints.labels;
+  labelStamps[h].PrintAndKeep(
+      KeyOf(h, label), kobPicture, [&](platform::Picture& picture, bool outlined) {
+        const QColor outline = LabelOutlineColor(picture.ForeColor);
+        const auto print = [&](QPoint at, const QString& text) {
+          if (outlined) {
+            picture.PrintOutlined(at, text, outline);
+          } else {
+            picture.Print(at, text);
+          }
+        };
+        picture.Font = {platform::ProportionalGothic, label.points, true};
+        print(label.at, moji);
+        const QString& hint = Game.HoleHint[h];
+        if (!hint.isEmpty()) print(HintAt(picture, h, picture.TextBounds(label.at, moji)), hint);
+      });
+}
+
+bool DrawMojiAgain(int h, int x, int y, int rows) {
+  return labelStamps[h].PutBack(KeyOf(h, LabelOf(h, x, y)), KobPicture[h], rows);
 }
 
 void DrawCounts() { DrawCountBand(BandRows, BandRows); }

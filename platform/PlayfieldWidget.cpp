@@ -32,14 +32,17 @@ void PlayfieldWidget::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), Qt::white);
     return;
   }
-  // Shown one to one, the changed area is copied pixel for pixel, at the
-  // screen's full resolution when the composite has as many pixels (a screen
-  // of ratio 1.5 gets the composite of ratio 2 smoothly shrunk).
+  // Shown one to one, the changed areas are copied pixel for pixel (each on
+  // its own, not the rectangle around them all: two hole columns far apart
+  // would take most of the playfield), at the screen's full resolution when
+  // the composite has as many pixels (a screen of ratio 1.5 gets the
+  // composite of ratio 2 smoothly shrunk).
   if (size() == image.deviceIndependentSize().toSize()) {
-    const QRect area = event->rect();
     const qreal ratio = image.devicePixelRatio();
     if (ratio != devicePixelRatioF()) painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(area), image, QRectF(area.topLeft() * ratio, area.size() * ratio));
+    for (const QRect& area : event->region()) {
+      painter.drawImage(QRectF(area), image, QRectF(area.topLeft() * ratio, area.size() * ratio));
+    }
     return;
   }
   painter.setRenderHint(QPainter::SmoothPixmapTransform);

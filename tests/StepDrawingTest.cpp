@@ -13,9 +13,21 @@
 #include "platform/Picture.h"
 #include "support/GameFixture.h"
 #include "support/PresentRecorder.h"
-#include "support/TestPictures.h"
 
 namespace {
+
+// A disc of `colour` on white in a critter-sized picture.
+QImage Disc(QRgb colour) {
+  QImage image(KobWidth, KobHeight, QImage::Format_RGB32);
+  for (int y = 0; y < KobHeight; ++y) {
+    for (int x = 0; x < KobWidth; ++x) {
+      const QPoint offset = QPoint(x, y) - QPoint(62, 50);
+      image.setPixel(x, y,
+                     QPoint::dotProduct(offset, offset) <= 1600 ? colour : qRgb(255, 255, 255));
+    }
+  }
+  return image;
+}
 
 // A patterned background. Critter 1 fills its whole picture, so its label
 // lies on its body at every height; critter 2 is the test disc, from which
@@ -24,13 +36,17 @@ class StepDrawing : public GameFixture {
  protected:
   void SetUp() override {
     GameFixture::SetUp();
-    FillWithPattern(BackPicture);
+    QImage& back = BackPicture.Image();
+    for (int y = 0; y < back.height(); ++y) {
+      for (int x = 0; x < back.width(); ++x)
+        back.setPixel(x, y, qRgb(x % 256, y % 256, x / 256 * 64));
+    }
     Game.KobImage[1] = QImage(KobWidth, KobHeight, QImage::Format_RGB32);
     Game.KobImage[1].fill(qRgb(90, 160, 40));
     Game.KobMaskImage[1] = QImage(KobWidth, KobHeight, QImage::Format_RGB32);
     Game.KobMaskImage[1].fill(Qt::black);
-    Game.KobImage[2] = MakeKobImage(2);
-    Game.KobMaskImage[2] = MakeKobMask();
+    Game.KobImage[2] = Disc(qRgb(60, 200, 80));
+    Game.KobMaskImage[2] = Disc(qRgb(0, 0, 0));
     ClearPlayfield();
   }
 

@@ -18,12 +18,6 @@ namespace {
 
 const QDir Deta(QStringLiteral(KANACATCH_DATA_DIR));
 
-// The largest difference of the three channels.
-int Difference(QRgb a, QRgb b) {
-  return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                   std::abs(qBlue(a) - qBlue(b))});
-}
-
 // Whether the mask is white (outside the critter) at or next to (x, y).
 bool NearOutside(const QImage& mask, int x, int y) {
   for (int v = y - 1; v <= y + 1; ++v)
@@ -89,7 +83,7 @@ TEST(CritterMasks, ComposeWithoutHalo) {
       for (int x = 0; x < field.width(); ++x) {
         const int m = qGray(mask.pixel(x, y));
         const QRgb shown = field.pixel(x, y);
-        darkHalo += m >= 250 && Difference(shown, ground) > 10;
+        darkHalo += m >= 250 && std::abs(qGray(shown) - qGray(ground)) > 10;
         whiteRim += m <= 5 && qGray(shown) >= 245 && NearOutside(mask, x, y);
       }
     }

@@ -139,7 +139,7 @@ class BrokenInstall : public GameFixture {
 
   // Installs the program into FolderOf(`start.name`) and starts it through
   // a link beside the folder.
-  QProcess& Launch(const Start& start) {
+  void Launch(const Start& start) {
     const QString folder = FolderOf(start.name);
     for (const QString& file : DataFiles)
       Write(folder, file, start.damaged.contains(file) ? start.damaged.at(file) : None);
@@ -153,7 +153,6 @@ class BrokenInstall : public GameFixture {
     QProcess& run = runs.emplace_back();
     run.setProcessEnvironment(environment);
     run.start(root.filePath(start.name), {});
-    return run;
   }
 
   // A fontconfig set-up with the system's rules that sees only the fonts in
@@ -242,9 +241,9 @@ TEST_F(BrokenInstall, AMusicDeviceOutOfReachEndsTheProgramWithTheSoundMessage) {
 // reinstall; without a font with kana nothing could be read: the player gets
 // one line that says what is missing, and status 1. A missing title picture
 // shows the message and ends the program before its windows or its music
-// come up. A damaged tune, sounds and input table
-// fall silent without a word, but for the table's message, and the game
-// goes on to a catch and Quit. Whole, the tune opens by its full path, the
+// come up. A damaged tune, sounds and input table fall silent without a
+// word, but for the table's message, and the game goes on to a catch and
+// Quit. Whole, the tune opens by its full path, the
 // labels take any face with kana, and the complaints of ALSA, PulseAudio and
 // Qt Multimedia about a machine without sound come down to the program's
 // own line at most.
@@ -256,7 +255,6 @@ TEST_F(BrokenInstall, EachDamageOrLackIsReportedOrSilencedAsItRequires) {
   std::map<QString, QString> none = far;
   far["DISPLAY"] = ":65533";
   none["DISPLAY"] = unset;
-  const QStringList ended{"message " + PictureError, "ended"};
   const Start starts[] = {
       {"lost",
        {},
@@ -270,7 +268,7 @@ TEST_F(BrokenInstall, EachDamageOrLackIsReportedOrSilencedAsItRequires) {
        1,
        {"message No installed font has kana,", "ended",
         "kanacatch: no installed font has kana; install fonts-ipafont-gothic"}},
-      {"title", {{"Title.jpg", Missing}}, {}, 1, ended},
+      {"title", {{"Title.jpg", Missing}}, {}, 1, {"message " + PictureError, "ended"}},
       {"silent",
        {{"Blugrass.mid", CutShort},
         {"金属.wav", HugeHeader},
@@ -286,11 +284,10 @@ TEST_F(BrokenInstall, EachDamageOrLackIsReportedOrSilencedAsItRequires) {
        {"caught 1", "table 10", "music open " + whole + "/Deta/Blugrass.mid|0",
         "label-face Kana Test Gothic", "sound " + whole + "/Deta/みゃ.wav 19",
         "sound " + whole + "/Deta/金属.wav 19"}}};
-  std::vector<QProcess*> launched;
-  for (const Start& start : starts) launched.push_back(&Launch(start));
-  for (size_t i = 0; i < launched.size(); ++i) {
-    QProcess& run = *launched[i];
-    const Start& start = starts[i];
+  for (const Start& start : starts) Launch(start);
+  auto next = runs.begin();
+  for (const Start& start : starts) {
+    QProcess& run = *next++;
     SCOPED_TRACE(start.name);
     EXPECT_TRUE(run.waitForFinished(RunTimeoutMs)) << "hung";
     const QStringList lines = QString(run.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);

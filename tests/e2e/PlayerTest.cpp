@@ -67,22 +67,18 @@ class Player : public testing::Test {
   // `before`; empty when none shows within `ms`.
   QString Window(const QProcess& program, const QString& name, const QString& before = {},
                  int ms = WaitMs) {
-    QString window;
+    QStringList shown;
     (void)Until(
         [&] {
-          const QStringList shown =
-              QString::fromLatin1(X("xdotool", {"search", "--onlyvisible", "--pid",
-                                                QString::number(program.processId())}))
+          shown =
+              QString(X("xdotool", {"search", "--all", "--onlyvisible", "--pid",
+                                    QString::number(program.processId()), "--name", "^" + name}))
                   .split('\n', Qt::SkipEmptyParts);
-          for (const QString& w : shown) {
-            if (w != before && QString(X("xdotool", {"getwindowname", w})).startsWith(name)) {
-              window = w;
-            }
-          }
-          return !window.isEmpty();
+          shown.removeAll(before);
+          return !shown.isEmpty();
         },
         ms);
-    return window;
+    return shown.value(0);
   }
 
   // The program's main window, reached by a click on its title.

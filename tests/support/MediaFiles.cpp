@@ -32,8 +32,9 @@ QByteArray JpegBytes(const QImage& picture, bool progressive) {
 }
 
 QByteArray JpegWithFrameSize(QByteArray jpeg, int width, int height) {
-  const qsizetype frame = jpeg.indexOf("\xFF\xC0");
-  EXPECT_GE(frame, 0) << "not a baseline JPEG";
+  qsizetype frame = jpeg.indexOf("\xFF\xC0");
+  if (frame < 0) frame = jpeg.indexOf("\xFF\xC2");  // a progressive one's
+  EXPECT_GE(frame, 0) << "no frame header";
   const char size[] = {char(height >> 8), char(height), char(width >> 8), char(width)};
   return jpeg.replace(frame + 5, 4, size, 4);
 }

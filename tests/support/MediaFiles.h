@@ -16,7 +16,7 @@ QImage PlainPicture(int width, int height, QColor colour);
 // `picture` as a JPEG file's bytes, at high quality.
 QByteArray JpegBytes(const QImage& picture, bool progressive = false);
 
-// A baseline JPEG's bytes with `width` x `height` put into its frame header
+// A baseline or progressive JPEG's bytes with `width` x `height` put into its frame header
 // (SOF0), whatever size its picture really has.
 QByteArray JpegWithFrameSize(QByteArray jpeg, int width, int height);
 

@@ -20,10 +20,6 @@ class PresentRecorder : public platform::PlayfieldView {
   void PresentBand(const QRect& compositeArea, int windowRows) override {
     bands.push_back({compositeArea, windowRows});
   }
-  void Clear() {
-    areas.clear();
-    bands.clear();
-  }
 
   std::vector<QRect> areas;
   std::vector<Band> bands;

@@ -76,10 +76,6 @@ struct ProgramEnded {};
 class MessageRecorder : public platform::MessageSink {
  public:
   void Show(const QString& text) override { messages.push_back(text); }
-  void End() override {
-    ++ends;
-    throw ProgramEnded{};
-  }
+  void End() override { throw ProgramEnded{}; }
   std::vector<QString> messages;
-  int ends = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "anim/KobbinMove.h"
@@ -132,17 +133,18 @@ TEST_F(GameCore, AScriptedGameRunsTheSameWhereverTheTickCounterStands) {
 TEST_F(GameCore, PausesFollowTheSpeedLevel) {
   ScriptedRandom draws;
   platform::UseRandomSource(&draws);
-  const struct {
-    int speed;
-    float draw;
-    int wait;
-  } cases[] = {{0, 0.0f, 1000},  {0, 0.99f, 7000}, {3, 0.0f, 4000},  {3, 0.5f, 5000},
-               {3, 0.99f, 6000}, {2, 0.0f, 2000},  {2, 0.99f, 3000}, {1, 0.5f, 1}};
-  for (const auto& c : cases) {
-    draws.draws = {c.draw};
-    Game.SpeedLevel = static_cast<int16_t>(c.speed);
-    c.speed == 0 ? SetHideWait(1) : SetStayWait(1);
-    EXPECT_EQ(Game.HoleWait[1], c.wait) << c.speed << " " << c.draw;
+  for (const auto& [speed, draw, wait] : {std::tuple{0, 0.0f, 1000},
+                                          {0, 0.99f, 7000},
+                                          {3, 0.0f, 4000},
+                                          {3, 0.5f, 5000},
+                                          {3, 0.99f, 6000},
+                                          {2, 0.0f, 2000},
+                                          {2, 0.99f, 3000},
+                                          {1, 0.5f, 1}}) {
+    draws.draws = {draw};
+    Game.SpeedLevel = static_cast<int16_t>(speed);
+    speed == 0 ? SetHideWait(1) : SetStayWait(1);
+    EXPECT_EQ(Game.HoleWait[1], wait) << speed << " " << draw;
   }
   EXPECT_EQ(draws.draws.size(), 1u);
 }
@@ -174,8 +176,7 @@ TEST_F(GameCore, TheExactTextCatchesTheLowestNumberedCritterMoreThan40RowsOut) {
   EXPECT_EQ(Game.HoleMoji[5], "きゃ");
   EXPECT_EQ(platform::DetachedText1().text, "") << "a catch by any key empties the box";
   EXPECT_TRUE(Game.KobCaught[2] && Game.KobSinking[2] && !Game.KobRising[2]);
-  EXPECT_EQ(sounds.requests[8].path, "/d/みゃ.wav");
-  EXPECT_EQ(sounds.requests[8].flags, 19u);
+  EXPECT_EQ(TraceLine(sounds.requests[8].path, sounds.requests[8].flags), "/d/みゃ.wav 19");
 }
 
 // Start during a game changes nothing; Stop ends it at any time and hides

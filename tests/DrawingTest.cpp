@@ -158,9 +158,8 @@ TEST_F(Playfield, TheScriptedScenesLookAsBefore) {
     Game.ShownCount = 12;
     Game.CatchCount = 3;
     Pass(31);
-    const PresentRecorder::Band& band = shown.bands.back();
-    scenes << TraceLine(width, Digest(AllPicture.Image()), "rows", band.compositeArea.height(),
-                        band.windowRows);
+    const auto& [area, windowRows] = shown.bands.back();
+    scenes << TraceLine(width, Digest(AllPicture.Image()), "rows", area.height(), windowRows);
     Stop_Click();
   }
   EXPECT_EQ(scenes.join('\n').toStdString(),

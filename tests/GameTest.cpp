@@ -133,14 +133,10 @@ TEST_F(GameCore, AScriptedGameRunsTheSameWhereverTheTickCounterStands) {
 TEST_F(GameCore, PausesFollowTheSpeedLevel) {
   ScriptedRandom draws;
   platform::UseRandomSource(&draws);
-  for (const auto& [speed, draw, wait] : {std::tuple{0, 0.0f, 1000},
-                                          {0, 0.99f, 7000},
-                                          {3, 0.0f, 4000},
-                                          {3, 0.5f, 5000},
-                                          {3, 0.99f, 6000},
-                                          {2, 0.0f, 2000},
-                                          {2, 0.99f, 3000},
-                                          {1, 0.5f, 1}}) {
+  const std::tuple<int, float, int> cases[] = {{0, 0.0f, 1000},  {0, 0.99f, 7000}, {3, 0.0f, 4000},
+                                               {3, 0.5f, 5000},  {3, 0.99f, 6000}, {2, 0.0f, 2000},
+                                               {2, 0.99f, 3000}, {1, 0.5f, 1}};
+  for (const auto& [speed, draw, wait] : cases) {
     draws.draws = {draw};
     Game.SpeedLevel = static_cast<int16_t>(speed);
     speed == 0 ? SetHideWait(1) : SetStayWait(1);
@@ -165,8 +161,7 @@ TEST_F(GameCore, TheExactTextCatchesTheLowestNumberedCritterMoreThan40RowsOut) {
   Type("か", KeyReturn);
   EXPECT_EQ(platform::DetachedText1().text, "");
   for (const QString typed : {"か ", "カ", "ｶ", "ka", "かか", ""}) Type(typed);
-  EXPECT_EQ(sounds.requests.size(), 8u);
-  EXPECT_EQ(sounds.requests.back().path, "/d/金属.wav");
+  EXPECT_EQ(TraceLine(sounds.requests.size(), sounds.requests.back().path), "8 /d/金属.wav");
 
   Raise(2, "きゃ", 60);
   Raise(5, "きゃ", 60);

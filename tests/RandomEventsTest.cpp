@@ -200,7 +200,6 @@ class RandomEvents : public GameFixture {
   void Play(uint32_t wrap, int actions) {
     wrapTick = wrap;
     gameAcrossWrap = actions == 0;
-    clock.Set(wrap - 3000);
     (new TitleForm(MainForm::Instance()))->show();
     QTimer player;
     QObject::connect(&player, &QTimer::timeout, [&] {

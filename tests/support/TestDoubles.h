@@ -25,13 +25,9 @@ class ScriptedRandom : public platform::RandomSource {
  public:
   float Next() override {
     ++drawn;
-    if (!draws.empty()) {
-      const float r = draws.front();
-      draws.pop_front();
-      return r;
-    }
     platform::UseRandomSource(nullptr);
-    const float r = platform::Rnd();
+    const float r = draws.empty() ? platform::Rnd() : draws.front();
+    if (!draws.empty()) draws.pop_front();
     platform::UseRandomSource(this);
     return r;
   }

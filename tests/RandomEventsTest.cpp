@@ -66,8 +66,9 @@ class RandomEvents : public GameFixture {
   }
 
   void RandomAction() {
-    static constexpr Qt::Key Keys[] = {Qt::Key_K, Qt::Key_A, Qt::Key_N, Qt::Key_Return,
-                                       Qt::Key_Backspace};
+    static constexpr Qt::Key Keys[] = {Qt::Key_K, Qt::Key_A,      Qt::Key_Y,        Qt::Key_N,
+                                       Qt::Key_X, Qt::Key_Return, Qt::Key_Backspace};
+    const QString carried = Game.HoleMoji[1 + Pick(HoleCount)];
     InPutForm* table = InPutForm::Instance();
     TitleForm* title = TitleForm::Instance();
     switch (Pick(24)) {
@@ -79,7 +80,7 @@ class RandomEvents : public GameFixture {
       case 3:
       case 4:
         QTest::keyClick(form->Text1, Qt::Key_Return);  // empties a box that missed
-        return Commit(Game.HoleMoji[1 + Pick(HoleCount)]);
+        return Commit(carried);
       case 5:
         return Commit(Game.MojiTable[1 + Pick(MojiTableSize)]);
       case 6:  // Stop is rarer than Start, so that games also run to their end
@@ -172,7 +173,9 @@ class RandomEvents : public GameFixture {
     if (TitleForm* title = TitleForm::Instance()) QTest::mousePress(title, Qt::LeftButton);
     if (Game.GameRunning) {
       for (int h = 1; h <= HoleCount; ++h) {
-        if (Game.RestY[h] - Game.KobRect[h].Top > 40) return Commit(Game.HoleMoji[h]);
+        if (!Game.HoleMoji[h].isEmpty() && Game.RestY[h] - Game.KobRect[h].Top > 40) {
+          return Commit(Game.HoleMoji[h]);
+        }
       }
       return Wait(10);
     }
@@ -200,6 +203,7 @@ class RandomEvents : public GameFixture {
   void Play(uint32_t wrap, int actions) {
     wrapTick = wrap;
     gameAcrossWrap = actions == 0;
+    clock.Set(wrap - 3000);
     (new TitleForm(MainForm::Instance()))->show();
     QTimer player;
     QObject::connect(&player, &QTimer::timeout, [&] {
@@ -211,7 +215,10 @@ class RandomEvents : public GameFixture {
       if (!wasRunning) soundsBeforeGame = sounds.requests.size();
       if (!wasRunning && !gameAcrossWrap) clock.Set(wrapTick - 3000);
       actions ? RandomAction() : SteadyAction();
-      if (Game.GameRunning && !wasRunning) gameStartTick = clock.ticks;
+      if (Game.GameRunning && !wasRunning) {
+        gameStartTick = clock.ticks;
+        if (!gameAcrossWrap) clock.Set(wrapTick + 500);  // pauses that end before and after it
+      }
       ExpectConsistent();
       clock.Advance(static_cast<uint32_t>(Pick(50)));
       platform::WakePassLoop();

@@ -15,8 +15,6 @@
 #include "support/GameFixture.h"
 #include "support/PresentRecorder.h"
 
-using platform::Picture;
-
 namespace {
 
 // Critter picture k (1 to 8) is a disc of its own colour on white, `scale`
@@ -62,21 +60,16 @@ class Playfield : public GameFixture {
     platform::UsePixelRatio(0);
   }
 
-  // A screen of `ratio` image pixels per game pixel in each direction. On
-  // a screen of ratio 1 the pictures are twice the critter's size and the
-  // drawing shrinks them; on one of ratio 2 they are shrunk when loaded.
+  // A screen of `ratio` image pixels per game pixel in each direction, with
+  // pictures drawn bigger and shrunk to the drawn size when loaded.
   void UseRatio(int ratio) {
     platform::UsePixelRatio(ratio);
     SizePictures();
     FillWithPattern(BackPicture.Image());
     for (int k = 1; k <= 8; ++k) {
       const QRgb colour = qRgb(30 * k, 250 - 25 * k, 40 + 20 * k);
-      Game.KobImage[k] = MakeDisc(colour, ratio + 1);
-      Game.KobMaskImage[k] = MakeDisc(0, ratio + 1);
-      if (ratio > 1) {
-        Game.KobImage[k] = platform::ScaledForDrawing(Game.KobImage[k], {125, 145}, ratio);
-        Game.KobMaskImage[k] = platform::ScaledForDrawing(Game.KobMaskImage[k], {125, 145}, ratio);
-      }
+      Game.KobImage[k] = platform::ScaledForDrawing(MakeDisc(colour, ratio + 1), {125, 145}, ratio);
+      Game.KobMaskImage[k] = platform::ScaledForDrawing(MakeDisc(0, ratio + 1), {125, 145}, ratio);
     }
     ClearPlayfield();
     shown.areas.clear();
@@ -90,8 +83,8 @@ class Playfield : public GameFixture {
 // MERGEPAINT and SRCAND, which put a critter through its mask, combine each
 // pixel bit by bit.
 TEST(BlockCopy, MaskAndPictureCombineBitByBit) {
-  Picture dest(64, 32);
-  Picture source(64, 32);
+  platform::Picture dest(64, 32);
+  platform::Picture source(64, 32);
   FillWithPattern(dest.Image());
   const QImage before = dest.Image().copy();
   source.Image() = before.mirrored(true, true);

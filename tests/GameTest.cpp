@@ -41,10 +41,10 @@ class GameCore : public GameFixture {
 
   // A game of lesson 11 with 70 strings at the default speed, started with
   // the clock at `start`, one pass a millisecond; drawing a hole's column
-  // takes 7 ms, the counter band 5 ms. The player types the string of every critter in holes 1 to 3
-  // as soon as it is more than 40 rows out. The trace holds the first 8
-  // rises (ms since the start, hole, string, colour), every music request,
-  // and what the game ended with.
+  // takes 7 ms, the counter band 5 ms. The player types the string of every
+  // critter in holes 1 to 3 as soon as it is more than 40 rows out. The
+  // trace holds the first 8 rises (ms since the start, hole, string,
+  // colour), every music request, and what the game ended with.
   QStringList PlayScriptedGame(uint32_t start) {
     struct SlowView : PresentRecorder {
       explicit SlowView(TestClock& clock) : clock(clock) {}

@@ -42,8 +42,8 @@ void FillWithPattern(QImage& image) {
 // The size of an image and the start of the MD5 of its colours.
 QString Digest(const QImage& image) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-  const QByteArray bytes(reinterpret_cast<const char*>(rgb.constBits()), rgb.sizeInBytes());
-  const QByteArray md5 = QCryptographicHash::hash(bytes, QCryptographicHash::Md5);
+  const QByteArray md5 = QCryptographicHash::hash(
+      QByteArrayView(rgb.constBits(), rgb.sizeInBytes()), QCryptographicHash::Md5);
   return TraceLine(image.width(), image.height(), md5.toHex().left(12));
 }
 
@@ -60,16 +60,20 @@ class Playfield : public GameFixture {
     platform::UsePixelRatio(0);
   }
 
-  // A screen of `ratio` image pixels per game pixel in each direction, with
-  // pictures drawn bigger and shrunk to the drawn size when loaded.
+  // A screen of `ratio` image pixels per game pixel in each direction. On
+  // a screen of ratio 1 the pictures are twice the critter's size and the
+  // drawing shrinks them; on one of ratio 2 they are shrunk when loaded.
   void UseRatio(int ratio) {
     platform::UsePixelRatio(ratio);
     SizePictures();
     FillWithPattern(BackPicture.Image());
     for (int k = 1; k <= 8; ++k) {
-      const QRgb colour = qRgb(30 * k, 250 - 25 * k, 40 + 20 * k);
-      Game.KobImage[k] = platform::ScaledForDrawing(MakeDisc(colour, ratio + 1), {125, 145}, ratio);
-      Game.KobMaskImage[k] = platform::ScaledForDrawing(MakeDisc(0, ratio + 1), {125, 145}, ratio);
+      Game.KobImage[k] = MakeDisc(qRgb(30 * k, 250 - 25 * k, 40 + 20 * k), ratio + 1);
+      Game.KobMaskImage[k] = MakeDisc(0, ratio + 1);
+      if (ratio > 1) {
+        Game.KobImage[k] = platform::ScaledForDrawing(Game.KobImage[k], {125, 145}, ratio);
+        Game.KobMaskImage[k] = platform::ScaledForDrawing(Game.KobMaskImage[k], {125, 145}, ratio);
+      }
     }
     ClearPlayfield();
     shown.areas.clear();

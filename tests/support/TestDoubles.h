@@ -43,13 +43,11 @@ class MusicRecorder : public platform::MusicDevice {
   int PlayFromStart() override { return Note("play"); }
   int Stop() override { return Note("stop"); }
   int Close() override { return Note("close"); }
-  std::vector<std::string> commands;
-
- private:
   int Note(const std::string& request) {
     commands.push_back(request);
     return 0;
   }
+  std::vector<std::string> commands;
 };
 
 // Records every sound request.

@@ -1,6 +1,9 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <QString>
+#include <QTextStream>
+
 #include "support/TestDoubles.h"
 
 // A started program without windows: default settings, hole rectangles and
@@ -25,3 +28,13 @@ class GameFixture : public testing::Test {
   MusicRecorder music;
   SoundRecorder sounds;
 };
+
+// The parts written one after another with a space between them, for
+// traces that a test compares with the ones it expects.
+template <typename... Parts>
+QString TraceLine(const Parts&... parts) {
+  QString line;
+  QTextStream out(&line);
+  ((out << parts << ' '), ...);
+  return line.trimmed();
+}

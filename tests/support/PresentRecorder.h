@@ -1,5 +1,6 @@
 #pragma once
 #include <QRect>
+#include <utility>
 #include <vector>
 
 #include "platform/PlayfieldView.h"
@@ -8,11 +9,6 @@
 // to show, and installs itself for its lifetime.
 class PresentRecorder : public platform::PlayfieldView {
  public:
-  struct Band {
-    QRect compositeArea;
-    int windowRows;
-  };
-
   PresentRecorder() { platform::UsePlayfieldView(this); }
   ~PresentRecorder() override { platform::UsePlayfieldView(nullptr); }
 
@@ -20,11 +16,7 @@ class PresentRecorder : public platform::PlayfieldView {
   void PresentBand(const QRect& compositeArea, int windowRows) override {
     bands.push_back({compositeArea, windowRows});
   }
-  void Clear() {
-    areas.clear();
-    bands.clear();
-  }
 
   std::vector<QRect> areas;
-  std::vector<Band> bands;
+  std::vector<std::pair<QRect, int>> bands;  // composite area, window rows
 };

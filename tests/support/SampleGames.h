@@ -11,8 +11,7 @@ inline GameRecord SampleGame(int n) {
   game.playedAt = QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC).addSecs(60LL * n);
   game.lessonNo = 1 + (n - 1) % 12;
   game.speedLevel = 1 + n % 3;
-  game.mojiTotal = 30;
-  game.presented = 30;
+  game.mojiTotal = game.presented = 30;
   game.caught = n % 31;
   game.meanCatchMs = game.caught ? 1000 + n : 0;
   for (int k = 0; k < 30; ++k) {

@@ -25,13 +25,9 @@ class ScriptedRandom : public platform::RandomSource {
  public:
   float Next() override {
     ++drawn;
-    if (!draws.empty()) {
-      const float r = draws.front();
-      draws.pop_front();
-      return r;
-    }
     platform::UseRandomSource(nullptr);
-    const float r = platform::Rnd();
+    const float r = draws.empty() ? platform::Rnd() : draws.front();
+    if (!draws.empty()) draws.pop_front();
     platform::UseRandomSource(this);
     return r;
   }
@@ -47,13 +43,11 @@ class MusicRecorder : public platform::MusicDevice {
   int PlayFromStart() override { return Note("play"); }
   int Stop() override { return Note("stop"); }
   int Close() override { return Note("close"); }
-  std::vector<std::string> commands;
-
- private:
   int Note(const std::string& request) {
     commands.push_back(request);
     return 0;
   }
+  std::vector<std::string> commands;
 };
 
 // Records every sound request.
@@ -76,10 +70,6 @@ struct ProgramEnded {};
 class MessageRecorder : public platform::MessageSink {
  public:
   void Show(const QString& text) override { messages.push_back(text); }
-  void End() override {
-    ++ends;
-    throw ProgramEnded{};
-  }
+  void End() override { throw ProgramEnded{}; }
   std::vector<QString> messages;
-  int ends = 0;
 };

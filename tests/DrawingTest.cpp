@@ -4,12 +4,15 @@
 #include <QImage>
 #include <QPainter>
 #include <QStringList>
+#include <tuple>
+#include <vector>
 
 #include "anim/KobbinMove.h"
 #include "anim/Playfield.h"
 #include "core/GameControl.h"
 #include "game/GameState.h"
 #include "game/Pictures.h"
+#include "kana/PlayfieldTexts.h"
 #include "platform/Blit.h"
 #include "platform/Screen.h"
 #include "support/GameFixture.h"
@@ -171,4 +174,81 @@ TEST_F(Playfield, TheScriptedScenesLookAsBefore) {
   RunPassesUntil([] { return !Game.GameRunning; }, 31);
   EXPECT_NE(AllPicture.Image().copy(0, 0, 640, 80), BackPicture.Image().copy(0, 0, 640, 80));
   EXPECT_EQ(AllPicture.Image().copy(0, 100, 640, 380), BackPicture.Image().copy(0, 100, 640, 380));
+}
+
+// A new colour with the same string is a new label; over the disc the ground
+// under the label's edge moves with the critter, so it is printed anew.
+TEST_F(Playfield, ALabelIsPrintedOncePerRiseAndEveryStepShowsWhatAFreshPrintShows) {
+  // Critter 1 fills its whole picture, so its label lies on its body at
+  // every height; critter 2, a disc, leaves the label's edge over the
+  // background. Both are at the critter's size, as a game draws them.
+  Game.KobImage[1] = QImage(KobWidth, KobHeight, QImage::Format_RGB32);
+  Game.KobImage[1].fill(qRgb(90, 160, 40));
+  Game.KobMaskImage[1] = Game.KobImage[1].copy();
+  Game.KobMaskImage[1].fill(Qt::black);
+  Game.KobImage[2] = MakeDisc(qRgb(60, 200, 80), 1);
+  Game.KobMaskImage[2] = MakeDisc(0, 1);
+  ClearPlayfield();
+  // Hole 2 rises and sinks with critter k; the composite after each step.
+  // `afresh` makes every step print the label anew.
+  const auto riseAndSink = [](int k, bool afresh) {
+    std::vector<QImage> steps;
+    const QString moji = Game.HoleMoji[2];
+    for (const int rows : {20, 40, 60, 80, 100, 120, 100, 80, 60, 40, 20, 0}) {
+      if (afresh) {
+        Game.HoleMoji[2] = QStringLiteral("ん");
+        DrawMoji(2, 60, 60);
+        Game.HoleMoji[2] = moji;
+      }
+      Game.KobRect[2].Top = Game.RestY[2] - rows;
+      DrawHole(2, k, rows, 60, 60);
+      steps.push_back(AllPicture.Image().copy());
+    }
+    return steps;
+  };
+  Game.HoleMoji[2] = QStringLiteral("きゃ");
+  for (const auto& [k, colour, prints] : {std::tuple{1, qRgb(200, 30, 30), 1},
+                                          {1, qRgb(20, 30, 200), 1},
+                                          {2, qRgb(200, 30, 30), -1}}) {
+    KobPicture[2].ForeColor = QColor(colour);
+    const int before = PlayfieldTextPrints.labels;
+    const std::vector<QImage> reused = riseAndSink(k, false);
+    if (prints >= 0) {
+      EXPECT_EQ(PlayfieldTextPrints.labels - before, prints) << k;
+    }
+    const std::vector<QImage> fresh = riseAndSink(k, true);
+    for (size_t i = 0; i < fresh.size(); ++i) {
+      ASSERT_EQ(reused[i], fresh[i]) << k << " step " << i;
+    }
+  }
+}
+
+// Covered by another screen, the band as printed is copied back; the
+// playfield is told only of a band that changed the composite.
+TEST_F(Playfield, TheCounterBandIsPrintedWhenACountChangesAndCopiedBackEveryStep) {
+  for (const auto& [shownCount, catchCount, covered, prints] : {std::tuple{0, 0, false, 1},
+                                                                {0, 0, false, 0},
+                                                                {1, 0, false, 1},
+                                                                {1, 0, true, 0},
+                                                                {1, 1, false, 1},
+                                                                {1, 1, false, 0},
+                                                                {12, 1, false, 1}}) {
+    Game.ShownCount = static_cast<int16_t>(shownCount);
+    Game.CatchCount = static_cast<int16_t>(catchCount);
+    if (covered) AllPicture.Image().fill(Qt::white);
+    const int before = PlayfieldTextPrints.bands;
+    shown.bands.clear();
+    DrawCounts();
+    EXPECT_EQ(PlayfieldTextPrints.bands - before, prints) << shownCount << catchCount;
+    EXPECT_EQ(shown.bands.size(), prints || covered ? 1u : 0u) << shownCount << catchCount;
+    platform::Picture expected;
+    expected.Image() = BackPicture.Image().copy(0, 0, 640, 100);
+    expected.Font = {platform::ProportionalGothic, 30, false};
+    expected.ForeColor = QColor(255, 0, 0);
+    expected.Print({65, 23}, QStringLiteral("ぴこり %1").arg(shownCount));
+    expected.ForeColor = QColor(255, 100, 0);
+    expected.Print({390, 23}, QStringLiteral("つかまえた %1").arg(catchCount));
+    EXPECT_EQ(AllPicture.Image().copy(0, 0, 640, 100), expected.Image())
+        << shownCount << catchCount;
+  }
 }

@@ -120,14 +120,6 @@ TEST_F(Kana, InThePracticeWeakStringsComeMoreOftenAndEveryStringCanCome) {
   EXPECT_LT(seen[QStringLiteral("あ")], Picks / 194 / 2);
 }
 
-TEST_F(Kana, LabelColoursDrawRedGreenBlueInOrderWithinOneTo200) {
-  draws.draws = {0.0f, 0.5f, std::nextafter(1.0f, 0.0f)};
-  platform::UseRandomSource(&draws);
-  SelectMojiColor(3);
-  EXPECT_EQ(KobPicture[3].ForeColor, QColor(1, 101, 200));
-  EXPECT_EQ(Game.MojiGreen[3], 101);
-}
-
 // Every string of the table in every hole: the hint's rows lie below the
 // label's, outlines included, and above the ground line when the critter is
 // fully up; a pale label colour makes their black outlines count.

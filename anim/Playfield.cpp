@@ -25,8 +25,8 @@ QRect WholeOf(const QImage& image) {
 // its mask turns the critter's outline white and leaves the rest, then the
 // picture's colours land in that outline while its white ground leaves the
 // background. A picture held at the critter's size and pixel ratio goes
-// through row for row; any other is stretched over the whole critter (twice over the same rows
-// changes nothing).
+// through row for row; any other is stretched over the whole critter
+// (putting it over the same rows twice changes nothing).
 void DrawKob(platform::Picture& kobPicture, int k, int from, int to) {
   const QRect kobArea(0, 0, KobWidth, KobHeight);
   const QRect rows(0, from, KobWidth, to - from);

@@ -140,6 +140,19 @@ void KanaTextBox::ShowRomaji() {
 }
 
 void KanaTextBox::keyPressEvent(QKeyEvent* event) {
+  TakeKey(event);
+  ShowCursorSteadily();
+}
+
+void KanaTextBox::ShowCursorSteadily() {
+  // The line edit shows its cursor and starts its blinking afresh at a key's
+  // release; done while the key's change waits to be painted, the two
+  // repaints are one.
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier);
+  QLineEdit::keyReleaseEvent(&release);
+}
+
+void KanaTextBox::TakeKey(QKeyEvent* event) {
   const Qt::KeyboardModifiers chord =
       event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
   if (chord) {
@@ -179,7 +192,9 @@ void KanaTextBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void KanaTextBox::keyReleaseEvent(QKeyEvent* event) {
-  QLineEdit::keyReleaseEvent(event);
+  // The line edit would show its cursor again here, repainting the box a
+  // second time for the key; it was shown with the press's own repaint.
+  QWidget::keyReleaseEvent(event);
   if (event->isAutoRepeat()) return;
   if (onKeyUp) onKeyUp(platform::VirtualKeyCode(event->key()));
 }
@@ -200,6 +215,7 @@ void KanaTextBox::inputMethodEvent(QInputMethodEvent* event) {
   const bool committed = !event->commitString().isEmpty() && text() != before;
   romaji.SetText(text());
   FoldShownText();
+  ShowCursorSteadily();
   if (committed && onCommit) onCommit();
 }
 

@@ -51,6 +51,10 @@ class KanaTextBox : public QLineEdit, public platform::TextBox {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  // What a key press does to the text.
+  void TakeKey(QKeyEvent* event);
+  // Shows the cursor and starts its blinking afresh, as typing should.
+  void ShowCursorSteadily();
   // Shows the composer's text, and its pending letters underlined after it.
   void ShowRomaji();
   // An input-method event of the box's own that changes the text around the

@@ -56,8 +56,10 @@ void Type(KanaTextBox& into, const QString& keys) {
     const Qt::KeyboardModifiers modifiers = c == u'%'     ? Qt::ControlModifier
                                             : c.isUpper() ? Qt::ShiftModifier
                                                           : Qt::NoModifier;
-    for (const QTest::KeyAction action : {QTest::Press, QTest::Release})
+    for (const QTest::KeyAction action : {QTest::Press, QTest::Release}) {
       QTest::sendKeyEvent(action, &into, key, named >= 0 ? QString() : QString(c), modifiers);
+      QApplication::processEvents();
+    }
   }
 }
 
@@ -238,5 +240,22 @@ TEST(KanaTextBox, ItsPanelIsDrawnOnceForEveryStateAndLooksAsTheStyleDrawsIt) {
     }
     EXPECT_TRUE(Looks(box) == Looks(other)) << letters;
     EXPECT_EQ(panels, drawn) << letters;
+  }
+}
+
+// A key repaints the box once: the line edit's showing its cursor again at
+// the release is done with the repaint of the key's change.
+TEST(KanaTextBox, AKeyRepaintsItOnce) {
+  int paints = 0;
+  CountingStyle counting(QStyleFactory::create(QApplication::style()->name()), &paints);
+  KanaTextBox box;
+  box.setStyle(&counting);
+  box.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+  Type(box, "k");
+  for (const char* keys : {"a", "k", "\b"}) {
+    paints = 0;
+    Type(box, keys);
+    EXPECT_EQ(paints, 1) << keys;
   }
 }

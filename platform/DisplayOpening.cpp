@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/WindowContents.h"
+
 namespace platform {
 namespace {
 
@@ -54,6 +56,7 @@ std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv) {
     std::exit(1);
   }
   handlerBefore = qInstallMessageHandler(HoldMessage);
+  SendWindowContentsOverTheConnection();
   auto application = std::make_unique<QApplication>(argc, argv);
   qInstallMessageHandler(handlerBefore);
   // The display opened: what Qt said meanwhile goes out as it would have.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 
 #include "game/GameState.h"
 #include "game/Holes.h"
@@ -125,7 +126,7 @@ bool SameGround(const PrintedBand& printed, QSize pixels) {
 void DrawCountBand(int bandRows, int windowRows) {
   const QRect band(0, 0, AllPicture.Width(), bandRows);
   AllPicture.Font = {platform::ProportionalGothic, 30, false};
-  QImage& all = AllPicture.Image();
+  const QImage& all = std::as_const(AllPicture).Image();
   const QSize bandPixels(all.width(), static_cast<int>(bandRows * AllPicture.Ratio()));
   const bool sameGround = SameGround(printedBand, bandPixels);
   const bool changed[2] = {printedBand.counts[0] != Game.ShownCount,
@@ -134,10 +135,13 @@ void DrawCountBand(int bandRows, int windowRows) {
   // after another in memory.
   const qsizetype bytes = printedBand.rows.sizeInBytes();
   if (sameGround && !changed[0] && !changed[1]) {
-    if (std::memcmp(all.constBits(), printedBand.rows.constBits(), bytes) != 0) {
-      std::memcpy(all.bits(), printedBand.rows.constBits(), bytes);
+    // Nothing drawn into the band since it was put there: it is as it was.
+    if (AllPicture.DrawnArea().intersects(band) &&
+        std::memcmp(all.constBits(), printedBand.rows.constBits(), bytes) != 0) {
+      std::memcpy(AllPicture.ImageToDrawIn(band).bits(), printedBand.rows.constBits(), bytes);
       platform::PresentCompositeBand(band, windowRows);
     }
+    AllPicture.ForgetDrawnArea();
     AllPicture.ForeColor = QColor(0, 0, 0);
     return;
   }
@@ -154,7 +158,7 @@ void DrawCountBand(int bandRows, int windowRows) {
   const bool oneSide =
       sameGround && apart && printedBand.apart && BackPicture.Width() == band.width();
   if (oneSide) {
-    std::memcpy(all.bits(), printedBand.rows.constBits(), bytes);
+    std::memcpy(AllPicture.ImageToDrawIn(band).bits(), printedBand.rows.constBits(), bytes);
   } else {
     platform::StretchBlt(AllPicture, band, BackPicture, QRect(0, 0, BackPicture.Width(), bandRows),
                          platform::SRCCOPY);
@@ -175,6 +179,7 @@ void DrawCountBand(int bandRows, int windowRows) {
                  apart,
                  BackPicture.Image().cacheKey(),
                  platform::ScreenPixels()};
+  AllPicture.ForgetDrawnArea();
   platform::PresentCompositeBand(band, windowRows);
 }
 

@@ -38,7 +38,7 @@ void StretchBlt(Picture& dest, const QRect& destArea, const Picture& src, const 
 
 void StretchBlt(Picture& dest, const QRect& destArea, const QImage& src, const QRect& srcArea,
                 RasterOp op) {
-  QImage& target = dest.Image();
+  QImage& target = dest.ImageToDrawIn(destArea);
   if (target.isNull() || src.isNull() || destArea.isEmpty() || srcArea.isEmpty()) return;
 
   // Only the part of the source that exists is copied, into the part of the

@@ -21,6 +21,7 @@ void Picture::Resize(int width, int height) {
   image = QImage(width * ratio, height * ratio, QImage::Format_RGB32);
   image.setDevicePixelRatio(ratio);
   image.fill(Qt::white);
+  drawn = Rect();
 }
 
 int Picture::Width() const { return qRound(image.deviceIndependentSize().width()); }
@@ -29,7 +30,7 @@ int Picture::Height() const { return qRound(image.deviceIndependentSize().height
 
 void Picture::Print(QPoint topLeft, const QString& text) {
   if (image.isNull() || text.isEmpty()) return;
-  QPainter painter(&image);
+  QPainter painter(&Image());
   painter.setFont(ToQFont(Font));
   painter.setPen(ForeColor);
   // The text cell's top is `ascent` above the baseline that Qt draws on.
@@ -38,7 +39,7 @@ void Picture::Print(QPoint topLeft, const QString& text) {
 
 void Picture::PrintOutlined(QPoint topLeft, const QString& text, QColor outline) {
   if (image.isNull() || text.isEmpty()) return;
-  QPainter painter(&image);
+  QPainter painter(&Image());
   painter.setFont(ToQFont(Font));
   const QPoint baseline(topLeft.x(), topLeft.y() + painter.fontMetrics().ascent());
   // The text in the outline colour at every offset of a small disc grows

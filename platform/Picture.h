@@ -28,8 +28,23 @@ class Picture {
   // Image pixels per game pixel.
   qreal Ratio() const { return image.devicePixelRatio(); }
   QRect Rect() const { return QRect(0, 0, Width(), Height()); }
-  QImage& Image() { return image; }
+  // The image to draw into anywhere.
+  QImage& Image() {
+    drawn = Rect();
+    return image;
+  }
   const QImage& Image() const { return image; }
+  // The image to draw into within `area` (game pixels) only.
+  QImage& ImageToDrawIn(const QRect& area) {
+    drawn |= area;
+    return image;
+  }
+
+  // The smallest rectangle around all that may have been drawn into the
+  // picture since ForgetDrawnArea(): what the blits and prints reached, and
+  // the whole picture after its image was taken to draw into anywhere.
+  QRect DrawnArea() const { return drawn; }
+  void ForgetDrawnArea() { drawn = QRect(); }
 
   // Prints `text` in Font and ForeColor with the top-left corner of its text
   // cell at `topLeft`. Only the glyphs are drawn: what lies behind them stays.
@@ -50,6 +65,7 @@ class Picture {
 
  private:
   QImage image;
+  QRect drawn;
 };
 
 // `image` scaled with a smooth filter to `size` game pixels, as a loaded

@@ -223,19 +223,22 @@ TEST_F(Playfield, ALabelIsPrintedOncePerRiseAndEveryStepShowsWhatAFreshPrintShow
   }
 }
 
-// Covered by another screen, the band as printed is copied back; the
-// playfield is told only of a band that changed the composite.
+// Covered by another screen (1) or the bare background (2), the band as
+// printed is copied back; the playfield is told only of a band that changed
+// the composite.
 TEST_F(Playfield, TheCounterBandIsPrintedWhenACountChangesAndCopiedBackEveryStep) {
-  for (const auto& [shownCount, catchCount, covered, prints] : {std::tuple{0, 0, false, 1},
-                                                                {0, 0, false, 0},
-                                                                {1, 0, false, 1},
-                                                                {1, 0, true, 0},
-                                                                {1, 1, false, 1},
-                                                                {1, 1, false, 0},
-                                                                {12, 1, false, 1}}) {
+  for (const auto& [shownCount, catchCount, covered, prints] : {std::tuple{0, 0, 0, 1},
+                                                                {0, 0, 0, 0},
+                                                                {1, 0, 0, 1},
+                                                                {1, 0, 1, 0},
+                                                                {1, 0, 2, 0},
+                                                                {1, 1, 0, 1},
+                                                                {1, 1, 0, 0},
+                                                                {12, 1, 0, 1}}) {
     Game.ShownCount = static_cast<int16_t>(shownCount);
     Game.CatchCount = static_cast<int16_t>(catchCount);
-    if (covered) AllPicture.Image().fill(Qt::white);
+    if (covered == 1) AllPicture.Image().fill(Qt::white);
+    if (covered == 2) ClearPlayfield();
     const int before = PlayfieldTextPrints.bands;
     shown.bands.clear();
     DrawCounts();

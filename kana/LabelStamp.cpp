@@ -26,9 +26,10 @@ void LabelStamp::FindTouched(const platform::Picture& picture, const Print& prin
   // is what is left not black. The outline is the same glyphs moved by up
   // to its reach; a pixel more covers any rounding of the moved glyphs.
   platform::Picture probe;
-  probe.Image() = QImage(picture.Image().size(), QImage::Format_RGB32);
-  probe.Image().setDevicePixelRatio(picture.Ratio());
-  probe.Image().fill(Qt::black);
+  QImage& probeImage = probe.ImageToDrawIn();
+  probeImage = QImage(picture.Image().size(), QImage::Format_RGB32);
+  probeImage.setDevicePixelRatio(picture.Ratio());
+  probeImage.fill(Qt::black);
   probe.ForeColor = Qt::white;
   print(probe, false);
   const QImage& ink = probe.Image();
@@ -86,7 +87,7 @@ bool LabelStamp::PutBack(const LabelKey& labelKey, platform::Picture& picture, i
     const QRgb* was = Row(before, span.y - box.top()) + (span.x - box.left());
     if (std::memcmp(Row(ground, span.y) + span.x, was, span.n * sizeof(QRgb)) != 0) return false;
   }
-  QImage& image = picture.Image();
+  QImage& image = picture.ImageToDrawIn();
   for (const Span& span : touched) {
     if (span.y >= imageRows) break;
     const QRgb* printed = Row(after, span.y - box.top()) + (span.x - box.left());

@@ -30,7 +30,7 @@ int Picture::Height() const { return qRound(image.deviceIndependentSize().height
 
 void Picture::Print(QPoint topLeft, const QString& text) {
   if (image.isNull() || text.isEmpty()) return;
-  QPainter painter(&Image());
+  QPainter painter(&ImageToDrawIn());
   painter.setFont(ToQFont(Font));
   painter.setPen(ForeColor);
   // The text cell's top is `ascent` above the baseline that Qt draws on.
@@ -39,7 +39,7 @@ void Picture::Print(QPoint topLeft, const QString& text) {
 
 void Picture::PrintOutlined(QPoint topLeft, const QString& text, QColor outline) {
   if (image.isNull() || text.isEmpty()) return;
-  QPainter painter(&Image());
+  QPainter painter(&ImageToDrawIn());
   painter.setFont(ToQFont(Font));
   const QPoint baseline(topLeft.x(), topLeft.y() + painter.fontMetrics().ascent());
   // The text in the outline colour at every offset of a small disc grows

@@ -28,13 +28,9 @@ class Picture {
   // Image pixels per game pixel.
   qreal Ratio() const { return image.devicePixelRatio(); }
   QRect Rect() const { return QRect(0, 0, Width(), Height()); }
-  // The image to draw into anywhere.
-  QImage& Image() {
-    drawn = Rect();
-    return image;
-  }
   const QImage& Image() const { return image; }
-  // The image to draw into within `area` (game pixels) only.
+  // The image to draw into, anywhere or within `area` (game pixels) only.
+  QImage& ImageToDrawIn() { return ImageToDrawIn(Rect()); }
   QImage& ImageToDrawIn(const QRect& area) {
     drawn |= area;
     return image;

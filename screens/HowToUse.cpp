@@ -50,7 +50,7 @@ void DrawHowToUse(QPushButton& Command1, QSize inner) {
   Command1.setGeometry(inner.width() - 100, inner.height() - 40, 80, 30);
   Command1.show();
   Command1.raise();
-  AllPicture.Image().fill(Qt::white);
+  AllPicture.ImageToDrawIn().fill(Qt::white);
 
   const HowToUseLayout layout = HowToUseLayoutFor(inner);
   const QImage& keyboard = Game.KeyboardImage;

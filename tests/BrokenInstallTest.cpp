@@ -205,7 +205,7 @@ TEST_F(BrokenInstall, EveryFileDamagedEveryWayIsReportedOrSilencedAsItsFileRequi
       messages.messages.clear();
       if (file < PlayfieldPictures) {
         ClearGameState();
-        BackPicture.Image().fill(Qt::white);
+        BackPicture.ImageToDrawIn().fill(Qt::white);
         EXPECT_THROW(LoadPictures(), ProgramEnded);
         for (int i = 1; i <= 16; ++i) EXPECT_EQ(InPlace(i), i < file) << i;
         EXPECT_EQ(Near(BackPicture.Image().pixel(5, 5), Qt::red), file > 0);

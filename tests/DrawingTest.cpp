@@ -69,7 +69,7 @@ class Playfield : public GameFixture {
   void UseRatio(int ratio) {
     platform::UsePixelRatio(ratio);
     SizePictures();
-    FillWithPattern(BackPicture.Image());
+    FillWithPattern(BackPicture.ImageToDrawIn());
     for (int k = 1; k <= 8; ++k) {
       Game.KobImage[k] = MakeDisc(qRgb(30 * k, 250 - 25 * k, 40 + 20 * k), ratio + 1);
       Game.KobMaskImage[k] = MakeDisc(0, ratio + 1);
@@ -92,16 +92,16 @@ class Playfield : public GameFixture {
 TEST(BlockCopy, MaskAndPictureCombineBitByBit) {
   platform::Picture dest(64, 32);
   platform::Picture source(64, 32);
-  FillWithPattern(dest.Image());
+  FillWithPattern(dest.ImageToDrawIn());
   const QImage before = dest.Image().copy();
-  source.Image() = before.mirrored(true, true);
+  source.ImageToDrawIn() = before.mirrored(true, true);
   const struct {
     platform::RasterOp op;
     QRgb (*rule)(QRgb src, QRgb old);
   } ops[] = {{platform::MERGEPAINT, [](QRgb src, QRgb old) { return ~src | old; }},
              {platform::SRCAND, [](QRgb src, QRgb old) { return src & old; }}};
   for (const auto& [op, rule] : ops) {
-    dest.Image() = before.copy();
+    dest.ImageToDrawIn() = before.copy();
     platform::BitBlt(dest, dest.Rect(), source, QPoint(0, 0), op);
     for (int y = 0; y < 32; ++y) {
       for (int x = 0; x < 64; ++x) {
@@ -149,7 +149,7 @@ TEST_F(Playfield, TheScriptedScenesLookAsBefore) {
   UseRatio(1);
   for (const int width : {1024, 641, 640}) {
     platform::UseScreenSize({width, 480});
-    AllPicture.Image().fill(Qt::white);
+    AllPicture.ImageToDrawIn().fill(Qt::white);
     Start_Click();
     for (int h = 1; h <= HoleCount; ++h) Game.HoleWait[h] = 30000;
     Game.ShownCount = Game.CatchCount = 88;
@@ -237,7 +237,7 @@ TEST_F(Playfield, TheCounterBandIsPrintedWhenACountChangesAndCopiedBackEveryStep
                                                                 {12, 1, 0, 1}}) {
     Game.ShownCount = static_cast<int16_t>(shownCount);
     Game.CatchCount = static_cast<int16_t>(catchCount);
-    if (covered == 1) AllPicture.Image().fill(Qt::white);
+    if (covered == 1) AllPicture.ImageToDrawIn().fill(Qt::white);
     if (covered == 2) ClearPlayfield();
     const int before = PlayfieldTextPrints.bands;
     shown.bands.clear();
@@ -245,7 +245,7 @@ TEST_F(Playfield, TheCounterBandIsPrintedWhenACountChangesAndCopiedBackEveryStep
     EXPECT_EQ(PlayfieldTextPrints.bands - before, prints) << shownCount << catchCount;
     EXPECT_EQ(shown.bands.size(), prints || covered ? 1u : 0u) << shownCount << catchCount;
     platform::Picture expected;
-    expected.Image() = BackPicture.Image().copy(0, 0, 640, 100);
+    expected.ImageToDrawIn() = BackPicture.Image().copy(0, 0, 640, 100);
     expected.Font = {platform::ProportionalGothic, 30, false};
     expected.ForeColor = QColor(255, 0, 0);
     expected.Print({65, 23}, QStringLiteral("ぴこり %1").arg(shownCount));

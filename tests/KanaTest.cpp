@@ -42,7 +42,7 @@ QStringList EntriesOf(LessonRange range) {
 // The rows of hole h's critter picture that hold ink once its label (and
 // hint, if it has one) is printed on white.
 std::vector<int> InkRows(int h) {
-  KobPicture[h].Image().fill(Qt::white);
+  KobPicture[h].ImageToDrawIn().fill(Qt::white);
   DrawMoji(h, HoleLabelAnchor[h - 1].x, HoleLabelAnchor[h - 1].y);
   const QImage image = KobPicture[h].Image().scaled(KobWidth, KobHeight);
   std::vector<int> rows;

@@ -84,7 +84,7 @@ class Windows : public GameFixture {
     QDir(folder.path()).mkdir("Deta");
     platform::UseMessageSink(&messages);
     platform::UseLockFolder(folder.path());
-    BackPicture.Image().fill(QColor(120, 200, 250));
+    BackPicture.ImageToDrawIn().fill(QColor(120, 200, 250));
     NewMainWindow({1024, 768});
   }
   void TearDown() override {
@@ -283,7 +283,7 @@ TEST_F(Windows, TheTitleHandsOverOnItsEleventhTickOrAtOnceOnAnyMouseButton) {
     form->hide();
     QPointer<TitleForm> title = new TitleForm(form.get());
     title->show();
-    AllPicture.Image().fill(Qt::black);
+    AllPicture.ImageToDrawIn().fill(Qt::black);
     if (button == Qt::NoButton) {
       for (int tick = 1; tick <= 10; ++tick) title->Timer1_Timer();
       EXPECT_FALSE(form->isVisible());
@@ -304,7 +304,7 @@ TEST_F(Windows, HowToUseDrawsKeyboardTextsAndOkOutsideAGameAndOkBringsBackTheBac
   Game.KeyboardImage = PlainPicture(1024, 384, QColor(250, 200, 120));
   form->show();
   Start_Click();
-  AllPicture.Image().fill(Qt::black);
+  AllPicture.ImageToDrawIn().fill(Qt::black);
   SubHelp_Click(*form->Command1, form->PlayfieldSize());
   EXPECT_FALSE(form->Command1->isVisible()) << "refused during a game";
   EXPECT_EQ(QColor(AllPicture.Image().pixel(100, 100)), QColor(Qt::black));

@@ -89,7 +89,7 @@ class Playfield : public GameFixture {
 
 // MERGEPAINT and SRCAND, which put a critter through its mask, combine each
 // pixel bit by bit.
-TEST(BlockCopy, MaskAndPictureCombineBitByBit) {
+TEST(BlockCopy, MaskAndPictureCombineBitByBitAlsoWhereTheyOverhang) {
   platform::Picture dest(64, 32);
   platform::Picture source(64, 32);
   FillWithPattern(dest.ImageToDrawIn());
@@ -101,12 +101,18 @@ TEST(BlockCopy, MaskAndPictureCombineBitByBit) {
   } ops[] = {{platform::MERGEPAINT, [](QRgb src, QRgb old) { return ~src | old; }},
              {platform::SRCAND, [](QRgb src, QRgb old) { return src & old; }}};
   for (const auto& [op, rule] : ops) {
-    dest.ImageToDrawIn() = before.copy();
-    platform::BitBlt(dest, dest.Rect(), source, QPoint(0, 0), op);
-    for (int y = 0; y < 32; ++y) {
-      for (int x = 0; x < 64; ++x) {
-        const QRgb expected = rule(source.Image().pixel(x, y), before.pixel(x, y)) | 0xff000000u;
-        ASSERT_EQ(dest.Image().pixel(x, y), expected) << op << " at " << x << ", " << y;
+    for (const QPoint shift : {QPoint(0, 0), QPoint(-5, -3)}) {
+      dest.ImageToDrawIn() = before.copy();
+      platform::BitBlt(dest, dest.Rect().translated(shift), source, QPoint(0, 0), op);
+      for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 64; ++x) {
+          const QPoint from = QPoint(x, y) - shift;
+          const QRgb expected =
+              from.x() < 64 && from.y() < 32
+                  ? rule(source.Image().pixel(from), before.pixel(x, y)) | 0xff000000u
+                  : before.pixel(x, y);
+          ASSERT_EQ(dest.Image().pixel(x, y), expected) << op << " at " << x << ", " << y;
+        }
       }
     }
   }

@@ -88,7 +88,7 @@ class Playfield : public GameFixture {
 }  // namespace
 
 // MERGEPAINT and SRCAND, which put a critter through its mask, combine each
-// pixel bit by bit.
+// pixel bit by bit, also where the area overhangs the picture's corner.
 TEST(BlockCopy, MaskAndPictureCombineBitByBitAlsoWhereTheyOverhang) {
   platform::Picture dest(64, 32);
   platform::Picture source(64, 32);

@@ -5,8 +5,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/WindowContents.h"
-
 namespace platform {
 namespace {
 
@@ -56,7 +54,6 @@ std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv) {
     std::exit(1);
   }
   handlerBefore = qInstallMessageHandler(HoldMessage);
-  SendWindowContentsOverTheConnection();
   auto application = std::make_unique<QApplication>(argc, argv);
   qInstallMessageHandler(handlerBefore);
   // The display opened: what Qt said meanwhile goes out as it would have.

@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QPainter>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "platform/Picture.h"
 
@@ -27,18 +30,26 @@ QRectF PixelsOf(const QRectF& area, qreal pixelRatio) {
 
 // One row of `op`, as the painter's raster operations make it on pixels
 // without transparency: the colour bits combined, the pixel kept opaque.
+// Four pixels at a time where the processor has SSE2 (every x86-64 one).
 void CombineRow(QRgb* to, const QRgb* from, int count, RasterOp op) {
-  switch (op) {
-    case MERGEPAINT:
-      for (int i = 0; i < count; ++i) to[i] = ~from[i] | to[i] | 0xff000000;
-      return;
-    case SRCAND:
-      for (int i = 0; i < count; ++i) to[i] = (from[i] & to[i]) | 0xff000000;
-      return;
-    case SRCCOPY:
-      std::memcpy(to, from, count * sizeof(QRgb));
-      return;
+  if (op == SRCCOPY) {
+    std::memcpy(to, from, count * sizeof(QRgb));
+    return;
   }
+  const bool merge = op == MERGEPAINT;
+  int i = 0;
+#ifdef __SSE2__
+  const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xff000000));
+  const __m128i allBits = _mm_set1_epi32(-1);
+  for (; i + 4 <= count; i += 4) {
+    const __m128i source = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+    const __m128i old = _mm_loadu_si128(reinterpret_cast<const __m128i*>(to + i));
+    const __m128i bits =
+        merge ? _mm_or_si128(_mm_xor_si128(source, allBits), old) : _mm_and_si128(source, old);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i), _mm_or_si128(bits, opaque));
+  }
+#endif
+  for (; i < count; ++i) to[i] = (merge ? ~from[i] | to[i] : from[i] & to[i]) | 0xff000000;
 }
 
 // Combines the `from` pixels of `source` into `target` at `at`, both of

@@ -1,6 +1,7 @@
 #include "game/Pictures.h"
 
 #include "game/GameState.h"
+#include "game/Holes.h"
 
 platform::Picture BackPicture;
 platform::Picture AllPicture;
@@ -9,5 +10,6 @@ OneBased<platform::Picture, 8> KobPicture;
 void SizePictures() {
   BackPicture.Resize(640, 480);
   AllPicture.Resize(640, 480);
-  for (platform::Picture& picture : KobPicture) picture.Resize(KobWidth, KobHeight);
+  // Items 7 and 8 are never used: they stay without an image.
+  for (int h = 1; h <= HoleCount; ++h) KobPicture[h].Resize(KobWidth, KobHeight);
 }

@@ -78,8 +78,11 @@ void DrawHole(int h, int picture, int shown, int dx, int dy) {
   StretchBlt(AllPicture, QRect(left, top, KobWidth, shown), KobPicture[h],
              QRect(0, 0, KobWidth, shown), SRCCOPY);
 
+  // The hole's column of the composite goes to the window one to one; of it,
+  // only the erased and composed band changed.
   if (FullSizeScreen()) {
-    platform::PresentComposite(QRect(left, Game.PeakY[h], KobWidth, Game.RestY[h] - Game.PeakY[h]));
+    const QRect column(left, Game.PeakY[h], KobWidth, Game.RestY[h] - Game.PeakY[h]);
+    platform::PresentComposite(column.intersected(band));
   } else {
     ShowPlayfield();
   }

@@ -122,8 +122,9 @@ TEST(BlockCopy, MaskAndPictureCombineBitByBitAlsoWhereTheyOverhang) {
 // by step with the labels "あ", "ぁ", "きゃ", "っ", "ゃ" and "ん" in their game
 // colours; the fifth is caught at the top and sinks three steps in its caught
 // form. On the 800 x 600 screen the window holds the whole composite one to
-// one and each drawn hole presents its column; on the 800 x 599 one every
-// drawing presents all of it. Stop then leaves the bare background.
+// one and each drawn hole presents the rows of its column that changed (the
+// first step: the critter's top 20 rows and the 20 erased above them); on the
+// 800 x 599 one every drawing presents all of it. Stop then leaves the bare background.
 // Scene 2: each step of a game draws the counter band over the old counts (88
 // and 88 before, 12 shown and 3 caught now) on screens 1024, 641 and 640
 // pixels wide; the last squeezes 80 rows into 73 window rows. A game that ends
@@ -169,7 +170,7 @@ TEST_F(Playfield, TheScriptedScenesLookAsBefore) {
     Stop_Click();
   }
   EXPECT_EQ(scenes.join('\n').toStdString(),
-            "640 480 bda8f9c97660 shows 63 112 125 140\n"
+            "640 480 bda8f9c97660 shows 63 212 125 40\n"
             "1280 960 d07dc1aa1fb6 shows 0 0 640 480\n"
             "1024 640 480 fa3a68a18ab3 rows 100 100\n"
             "641 640 480 fa3a68a18ab3 rows 100 100\n"

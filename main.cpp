@@ -3,8 +3,10 @@
 #include "app/MainForm.h"
 #include "app/StartUp.h"
 #include "platform/DisplayOpening.h"
+#include "platform/LargeBlocks.h"
 
 int main(int argc, char* argv[]) {
+  platform::GiveFreedPicturesBack();
   const auto app = platform::OpenApplication(argc, argv);
   QApplication::setApplicationName(QStringLiteral("kanacatch"));
   QApplication::setApplicationDisplayName(QStringLiteral("かなキャッチ"));

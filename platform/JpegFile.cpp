@@ -55,7 +55,8 @@ bool IsCompleteJpeg(const QByteArray& data) {
 QImage LoadJpeg(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly) || file.size() > MaxJpegFileBytes) return {};
-  QByteArray data = file.read(MaxJpegFileBytes);
+  // As long as it was when opened: room for no more than it held then.
+  QByteArray data = file.read(file.size());
   if (!IsCompleteJpeg(data)) return {};
 
   QBuffer buffer(&data);

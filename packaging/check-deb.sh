@@ -36,6 +36,7 @@ id=org.kanacatch.kanacatch
   echo "./usr/lib/kanacatch/kanacatch"
   echo "./usr/lib/kanacatch/libkanacatch_chart.so"
   echo "./usr/lib/kanacatch/libkanacatch_history.so"
+  echo "./usr/lib/kanacatch/libkanacatch_sound.so"
   # The data folder as the package build made it.
   for data in "$out"/kanacatch/obj-*/app/Deta/*; do echo "./usr/lib/kanacatch/Deta/${data##*/}"; done
   echo "./usr/share/applications/$id.desktop"

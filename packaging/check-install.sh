@@ -21,12 +21,13 @@ program=$(readlink -f "$prefix/bin/kanacatch")
   fail "bin/kanacatch leads to '$program'"
 [[ -x $program ]] || fail "the program is not executable"
 diff -r "$build/app/Deta" "$(dirname "$program")/Deta" || fail "Deta differs from the build's"
-# The program loads its history store and chart from its own folder, and
-# does not link Qt SQL or Qt Charts itself.
-for module in history chart; do
+# The program loads its history store, chart and sound effects from its own
+# folder, and does not link Qt SQL, Qt Charts or Qt Multimedia itself.
+for module in history chart sound; do
   [[ -f $(dirname "$program")/libkanacatch_$module.so ]] || fail "no $module module beside the program"
 done
-! ldd "$program" | grep -qE 'Qt6(Sql|Charts)' || fail "the program links Qt SQL or Qt Charts"
+! ldd "$program" | grep -qE 'Qt6(Sql|Charts|Multimedia)' ||
+  fail "the program links Qt SQL, Qt Charts or Qt Multimedia"
 
 # A PNG's header holds its width and height (bytes 16-23) and its colour
 # type (byte 25: 6 is RGBA).

@@ -1,7 +1,7 @@
 #include "platform/WaveSound.h"
 
 #include "platform/FlaggedWavePlayer.h"
-#include "platform/QtWaveOutput.h"
+#include "platform/ProgramWaveOutput.h"
 
 namespace platform {
 namespace {
@@ -9,7 +9,7 @@ namespace {
 WavePlayer* installedPlayer = nullptr;
 
 WavePlayer& ProgramPlayer() {
-  static QtWaveOutput output;
+  static ProgramWaveOutput output;
   static FlaggedWavePlayer player(output);
   return player;
 }

@@ -15,7 +15,7 @@
 #include "media/MediaLoading.h"
 #include "platform/MusicDevice.h"
 #include "platform/ProgramFolder.h"
-#include "platform/QtWaveOutput.h"
+#include "platform/WaveFile.h"
 #include "platform/WaveSound.h"
 #include "support/GameFixture.h"
 #include "support/MediaFiles.h"

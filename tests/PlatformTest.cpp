@@ -3,6 +3,8 @@
 // device with its synthesizer.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QStringList>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -10,12 +12,15 @@
 #include <vector>
 
 #include "media/DataFolder.h"
+#include "platform/AudioPresence.h"
 #include "platform/FlaggedWavePlayer.h"
 #include "platform/FluidSynthSequencer.h"
-#include "platform/QtWaveOutput.h"
+#include "platform/ProgramFolder.h"
+#include "platform/ProgramWaveOutput.h"
 #include "platform/Random.h"
 #include "platform/SequencerDevice.h"
 #include "platform/SingleInstance.h"
+#include "platform/WaveFile.h"
 #include "support/MediaFiles.h"
 #include "support/TestDoubles.h"
 
@@ -121,6 +126,45 @@ TEST(WaveFiles, KnowTheirLengthRoundedUpToWholeMilliseconds) {
     EXPECT_EQ(WaveFileLength(dir.filePath(QString("%1.wav").arg(ms))),
               ms ? std::optional<uint32_t>(ms) : std::nullopt);
   }
+}
+
+bool QtMultimediaLoaded() {
+  QFile maps("/proc/self/maps");
+  return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+}
+
+// Qt Multimedia and the sound server's libraries are loaded with the audio
+// module at the first playable sound, and never where no audio output can
+// open; the sounds' lengths, which decide what is dropped, come either way.
+TEST(ProgramWaveOutput, LoadsTheAudioModuleAtTheFirstSoundOnlyWhereAnOutputMayExist) {
+  QTemporaryDir runtime, dir;
+  const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+  qunsetenv("PULSE_SERVER");
+  UseProgramFolder(QStringLiteral(KANACATCH_APP_DIR));
+  const QString sound = dir.filePath("250.wav"), broken = dir.filePath("broken.wav");
+  WriteTestFile(sound, ToneWave(250, 22050));
+  WriteTestFile(broken, ToneWave(250, 22050).left(60));
+  ASSERT_FALSE(QtMultimediaLoaded());
+  if (!AudioOutputMayExist()) {
+    ProgramWaveOutput silent;
+    EXPECT_EQ(silent.Load(sound), 250u);
+    silent.Start(sound);
+    silent.StopAll();
+    EXPECT_FALSE(QtMultimediaLoaded());
+  }
+  // A sound server's socket, as far as the program looks.
+  ASSERT_TRUE(QDir(runtime.path()).mkdir("pulse"));
+  WriteTestFile(runtime.filePath("pulse/native"), "");
+  ProgramWaveOutput output;
+  EXPECT_EQ(output.Load(broken), std::nullopt);
+  EXPECT_FALSE(QtMultimediaLoaded()) << "loaded for a file that cannot play";
+  EXPECT_EQ(output.Load(sound), 250u);
+  EXPECT_TRUE(QtMultimediaLoaded());
+  output.Start(sound);
+  output.StopAll();
+  UseProgramFolder({});
+  qputenv("XDG_RUNTIME_DIR", runtimeBefore);
 }
 
 TEST(MusicDevice, HoldsOneTuneAndRefusesWhatNeedsAnotherOrNone) {

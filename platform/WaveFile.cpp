@@ -1,40 +1,16 @@
-#include "platform/QtWaveOutput.h"
+#include "platform/WaveFile.h"
 
 #include <sndfile.h>
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QSoundEffect>
-#include <QUrl>
 #include <algorithm>
-#include <cstdint>
-#include <utility>
 
 namespace platform {
 namespace {
 
-// No sound of the game comes near this size; the sound effect holds its
+// No sound of the game comes near this size; a sound effect holds its
 // whole file in memory.
 constexpr qint64 MaxWaveBytes = 32 * 1024 * 1024;
-
-// Owns the sound effects, and is deleted as the application object begins
-// to tear down. A sound effect deleted later, among the application's own
-// children, waits forever for its sample loader when that is still at work,
-// as when the player quits right after a catch.
-QObject* effectOwner = nullptr;
-
-void DeleteEffects() {
-  delete effectOwner;
-  effectOwner = nullptr;
-}
-
-QObject* EffectOwner() {
-  if (!effectOwner) {
-    effectOwner = new QObject;
-    qAddPostRoutine(DeleteEffects);
-  }
-  return effectOwner;
-}
 
 uint32_t LittleEndian(const QByteArray& bytes, qsizetype at) {
   uint32_t value = 0;
@@ -43,7 +19,7 @@ uint32_t LittleEndian(const QByteArray& bytes, qsizetype at) {
 }
 
 // Whether the file's data chunk holds all the samples its header claims.
-// The sound effect sets aside room for what the header claims before it
+// A sound effect sets aside room for what the header claims before it
 // reads a sample, so a file cut short, or one that claims gigabytes, would
 // cost that much memory or end the program when it cannot be had.
 bool DataChunkFits(const QString& path) {
@@ -73,25 +49,6 @@ std::optional<uint32_t> WaveFileLength(const QString& path) {
   }
   const sf_count_t ms = (info.frames * 1000 + info.samplerate - 1) / info.samplerate;
   return static_cast<uint32_t>(std::min<sf_count_t>(ms, UINT32_MAX));
-}
-
-std::optional<uint32_t> QtWaveOutput::Load(const QString& path) {
-  const std::optional<uint32_t> length = WaveFileLength(path);
-  if (!length) return std::nullopt;
-  auto* effect = new QSoundEffect(EffectOwner());
-  effect->setSource(QUrl::fromLocalFile(path));
-  effects.insert(path, effect);
-  return length;
-}
-
-void QtWaveOutput::Start(const QString& path) {
-  if (QSoundEffect* effect = effects.value(path)) effect->play();
-}
-
-void QtWaveOutput::StopAll() {
-  for (const QPointer<QSoundEffect>& effect : std::as_const(effects)) {
-    if (effect) effect->stop();
-  }
 }
 
 }  // namespace platform

@@ -1,0 +1,54 @@
+#include "platform/ProgramWaveOutput.h"
+
+#include <cstdio>
+
+#include "platform/AudioPresence.h"
+#include "platform/ProgramModule.h"
+#include "platform/QuietAudio.h"
+#include "platform/SoundEffects.h"
+#include "platform/WaveFile.h"
+
+namespace platform {
+
+ProgramWaveOutput::ProgramWaveOutput() = default;
+
+// The effects themselves belong to the application object, which deletes
+// them as it tears down; what is left here is only their index.
+ProgramWaveOutput::~ProgramWaveOutput() = default;
+
+SoundEffects* ProgramWaveOutput::Effects() {
+  if (tried) return effects.get();
+  tried = true;
+  if (!AudioOutputMayExist()) {
+    NoteNoAudioDevice();
+    return nullptr;
+  }
+  QuietAudioLibraries();
+  QString error;
+  const auto create = reinterpret_cast<CreateSoundEffectsFunction>(
+      ProgramModuleFunction(SoundEffectsModuleName, CreateSoundEffectsSymbol, &error));
+  if (!create) {
+    std::fprintf(stderr, "kanacatch: sounds are silent: %s\n", qPrintable(error));
+    return nullptr;
+  }
+  effects.reset(create());
+  return effects.get();
+}
+
+std::optional<uint32_t> ProgramWaveOutput::Load(const QString& path) {
+  const std::optional<uint32_t> length = WaveFileLength(path);
+  if (length) {
+    if (SoundEffects* heard = Effects()) heard->Prepare(path);
+  }
+  return length;
+}
+
+void ProgramWaveOutput::Start(const QString& path) {
+  if (effects) effects->Start(path);
+}
+
+void ProgramWaveOutput::StopAll() {
+  if (effects) effects->StopAll();
+}
+
+}  // namespace platform

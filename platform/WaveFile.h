@@ -1,0 +1,13 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace platform {
+
+// The length of the wave file at `path` in milliseconds, rounded up;
+// nothing when it is missing, not a wave file, empty, or holds fewer
+// samples than its header claims.
+std::optional<uint32_t> WaveFileLength(const QString& path);
+
+}  // namespace platform

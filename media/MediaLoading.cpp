@@ -48,8 +48,10 @@ std::vector<PictureSlot> PictureOrder() {
                      [k](const QImage& picture) { Game.KobImage[k] = AtKobSize(picture); }});
   }
   for (int k = 1; k <= 8; ++k) {
-    order.push_back({NumberedName("KobMask", k),
-                     [k](const QImage& picture) { Game.KobMaskImage[k] = AtKobSize(picture); }});
+    order.push_back({NumberedName("KobMask", k), [k](const QImage& picture) {
+                       // Black and white: a quarter of the memory as greys.
+                       Game.KobMaskImage[k] = platform::GrayIfColourless(AtKobSize(picture));
+                     }});
   }
   order.push_back({QStringLiteral("KeyBorad.jpg"),
                    [](const QImage& picture) { Game.KeyboardImage = picture; }});

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cstring>
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -52,19 +53,36 @@ void CombineRow(QRgb* to, const QRgb* from, int count, RasterOp op) {
   for (; i < count; ++i) to[i] = (merge ? ~from[i] | to[i] : from[i] & to[i]) | 0xff000000;
 }
 
-// Combines the `from` pixels of `source` into `target` at `at`, both of
-// opaque 32-bit pixels, row by row; what falls outside `target` is left
-// out. The painter would do the same, but it sets up an engine for every
-// call and shares a larger area out to its thread pool, which costs more
-// than the combining itself for a critter's few rows.
+// CombineRow from a row of 8-bit greys, each the opaque 32-bit pixel with
+// that value in red, green and blue, taken a piece at a time.
+void CombineGrayRow(QRgb* to, const uchar* from, int count, RasterOp op) {
+  constexpr int Piece = 256;
+  QRgb pixels[Piece];
+  for (int done = 0; done < count; done += Piece) {
+    const int n = std::min(Piece, count - done);
+    for (int i = 0; i < n; ++i) pixels[i] = 0xff000000u | from[done + i] * 0x010101u;
+    CombineRow(to + done, pixels, n, op);
+  }
+}
+
+// Combines the `from` pixels of `source` (opaque 32-bit pixels or 8-bit
+// greys) into `target` at `at` (opaque 32-bit pixels), row by row; what
+// falls outside `target` is left out. The painter would do the same, but it sets up an engine for
+// every call and shares a larger area out to its thread pool, which costs more than the combining
+// itself for a critter's few rows.
 void CombineDirectly(QImage& target, QPoint at, const QImage& source, QRect from, RasterOp op) {
   const QRect into = QRect(at, from.size()).intersected(target.rect());
   if (into.isEmpty()) return;
   from.translate(into.topLeft() - at);
+  const bool gray = source.format() == QImage::Format_Grayscale8;
   for (int y = 0; y < into.height(); ++y) {
-    const auto* sourceRow = reinterpret_cast<const QRgb*>(source.constScanLine(from.y() + y));
-    auto* targetRow = reinterpret_cast<QRgb*>(target.scanLine(into.y() + y));
-    CombineRow(targetRow + into.x(), sourceRow + from.x(), into.width(), op);
+    const uchar* sourceRow = source.constScanLine(from.y() + y);
+    auto* targetRow = reinterpret_cast<QRgb*>(target.scanLine(into.y() + y)) + into.x();
+    if (gray) {
+      CombineGrayRow(targetRow, sourceRow + from.x(), into.width(), op);
+    } else {
+      CombineRow(targetRow, reinterpret_cast<const QRgb*>(sourceRow) + from.x(), into.width(), op);
+    }
   }
 }
 
@@ -98,19 +116,22 @@ void StretchBlt(Picture& dest, const QRect& destArea, const QImage& src, const Q
                   destArea.y() + (visible.y() - srcArea.y()) * sy, visible.width() * sx,
                   visible.height() * sy);
 
-  // The raster operations work on colours alone, as on a screen; a loaded
-  // picture's transparency plays no part.
-  const QImage source = src.hasAlphaChannel() ? src.convertToFormat(QImage::Format_RGB32) : src;
   const QRectF from = PixelsOf(visible, src.devicePixelRatio());
-
   const bool oneToOne =
       to.size() == visible.size() && src.devicePixelRatio() == target.devicePixelRatio();
   const QRectF toPixels = PixelsOf(to, target.devicePixelRatio());
-  if (oneToOne && source.format() == QImage::Format_RGB32 &&
+  if (oneToOne &&
+      (src.format() == QImage::Format_RGB32 || src.format() == QImage::Format_Grayscale8) &&
       target.format() == QImage::Format_RGB32 && IsWhole(toPixels) && IsWhole(from)) {
-    CombineDirectly(target, toPixels.topLeft().toPoint(), source, from.toRect(), op);
+    CombineDirectly(target, toPixels.topLeft().toPoint(), src, from.toRect(), op);
     return;
   }
+  // The raster operations work on colours alone, as on a screen; a loaded
+  // picture's transparency plays no part. Greys are filtered as the colours
+  // they stand for.
+  const QImage source = src.hasAlphaChannel() || src.format() == QImage::Format_Grayscale8
+                            ? src.convertToFormat(QImage::Format_RGB32)
+                            : src;
   QPainter painter(&target);
   painter.setCompositionMode(ModeOf(op));
   if (oneToOne) {

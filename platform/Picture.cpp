@@ -73,6 +73,22 @@ QImage ScaledForDrawing(const QImage& image, QSize size, qreal pixelRatio) {
   return scaled;
 }
 
+QImage GrayIfColourless(const QImage& image) {
+  if (image.format() != QImage::Format_RGB32) return image;
+  QImage gray(image.size(), QImage::Format_Grayscale8);
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    uchar* grays = gray.scanLine(y);
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb pixel = row[x];
+      if (qRed(pixel) != qBlue(pixel) || qGreen(pixel) != qBlue(pixel)) return image;
+      grays[x] = static_cast<uchar>(qBlue(pixel));
+    }
+  }
+  gray.setDevicePixelRatio(image.devicePixelRatio());
+  return gray;
+}
+
 int PixelRatio() {
   if (chosenRatio > 0) return chosenRatio;
   const QScreen* screen = qGuiApp ? QGuiApplication::primaryScreen() : nullptr;

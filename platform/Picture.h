@@ -69,6 +69,11 @@ class Picture {
 // a game pixel. A null image stays null.
 QImage ScaledForDrawing(const QImage& image, QSize size, qreal pixelRatio = 1.0);
 
+// `image` as 8-bit greys when every pixel of it is a grey (red, green and
+// blue equal), which keeps every pixel at a quarter of the memory; any other
+// image as it is. The block copies take either alike.
+QImage GrayIfColourless(const QImage& image);
+
 // Image pixels per game pixel of the pictures resized from now on: the
 // primary screen's device pixel ratio rounded up to a whole number (1 without
 // a screen), so that a game pixel is a whole block of image pixels and the

@@ -77,6 +77,7 @@ class Playfield : public GameFixture {
         Game.KobImage[k] = platform::ScaledForDrawing(Game.KobImage[k], {125, 145}, ratio);
         Game.KobMaskImage[k] = platform::ScaledForDrawing(Game.KobMaskImage[k], {125, 145}, ratio);
       }
+      Game.KobMaskImage[k] = platform::GrayIfColourless(Game.KobMaskImage[k]);
     }
     ClearPlayfield();
     shown.areas.clear();
@@ -88,30 +89,42 @@ class Playfield : public GameFixture {
 }  // namespace
 
 // MERGEPAINT and SRCAND, which put a critter through its mask, combine each
-// pixel bit by bit, also where the area overhangs the picture's corner.
+// pixel bit by bit, also where the area overhangs the picture's corner, from
+// a coloured source and from one kept as greys.
 TEST(BlockCopy, MaskAndPictureCombineBitByBitAlsoWhereTheyOverhang) {
-  platform::Picture dest(64, 32);
-  platform::Picture source(64, 32);
+  // Wider than the 256 pixels that greys are combined at a time.
+  constexpr int W = 300, H = 32;
+  platform::Picture dest(W, H);
+  platform::Picture source(W, H);
   FillWithPattern(dest.ImageToDrawIn());
   const QImage before = dest.Image().copy();
-  source.ImageToDrawIn() = before.mirrored(true, true);
+  const QImage coloured = before.mirrored(true, true);
+  const QImage grey =
+      coloured.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(platform::GrayIfColourless(coloured).format(), QImage::Format_RGB32);
+  ASSERT_EQ(platform::GrayIfColourless(grey).format(), QImage::Format_Grayscale8);
   const struct {
     platform::RasterOp op;
     QRgb (*rule)(QRgb src, QRgb old);
   } ops[] = {{platform::MERGEPAINT, [](QRgb src, QRgb old) { return ~src | old; }},
              {platform::SRCAND, [](QRgb src, QRgb old) { return src & old; }}};
   for (const auto& [op, rule] : ops) {
-    for (const QPoint shift : {QPoint(0, 0), QPoint(-5, -3)}) {
+    for (const auto& [kept, shift] : {std::pair{coloured, QPoint(0, 0)},
+                                      {coloured, QPoint(-5, -3)},
+                                      {grey, QPoint(0, 0)},
+                                      {grey, QPoint(-5, -3)}}) {
+      source.ImageToDrawIn() = platform::GrayIfColourless(kept);
       dest.ImageToDrawIn() = before.copy();
       platform::BitBlt(dest, dest.Rect().translated(shift), source, QPoint(0, 0), op);
-      for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 64; ++x) {
+      for (int y = 0; y < H; ++y) {
+        for (int x = 0; x < W; ++x) {
           const QPoint from = QPoint(x, y) - shift;
           const QRgb expected =
-              from.x() < 64 && from.y() < 32
+              from.x() < W && from.y() < H
                   ? rule(source.Image().pixel(from), before.pixel(x, y)) | 0xff000000u
                   : before.pixel(x, y);
-          ASSERT_EQ(dest.Image().pixel(x, y), expected) << op << " at " << x << ", " << y;
+          ASSERT_EQ(dest.Image().pixel(x, y), expected)
+              << op << " from format " << source.Image().format() << " at " << x << ", " << y;
         }
       }
     }

@@ -20,7 +20,7 @@ void Picture::Resize(int width, int height) {
   const int ratio = PixelRatio();
   image = QImage(width * ratio, height * ratio, QImage::Format_RGB32);
   image.setDevicePixelRatio(ratio);
-  image.fill(Qt::white);
+  blank = true;
   drawn = Rect();
 }
 

@@ -28,10 +28,14 @@ class Picture {
   // Image pixels per game pixel.
   qreal Ratio() const { return image.devicePixelRatio(); }
   QRect Rect() const { return QRect(0, 0, Width(), Height()); }
-  const QImage& Image() const { return image; }
+  const QImage& Image() const {
+    Whiten();
+    return image;
+  }
   // The image to draw into, anywhere or within `area` (game pixels) only.
   QImage& ImageToDrawIn() { return ImageToDrawIn(Rect()); }
   QImage& ImageToDrawIn(const QRect& area) {
+    Whiten();
     drawn |= area;
     return image;
   }
@@ -60,7 +64,17 @@ class Picture {
   TextFont Font;
 
  private:
-  QImage image;
+  // A resized picture is made white when its pixels are first reached: until
+  // then its memory is only set aside and takes none of the machine's, as
+  // for the composite while the title shows.
+  void Whiten() const {
+    if (!blank) return;
+    blank = false;
+    image.fill(Qt::white);
+  }
+
+  mutable QImage image;
+  mutable bool blank = false;
   QRect drawn;
 };
 

@@ -61,6 +61,9 @@ void TitleForm::Form_MouseDown() {
 void TitleForm::Form_Unload() { HandOver(); }
 
 void TitleForm::ShowMainForm() {
+  // The title window closes next: its picture makes room for the main
+  // window's before that comes up.
+  title = QImage();
   // The main window also takes the keyboard, so the player's first Ctrl+G
   // reaches it.
   if (mainWindow) {

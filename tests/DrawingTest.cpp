@@ -96,6 +96,7 @@ TEST(BlockCopy, MaskAndPictureCombineBitByBitAlsoWhereTheyOverhang) {
   constexpr int W = 300, H = 32;
   platform::Picture dest(W, H);
   platform::Picture source(W, H);
+  ASSERT_EQ(source.Image().pixel(W - 1, H - 1), qRgb(255, 255, 255)) << "a new picture is white";
   FillWithPattern(dest.ImageToDrawIn());
   const QImage before = dest.Image().copy();
   const QImage coloured = before.mirrored(true, true);

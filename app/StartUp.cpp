@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 #include "app/GameHistory.h"
 #include "app/MainForm.h"
@@ -48,9 +49,9 @@ bool RefusedForWantOfKanaFont() {
 // the rest loads; false when it cannot be read. The picture as read, the
 // largest of the data folder, is let go as soon as it is shown.
 bool ShowTitlePicture(TitleForm& title, QSize playfield) {
-  const QImage picture = ReadDataPicture("Title.jpg");
+  QImage picture = ReadDataPicture("Title.jpg");
   if (picture.isNull()) return false;
-  title.PaintTitle(picture, QSize(playfield.width(), playfield.height() + 20));
+  title.PaintTitle(std::move(picture), QSize(playfield.width(), playfield.height() + 20));
   return true;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <cstdint>
@@ -48,11 +49,12 @@ struct GameState {
   OneBased<QString, MojiTableSize> MojiTable;
 
   // The critter pictures 1 to 8 (5 to 8 are the caught forms of 1 to 4)
-  // and their masks, kept at the size they are drawn at, and the keyboard
-  // picture of the how-to-use screen.
+  // and their masks, kept at the size they are drawn at.
   OneBased<QImage, 8> KobImage;
   OneBased<QImage, 8> KobMaskImage;
-  QImage KeyboardImage;
+  // The keyboard picture of the how-to-use screen as its file holds it,
+  // a tenth of its decoded size; decoded whenever the screen shows.
+  QByteArray KeyboardJpeg;
 
   // Full paths of the two sounds.
   QString MissSoundPath;

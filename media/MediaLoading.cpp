@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "game/GameState.h"
@@ -15,10 +16,11 @@
 
 namespace {
 
-// A picture of the data folder and where it is kept once read.
+// A picture of the data folder and where it is kept once read: `keep`
+// decodes the file's bytes, false when they do not decode.
 struct PictureSlot {
   QString name;
-  std::function<void(const QImage&)> keep;
+  std::function<bool(const QByteArray& file)> keep;
 };
 
 // The data set draws the critters and their masks at twice the size the
@@ -29,10 +31,25 @@ QImage AtKobSize(const QImage& picture) {
   return platform::ScaledForDrawing(picture, QSize(KobWidth, KobHeight), KobPicture[1].Ratio());
 }
 
-// Fills the whole background buffer, whatever the picture's own size.
-void DrawBackground(const QImage& picture) {
+// Fills the whole background buffer, whatever the picture's own size. A
+// picture of the buffer's own size (the data set's, on a screen of ratio 2)
+// is decoded straight into it.
+bool DrawBackground(const QByteArray& file) {
+  if (platform::DecodeJpegInto(file, BackPicture.ImageToDrawIn())) return true;
+  const QImage picture = platform::DecodeJpeg(file);
+  if (picture.isNull()) return false;
   const QRect whole(0, 0, BackPicture.Width(), BackPicture.Height());
   platform::StretchBlt(BackPicture, whole, picture, picture.rect(), platform::SRCCOPY);
+  return true;
+}
+
+// A slot's `keep` for a picture kept as `keep` makes it from the decoded picture.
+std::function<bool(const QByteArray&)> Decoded(std::function<void(const QImage&)> keep) {
+  return [keep = std::move(keep)](const QByteArray& file) {
+    const QImage picture = platform::DecodeJpeg(file);
+    if (!picture.isNull()) keep(picture);
+    return !picture.isNull();
+  };
 }
 
 // `stem` followed by k as two digits: "Kob05.jpg".
@@ -44,17 +61,22 @@ std::vector<PictureSlot> PictureOrder() {
   std::vector<PictureSlot> order;
   order.push_back({QStringLiteral("Back.jpg"), DrawBackground});
   for (int k = 1; k <= 8; ++k) {
-    order.push_back({NumberedName("Kob", k),
-                     [k](const QImage& picture) { Game.KobImage[k] = AtKobSize(picture); }});
+    order.push_back({NumberedName("Kob", k), Decoded([k](const QImage& picture) {
+                       Game.KobImage[k] = AtKobSize(picture);
+                     })});
   }
   for (int k = 1; k <= 8; ++k) {
-    order.push_back({NumberedName("KobMask", k), [k](const QImage& picture) {
+    order.push_back({NumberedName("KobMask", k), Decoded([k](const QImage& picture) {
                        // Black and white: a quarter of the memory as greys.
                        Game.KobMaskImage[k] = platform::GrayIfColourless(AtKobSize(picture));
-                     }});
+                     })});
   }
-  order.push_back({QStringLiteral("KeyBorad.jpg"),
-                   [](const QImage& picture) { Game.KeyboardImage = picture; }});
+  // Kept as its file's bytes once found to decode.
+  order.push_back({QStringLiteral("KeyBorad.jpg"), [](const QByteArray& file) {
+                     if (platform::DecodeJpeg(file).isNull()) return false;
+                     Game.KeyboardJpeg = file;
+                     return true;
+                   }});
   return order;
 }
 
@@ -63,13 +85,11 @@ std::vector<PictureSlot> PictureOrder() {
 void LoadPictures() {
   const QString folder = DataFolder();
   for (const PictureSlot& slot : PictureOrder()) {
-    const QImage picture = platform::LoadJpeg(folder + slot.name);
-    if (picture.isNull()) {
+    if (!slot.keep(platform::ReadJpegFile(folder + slot.name))) {
       platform::ShowMessage(QStringLiteral("画像データ読み込みエラー"));
       platform::EndProgram();
       return;
     }
-    slot.keep(picture);
   }
 }
 

@@ -5,9 +5,10 @@
 // Reads the playfield's pictures from the data folder, in this order:
 // "Back.jpg" into BackPicture (scaled to fill it), "Kob01.jpg" to
 // "Kob08.jpg" into Game.KobImage, "KobMask01.jpg" to "KobMask08.jpg" into
-// Game.KobMaskImage, and "KeyBorad.jpg" into Game.KeyboardImage. The first
-// file that cannot be read stops the loading there: no later file is read,
-// "画像データ読み込みエラー" is shown and the program ends.
+// Game.KobMaskImage, and "KeyBorad.jpg", found to decode, into
+// Game.KeyboardJpeg. The first file that cannot be read stops the loading
+// there: no later file is read, "画像データ読み込みエラー" is shown and the
+// program ends.
 void LoadPictures();
 
 // Opens the tune "Blugrass.mid" of the data folder on the music device

@@ -52,23 +52,47 @@ bool IsCompleteJpeg(const QByteArray& data) {
 
 }  // namespace
 
-QImage LoadJpeg(const QString& path) {
+QImage LoadJpeg(const QString& path) { return DecodeJpeg(ReadJpegFile(path)); }
+
+QByteArray ReadJpegFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly) || file.size() > MaxJpegFileBytes) return {};
   // As long as it was when opened: room for no more than it held then.
   QByteArray data = file.read(file.size());
-  if (!IsCompleteJpeg(data)) return {};
+  return IsCompleteJpeg(data) ? data : QByteArray();
+}
 
+namespace {
+
+// Reads the JPEG `file` with `read` once its header has been found to
+// claim a picture the program takes.
+template <typename Read>
+auto WithCheckedReader(const QByteArray& file, Read read) {
+  QByteArray data = file;
   QBuffer buffer(&data);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer, "jpeg");
   const QSize size = reader.size();
-  if (!size.isValid() || size.isEmpty() || size.width() > MaxPictureSide ||
-      size.height() > MaxPictureSide) {
-    return {};
-  }
+  const bool taken = !file.isEmpty() && size.isValid() && !size.isEmpty() &&
+                     size.width() <= MaxPictureSide && size.height() <= MaxPictureSide;
   QImageReader::setAllocationLimit(DecodeLimitMegabytes);
-  return reader.read();
+  return read(reader, taken);
+}
+
+}  // namespace
+
+QImage DecodeJpeg(const QByteArray& file) {
+  return WithCheckedReader(
+      file, [](QImageReader& reader, bool taken) { return taken ? reader.read() : QImage(); });
+}
+
+bool DecodeJpegInto(const QByteArray& file, QImage& image) {
+  return WithCheckedReader(file, [&image](QImageReader& reader, bool taken) {
+    // The reader keeps an image of the picture's size and format, and
+    // writes its rows where they are.
+    return taken && reader.size() == image.size() && reader.imageFormat() == image.format() &&
+           reader.read(&image);
+  });
 }
 
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include "game/GameState.h"
 #include "game/Pictures.h"
 #include "platform/Blit.h"
+#include "platform/JpegFile.h"
 #include "platform/TextBox.h"
 
 namespace {
@@ -53,7 +54,7 @@ void DrawHowToUse(QPushButton& Command1, QSize inner) {
   AllPicture.ImageToDrawIn().fill(Qt::white);
 
   const HowToUseLayout layout = HowToUseLayoutFor(inner);
-  const QImage& keyboard = Game.KeyboardImage;
+  const QImage keyboard = platform::DecodeJpeg(Game.KeyboardJpeg);
   platform::StretchBlt(AllPicture, QRect(layout.x, 35, layout.w, layout.h), keyboard,
                        keyboard.rect(), platform::SRCAND);
 

@@ -33,12 +33,14 @@ TitleForm::~TitleForm() {
 
 TitleForm* TitleForm::Instance() { return theTitleForm; }
 
-void TitleForm::PaintTitle(const QImage& picture, QSize area) {
+void TitleForm::PaintTitle(QImage picture, QSize area) {
   // At the screen's full resolution, so the title stays crisp on a high-DPI
   // screen.
   const qreal ratio = devicePixelRatioF();
   title = picture.scaled(area * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   title.setDevicePixelRatio(ratio);
+  // The picture as read goes before the window's backing store is made.
+  picture = QImage();
   platform::PaintAtOnce(*this);
 }
 

@@ -17,8 +17,9 @@ class TitleForm : public QWidget {
 
   // Draws `picture` once at (0, 0), stretched to `area` (the main window's
   // inner width, and its inner height plus 20), and puts it on the screen
-  // at once. `picture` is not kept.
-  void PaintTitle(const QImage& picture, QSize area);
+  // at once. `picture` is not kept: it is let go before the window's own
+  // memory is taken, when it is the last copy.
+  void PaintTitle(QImage picture, QSize area);
 
   void Timer1_Timer();
   void Form_MouseDown();

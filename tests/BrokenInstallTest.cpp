@@ -13,6 +13,7 @@
 #include "game/GameState.h"
 #include "game/Pictures.h"
 #include "media/MediaLoading.h"
+#include "platform/JpegFile.h"
 #include "platform/MusicDevice.h"
 #include "platform/ProgramFolder.h"
 #include "platform/WaveFile.h"
@@ -190,7 +191,7 @@ TEST_F(BrokenInstall, EveryFileDamagedEveryWayIsReportedOrSilencedAsItsFileRequi
     if (damage == Missing) {
       LoadPictures();
       for (int i = 1; i <= 16; ++i) EXPECT_TRUE(InPlace(i)) << i;
-      EXPECT_EQ(Game.KeyboardImage.size(), QSize(48, 200));
+      EXPECT_EQ(platform::DecodeJpeg(Game.KeyboardJpeg).size(), QSize(48, 200));
       const QImage& back = BackPicture.Image();
       ASSERT_EQ(back.size(), QSize(640, 480));
       EXPECT_TRUE(Near(back.pixel(300, 220), Qt::red) && Near(back.pixel(340, 260), Qt::blue) &&
@@ -209,7 +210,7 @@ TEST_F(BrokenInstall, EveryFileDamagedEveryWayIsReportedOrSilencedAsItsFileRequi
         EXPECT_THROW(LoadPictures(), ProgramEnded);
         for (int i = 1; i <= 16; ++i) EXPECT_EQ(InPlace(i), i < file) << i;
         EXPECT_EQ(Near(BackPicture.Image().pixel(5, 5), Qt::red), file > 0);
-        EXPECT_TRUE(Game.KeyboardImage.isNull());
+        EXPECT_TRUE(Game.KeyboardJpeg.isEmpty());
       } else if (name.endsWith(".jpg")) {
         EXPECT_TRUE(ReadDataPicture(name).isNull());
       } else if (name.endsWith(".mid")) {

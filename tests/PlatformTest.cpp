@@ -15,6 +15,7 @@
 #include "platform/AudioPresence.h"
 #include "platform/FlaggedWavePlayer.h"
 #include "platform/FluidSynthSequencer.h"
+#include "platform/JpegFile.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ProgramWaveOutput.h"
 #include "platform/Random.h"
@@ -115,6 +116,26 @@ TEST(WaveRequests, WithTheGamesFlagsARequestWhileASoundPlaysIsDroppedAlsoAcrossT
   EXPECT_EQ(output.log, (Log{"start catch.wav", "load miss.wav", "stop", "start miss.wav"}))
       << "without SndNoStop a new sound cuts the playing one off";
   UseTickSource(nullptr);
+}
+
+// A picture of an image's own size and format is decoded into the image's
+// memory (the background on a screen of ratio 2); any other is refused and
+// leaves the image as it was.
+TEST(JpegFiles, DecodeStraightIntoAnImageOfTheirOwnSizeAndFormatOnly) {
+  const QByteArray colour = JpegBytes(PlainPicture(64, 48, Qt::red));
+  const QByteArray grey =
+      JpegBytes(PlainPicture(64, 48, Qt::gray).convertToFormat(QImage::Format_Grayscale8));
+  for (const auto& [file, size, decoded] : {std::tuple{colour, QSize(64, 48), true},
+                                            {colour, QSize(64, 47), false},
+                                            {grey, QSize(64, 48), false},
+                                            {QByteArray("no picture"), QSize(64, 48), false}}) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const uchar* memory = image.constBits();
+    EXPECT_EQ(DecodeJpegInto(file, image), decoded);
+    EXPECT_EQ(image.constBits(), memory);
+    EXPECT_EQ(image.pixel(5, 5), decoded ? DecodeJpeg(colour).pixel(5, 5) : qRgb(255, 255, 255));
+  }
 }
 
 // A length is rounded up to whole milliseconds and a wave without frames is

@@ -138,14 +138,26 @@ TEST(JpegFiles, DecodeStraightIntoAnImageOfTheirOwnSizeAndFormatOnly) {
   }
 }
 
-// A length is rounded up to whole milliseconds and a wave without frames is
-// no sound (the loader's tests try damaged files).
+// A length is rounded up to whole milliseconds and counts frames of the
+// size the format chunk gives; a wave without frames, without a format
+// chunk before its samples, or in a format the sound effects cannot play
+// (here ADPCM) is no sound (the loader's tests try damaged files).
 TEST(WaveFiles, KnowTheirLengthRoundedUpToWholeMilliseconds) {
   QTemporaryDir dir;
+  const QString path = dir.filePath("tone.wav");
   for (const auto& [ms, rate] : {std::pair{250, 22050}, {1234, 44100}, {0, 22050}}) {
-    WriteTestFile(dir.filePath(QString("%1.wav").arg(ms)), ToneWave(ms, rate));
-    EXPECT_EQ(WaveFileLength(dir.filePath(QString("%1.wav").arg(ms))),
-              ms ? std::optional<uint32_t>(ms) : std::nullopt);
+    WriteTestFile(path, ToneWave(ms, rate));
+    EXPECT_EQ(WaveFileLength(path), ms ? std::optional<uint32_t>(ms) : std::nullopt);
+  }
+  const QByteArray tone = ToneWave(250, 22050);
+  // Bytes 20, 22 and 32 hold the format, the channels and the frame's size.
+  for (const auto& [at, bytes, ms] :
+       {std::tuple{12, QByteArray("junk"), std::optional<uint32_t>()},
+        {20, QByteArray("\x02\x00", 2), std::optional<uint32_t>()},
+        {22, QByteArray("\x02\x00", 2), std::optional<uint32_t>()},
+        {32, QByteArray("\x04\x00", 2), std::optional<uint32_t>(125)}}) {
+    WriteTestFile(path, QByteArray(tone).replace(at, bytes.size(), bytes));
+    EXPECT_EQ(WaveFileLength(path), ms) << "changed at " << at;
   }
 }
 

@@ -1,16 +1,27 @@
 #include "platform/AudioPresence.h"
 
-#include <alsa/asoundlib.h>
-
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 namespace platform {
+namespace {
+
+// Whether a sound card's control device opens, as ALSA looks for cards:
+// cards 0 to 31, each through /dev/snd/controlC<card>.
+bool SoundCardOpens() {
+  for (int card = 0; card < 32; ++card) {
+    QFile control(QStringLiteral("/dev/snd/controlC%1").arg(card));
+    if (control.open(QIODevice::ReadOnly)) return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 bool AudioOutputMayExist() {
-  int card = -1;
-  if (snd_card_next(&card) == 0 && card >= 0) return true;
+  if (SoundCardOpens()) return true;
   if (qEnvironmentVariableIsSet("PULSE_SERVER")) return true;
   const QDir runtime(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
   for (const QString& server :

@@ -8,6 +8,7 @@ namespace platform {
 
 const FluidSynthLibrary* FluidSynth() {
   static const FluidSynthLibrary* const loaded = []() -> const FluidSynthLibrary* {
+    QuietAudioLibraries();
     // Kept loaded for the rest of the run.
     QLibrary library(QStringLiteral("fluidsynth"), 3);
     static FluidSynthLibrary functions;

@@ -40,7 +40,6 @@ std::string GeneralMidiSoundFont() {
 
 std::unique_ptr<FluidSynthSequencer> FluidSynthSequencer::Open(const std::string& tunePath,
                                                                SynthOutput output, int& error) {
-  QuietAudioLibraries();
   QByteArray tune = ReadTune(tunePath);
   if (!IsStandardMidiFile(tune)) {
     error = MusicBadTune;

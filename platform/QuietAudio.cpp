@@ -1,8 +1,10 @@
 #include "platform/QuietAudio.h"
 
+// Only the types and signatures: the library is loaded when the sound is.
 #include <alsa/asoundlib.h>
 
 #include <QByteArray>
+#include <QLibrary>
 #include <QLoggingCategory>
 #include <QString>
 #include <cstdio>
@@ -39,7 +41,13 @@ void FilterQtMessage(QtMsgType type, const QMessageLogContext& context, const QS
 
 void QuietAudioLibraries() {
   static const bool quiet = [] {
-    snd_lib_error_set_handler(DropAlsaError);
+    // The ALSA library the audio libraries load, loaded here first; the
+    // program itself does not link it. Without it there is nothing to quiet.
+    QLibrary alsa(QStringLiteral("asound"), 2);
+    if (const auto setHandler = reinterpret_cast<decltype(&snd_lib_error_set_handler)>(
+            alsa.resolve("snd_lib_error_set_handler"))) {
+      setHandler(DropAlsaError);
+    }
     qtHandlerBefore = qInstallMessageHandler(FilterQtMessage);
     return true;
   }();

@@ -6,7 +6,8 @@ namespace platform {
 // On a machine without sound the audio libraries (ALSA, PulseAudio through
 // Qt Multimedia, FluidSynth) each complain on the terminal, some in many
 // lines. This keeps their complaints to a debug category, so that the
-// program says it once itself (NoteNoAudioDevice). Safe to call again.
+// program says it once itself (NoteNoAudioDevice). Called before those
+// libraries are loaded, at the first sound or play; safe to call again.
 void QuietAudioLibraries();
 
 // The same for FluidSynth once it is loaded: `setLogFunction` is the

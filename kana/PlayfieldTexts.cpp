@@ -173,12 +173,21 @@ void DrawCountBand(int bandRows, int windowRows) {
   }
   AllPicture.ForeColor = QColor(0, 0, 0);
   ++PlayfieldTextPrints.bands;
-  printedBand = {all.copy(QRect(QPoint(0, 0), bandPixels)),
-                 {Game.ShownCount, Game.CatchCount},
-                 {ink[0], ink[1]},
-                 apart,
-                 BackPicture.Image().cacheKey(),
-                 platform::ScreenPixels()};
+  // Into the rows kept from the last print where they fit, so that a new
+  // count never holds two bands at once (2 MB at scale 2).
+  if (printedBand.rows.size() == bandPixels && printedBand.rows.format() == all.format()) {
+    std::memcpy(printedBand.rows.bits(), all.constBits(), printedBand.rows.sizeInBytes());
+  } else {
+    printedBand.rows = QImage();
+    printedBand.rows = all.copy(QRect(QPoint(0, 0), bandPixels));
+  }
+  printedBand.counts[0] = Game.ShownCount;
+  printedBand.counts[1] = Game.CatchCount;
+  printedBand.ink[0] = ink[0];
+  printedBand.ink[1] = ink[1];
+  printedBand.apart = apart;
+  printedBand.background = BackPicture.Image().cacheKey();
+  printedBand.screen = platform::ScreenPixels();
   AllPicture.ForgetDrawnArea();
   platform::PresentCompositeBand(band, windowRows);
 }

@@ -18,18 +18,18 @@ Picture::Picture(int width, int height) { Resize(width, height); }
 
 void Picture::Resize(int width, int height) {
   const int ratio = PixelRatio();
-  image = QImage(width * ratio, height * ratio, QImage::Format_RGB32);
-  image.setDevicePixelRatio(ratio);
-  blank = true;
+  pixels->image = QImage(width * ratio, height * ratio, QImage::Format_RGB32);
+  pixels->image.setDevicePixelRatio(ratio);
+  pixels->blank = true;
   drawn = Rect();
 }
 
-int Picture::Width() const { return qRound(image.deviceIndependentSize().width()); }
+int Picture::Width() const { return qRound(pixels->image.deviceIndependentSize().width()); }
 
-int Picture::Height() const { return qRound(image.deviceIndependentSize().height()); }
+int Picture::Height() const { return qRound(pixels->image.deviceIndependentSize().height()); }
 
 void Picture::Print(QPoint topLeft, const QString& text) {
-  if (image.isNull() || text.isEmpty()) return;
+  if (pixels->image.isNull() || text.isEmpty()) return;
   QPainter painter(&ImageToDrawIn());
   painter.setFont(ToQFont(Font));
   painter.setPen(ForeColor);
@@ -38,7 +38,7 @@ void Picture::Print(QPoint topLeft, const QString& text) {
 }
 
 void Picture::PrintOutlined(QPoint topLeft, const QString& text, QColor outline) {
-  if (image.isNull() || text.isEmpty()) return;
+  if (pixels->image.isNull() || text.isEmpty()) return;
   QPainter painter(&ImageToDrawIn());
   painter.setFont(ToQFont(Font));
   const QPoint baseline(topLeft.x(), topLeft.y() + painter.fontMetrics().ascent());

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <memory>
 
 #include "platform/TextFont.h"
 
@@ -18,26 +19,33 @@ class Picture {
  public:
   Picture() = default;
   Picture(int width, int height);
+  Picture(const Picture&) = delete;
+  Picture& operator=(const Picture&) = delete;
 
   // Makes the picture width x height game pixels, all white, with PixelRatio()
   // image pixels to a game pixel.
   void Resize(int width, int height);
 
+  // Makes this picture draw into the image of `owner` from now on, and keep
+  // none of its own: for scratch pictures whose contents are used up before
+  // another of them is drawn into. Text colour and font stay each picture's.
+  void ShareImageOf(const Picture& owner) { pixels = owner.pixels; }
+
   int Width() const;
   int Height() const;
   // Image pixels per game pixel.
-  qreal Ratio() const { return image.devicePixelRatio(); }
+  qreal Ratio() const { return pixels->image.devicePixelRatio(); }
   QRect Rect() const { return QRect(0, 0, Width(), Height()); }
   const QImage& Image() const {
     Whiten();
-    return image;
+    return pixels->image;
   }
   // The image to draw into, anywhere or within `area` (game pixels) only.
   QImage& ImageToDrawIn() { return ImageToDrawIn(Rect()); }
   QImage& ImageToDrawIn(const QRect& area) {
     Whiten();
     drawn |= area;
-    return image;
+    return pixels->image;
   }
 
   // The smallest rectangle around all that may have been drawn into the
@@ -68,13 +76,17 @@ class Picture {
   // then its memory is only set aside and takes none of the machine's, as
   // for the composite while the title shows.
   void Whiten() const {
-    if (!blank) return;
-    blank = false;
-    image.fill(Qt::white);
+    if (!pixels->blank) return;
+    pixels->blank = false;
+    pixels->image.fill(Qt::white);
   }
 
-  mutable QImage image;
-  mutable bool blank = false;
+  // The image, which pictures made to share it hold together.
+  struct Pixels {
+    QImage image;
+    bool blank = false;
+  };
+  std::shared_ptr<Pixels> pixels = std::make_shared<Pixels>();
   QRect drawn;
 };
 

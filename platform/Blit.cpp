@@ -53,14 +53,33 @@ void CombineRow(QRgb* to, const QRgb* from, int count, RasterOp op) {
   for (; i < count; ++i) to[i] = (merge ? ~from[i] | to[i] : from[i] & to[i]) | 0xff000000;
 }
 
-// CombineRow from a row of 8-bit greys, each the opaque 32-bit pixel with
-// that value in red, green and blue, taken a piece at a time.
+// Turns `count` 8-bit greys into the opaque 32-bit pixels with that value
+// in red, green and blue; sixteen at a time where the processor has SSE2.
+void ExpandGrays(QRgb* to, const uchar* from, int count) {
+  int i = 0;
+#ifdef __SSE2__
+  const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xff000000));
+  for (; i + 16 <= count; i += 16) {
+    const __m128i grays = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+    const __m128i low = _mm_unpacklo_epi8(grays, grays);  // each grey twice
+    const __m128i high = _mm_unpackhi_epi8(grays, grays);
+    auto* out = reinterpret_cast<__m128i*>(to + i);
+    _mm_storeu_si128(out, _mm_or_si128(_mm_unpacklo_epi16(low, low), opaque));
+    _mm_storeu_si128(out + 1, _mm_or_si128(_mm_unpackhi_epi16(low, low), opaque));
+    _mm_storeu_si128(out + 2, _mm_or_si128(_mm_unpacklo_epi16(high, high), opaque));
+    _mm_storeu_si128(out + 3, _mm_or_si128(_mm_unpackhi_epi16(high, high), opaque));
+  }
+#endif
+  for (; i < count; ++i) to[i] = 0xff000000u | from[i] * 0x010101u;
+}
+
+// CombineRow from a row of 8-bit greys, taken a piece at a time.
 void CombineGrayRow(QRgb* to, const uchar* from, int count, RasterOp op) {
   constexpr int Piece = 256;
   QRgb pixels[Piece];
   for (int done = 0; done < count; done += Piece) {
     const int n = std::min(Piece, count - done);
-    for (int i = 0; i < n; ++i) pixels[i] = 0xff000000u | from[done + i] * 0x010101u;
+    ExpandGrays(pixels, from + done, n);
     CombineRow(to + done, pixels, n, op);
   }
 }

@@ -1,10 +1,7 @@
 #include "kana/LabelStamp.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <new>
-#include <utility>
 
 #include "platform/Picture.h"
 
@@ -28,18 +25,11 @@ void LabelStamp::FindTouched(const platform::Picture& picture, const Print& prin
   // Any coverage of a glyph lifts a black pixel towards white, so the ink
   // is what is left not black. The outline is the same glyphs moved by up
   // to its reach; a pixel more covers any rounding of the moved glyphs.
-  // The probe starts black as zeroed memory: taken so from the system, it
-  // costs memory only in the pages the glyphs land in, not a whole
-  // critter's picture at every new label.
-  const QSize size = picture.Image().size();
-  const qsizetype bytesPerLine = qsizetype{size.width()} * 4;
-  void* zeroed = std::calloc(size.height(), bytesPerLine);
-  if (!zeroed) throw std::bad_alloc();
-  QImage probeImage(static_cast<uchar*>(zeroed), size.width(), size.height(), bytesPerLine,
-                    QImage::Format_RGB32, std::free, zeroed);
-  probeImage.setDevicePixelRatio(picture.Ratio());
   platform::Picture probe;
-  probe.ImageToDrawIn() = std::move(probeImage);
+  QImage& probeImage = probe.ImageToDrawIn();
+  probeImage = QImage(picture.Image().size(), QImage::Format_RGB32);
+  probeImage.setDevicePixelRatio(picture.Ratio());
+  probeImage.fill(Qt::black);
   probe.ForeColor = Qt::white;
   print(probe, false);
   const QImage& ink = probe.Image();

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <algorithm>
 #include <cstring>
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -29,58 +28,82 @@ QRectF PixelsOf(const QRectF& area, qreal pixelRatio) {
   return QRectF(area.topLeft() * pixelRatio, area.size() * pixelRatio);
 }
 
-// One row of `op`, as the painter's raster operations make it on pixels
-// without transparency: the colour bits combined, the pixel kept opaque.
-// Four pixels at a time where the processor has SSE2 (every x86-64 one).
-void CombineRow(QRgb* to, const QRgb* from, int count, RasterOp op) {
-  if (op == SRCCOPY) {
-    std::memcpy(to, from, count * sizeof(QRgb));
-    return;
-  }
-  const bool merge = op == MERGEPAINT;
-  int i = 0;
-#ifdef __SSE2__
-  const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xff000000));
-  const __m128i allBits = _mm_set1_epi32(-1);
-  for (; i + 4 <= count; i += 4) {
-    const __m128i source = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
-    const __m128i old = _mm_loadu_si128(reinterpret_cast<const __m128i*>(to + i));
-    const __m128i bits =
-        merge ? _mm_or_si128(_mm_xor_si128(source, allBits), old) : _mm_and_si128(source, old);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i), _mm_or_si128(bits, opaque));
-  }
-#endif
-  for (; i < count; ++i) to[i] = (merge ? ~from[i] | to[i] : from[i] & to[i]) | 0xff000000;
+// `source` pixels combined into `old` ones under `op`, as the painter's
+// raster operations make them on pixels without transparency: the colour
+// bits combined, the result kept opaque.
+template <RasterOp op>
+QRgb Combined(QRgb source, QRgb old) {
+  if constexpr (op == SRCCOPY) return source | 0xff000000u;
+  if constexpr (op == MERGEPAINT) return ~source | old | 0xff000000u;
+  return (source & old) | 0xff000000u;
 }
 
-// Turns `count` 8-bit greys into the opaque 32-bit pixels with that value
-// in red, green and blue; sixteen at a time where the processor has SSE2.
-void ExpandGrays(QRgb* to, const uchar* from, int count) {
+#ifdef __SSE2__
+template <RasterOp op>
+__m128i Combined(__m128i source, __m128i old) {
+  const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xff000000));
+  if constexpr (op == SRCCOPY) return _mm_or_si128(source, opaque);
+  if constexpr (op == MERGEPAINT) {
+    return _mm_or_si128(_mm_or_si128(_mm_xor_si128(source, _mm_set1_epi32(-1)), old), opaque);
+  }
+  return _mm_or_si128(_mm_and_si128(source, old), opaque);
+}
+#endif
+
+// One row of `op` from opaque 32-bit pixels, four at a time where the
+// processor has SSE2 (every x86-64 one).
+template <RasterOp op>
+void CombineRow(QRgb* to, const QRgb* from, int count) {
   int i = 0;
 #ifdef __SSE2__
-  const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xff000000));
+  for (; i + 4 <= count; i += 4) {
+    auto* out = reinterpret_cast<__m128i*>(to + i);
+    const __m128i source = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+    _mm_storeu_si128(out, Combined<op>(source, _mm_loadu_si128(out)));
+  }
+#endif
+  for (; i < count; ++i) to[i] = Combined<op>(from[i], to[i]);
+}
+
+// One row of `op` from 8-bit greys, each standing for the opaque pixel with
+// that value in red, green and blue; sixteen at a time with SSE2.
+template <RasterOp op>
+void CombineGrayRow(QRgb* to, const uchar* from, int count) {
+  int i = 0;
+#ifdef __SSE2__
   for (; i + 16 <= count; i += 16) {
     const __m128i grays = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
     const __m128i low = _mm_unpacklo_epi8(grays, grays);  // each grey twice
     const __m128i high = _mm_unpackhi_epi8(grays, grays);
+    // Four pixels at a time with the grey in every byte: only the colour
+    // bytes matter, the result is made opaque.
+    const __m128i pixels[4] = {_mm_unpacklo_epi16(low, low), _mm_unpackhi_epi16(low, low),
+                               _mm_unpacklo_epi16(high, high), _mm_unpackhi_epi16(high, high)};
     auto* out = reinterpret_cast<__m128i*>(to + i);
-    _mm_storeu_si128(out, _mm_or_si128(_mm_unpacklo_epi16(low, low), opaque));
-    _mm_storeu_si128(out + 1, _mm_or_si128(_mm_unpackhi_epi16(low, low), opaque));
-    _mm_storeu_si128(out + 2, _mm_or_si128(_mm_unpacklo_epi16(high, high), opaque));
-    _mm_storeu_si128(out + 3, _mm_or_si128(_mm_unpackhi_epi16(high, high), opaque));
+    for (int j = 0; j < 4; ++j) {
+      _mm_storeu_si128(out + j, Combined<op>(pixels[j], _mm_loadu_si128(out + j)));
+    }
   }
 #endif
-  for (; i < count; ++i) to[i] = 0xff000000u | from[i] * 0x010101u;
+  for (; i < count; ++i) to[i] = Combined<op>(from[i] * 0x010101u, to[i]);
 }
 
-// CombineRow from a row of 8-bit greys, taken a piece at a time.
-void CombineGrayRow(QRgb* to, const uchar* from, int count, RasterOp op) {
-  constexpr int Piece = 256;
-  QRgb pixels[Piece];
-  for (int done = 0; done < count; done += Piece) {
-    const int n = std::min(Piece, count - done);
-    ExpandGrays(pixels, from + done, n);
-    CombineRow(to + done, pixels, n, op);
+// The rows of `source` from `from` (`count` pixels a row) into `target`
+// rows from `to`, under `op`.
+template <RasterOp op>
+void CombineRows(QImage& target, QPoint to, const QImage& source, QPoint from, QSize size) {
+  const bool gray = source.format() == QImage::Format_Grayscale8;
+  for (int y = 0; y < size.height(); ++y) {
+    const uchar* sourceRow = source.constScanLine(from.y() + y);
+    auto* targetRow = reinterpret_cast<QRgb*>(target.scanLine(to.y() + y)) + to.x();
+    if (gray) {
+      CombineGrayRow<op>(targetRow, sourceRow + from.x(), size.width());
+    } else if constexpr (op == SRCCOPY) {
+      std::memcpy(targetRow, reinterpret_cast<const QRgb*>(sourceRow) + from.x(),
+                  size.width() * sizeof(QRgb));
+    } else {
+      CombineRow<op>(targetRow, reinterpret_cast<const QRgb*>(sourceRow) + from.x(), size.width());
+    }
   }
 }
 
@@ -93,15 +116,13 @@ void CombineDirectly(QImage& target, QPoint at, const QImage& source, QRect from
   const QRect into = QRect(at, from.size()).intersected(target.rect());
   if (into.isEmpty()) return;
   from.translate(into.topLeft() - at);
-  const bool gray = source.format() == QImage::Format_Grayscale8;
-  for (int y = 0; y < into.height(); ++y) {
-    const uchar* sourceRow = source.constScanLine(from.y() + y);
-    auto* targetRow = reinterpret_cast<QRgb*>(target.scanLine(into.y() + y)) + into.x();
-    if (gray) {
-      CombineGrayRow(targetRow, sourceRow + from.x(), into.width(), op);
-    } else {
-      CombineRow(targetRow, reinterpret_cast<const QRgb*>(sourceRow) + from.x(), into.width(), op);
-    }
+  switch (op) {
+    case SRCCOPY:
+      return CombineRows<SRCCOPY>(target, into.topLeft(), source, from.topLeft(), into.size());
+    case MERGEPAINT:
+      return CombineRows<MERGEPAINT>(target, into.topLeft(), source, from.topLeft(), into.size());
+    case SRCAND:
+      return CombineRows<SRCAND>(target, into.topLeft(), source, from.topLeft(), into.size());
   }
 }
 

@@ -88,8 +88,7 @@ void CombineGrayRow(QRgb* to, const uchar* from, int count) {
   for (; i < count; ++i) to[i] = Combined<op>(from[i] * 0x010101u, to[i]);
 }
 
-// The rows of `source` from `from` (`count` pixels a row) into `target`
-// rows from `to`, under `op`.
+// The `size` block of `source` at `from` into `target` at `to`, under `op`.
 template <RasterOp op>
 void CombineRows(QImage& target, QPoint to, const QImage& source, QPoint from, QSize size) {
   const bool gray = source.format() == QImage::Format_Grayscale8;
@@ -109,9 +108,10 @@ void CombineRows(QImage& target, QPoint to, const QImage& source, QPoint from, Q
 
 // Combines the `from` pixels of `source` (opaque 32-bit pixels or 8-bit
 // greys) into `target` at `at` (opaque 32-bit pixels), row by row; what
-// falls outside `target` is left out. The painter would do the same, but it sets up an engine for
-// every call and shares a larger area out to its thread pool, which costs more than the combining
-// itself for a critter's few rows.
+// falls outside `target` is left out. The painter would do the same, but
+// it sets up an engine for every call and shares a larger area out to its
+// thread pool, which costs more than the combining itself for a critter's
+// few rows.
 void CombineDirectly(QImage& target, QPoint at, const QImage& source, QRect from, RasterOp op) {
   const QRect into = QRect(at, from.size()).intersected(target.rect());
   if (into.isEmpty()) return;

@@ -7,8 +7,8 @@ namespace platform {
 
 class SoundEffects;
 
-// The program's wave output. A file is played when it is a wave file with
-// at least one frame; its length is read here. The sound effects that make
+// The program's wave output. A file is played when WaveFileLength finds it
+// playable; its length is read here. The sound effects that make
 // it heard come from the audio module, loaded at the first playable sound,
 // and only where an audio output may exist: a machine without one never
 // loads Qt Multimedia and the sound server's libraries. Without the module

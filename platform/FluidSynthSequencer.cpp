@@ -40,6 +40,7 @@ std::string GeneralMidiSoundFont() {
 
 std::unique_ptr<FluidSynthSequencer> FluidSynthSequencer::Open(const std::string& tunePath,
                                                                SynthOutput output, int& error) {
+  QuietQtAudioMessages();
   QByteArray tune = ReadTune(tunePath);
   if (!IsStandardMidiFile(tune)) {
     error = MusicBadTune;

@@ -39,7 +39,16 @@ void FilterQtMessage(QtMsgType type, const QMessageLogContext& context, const QS
 
 }  // namespace
 
+void QuietQtAudioMessages() {
+  static const bool filtered = [] {
+    qtHandlerBefore = qInstallMessageHandler(FilterQtMessage);
+    return true;
+  }();
+  (void)filtered;
+}
+
 void QuietAudioLibraries() {
+  QuietQtAudioMessages();
   static const bool quiet = [] {
     // The ALSA library the audio libraries load, loaded here first; the
     // program itself does not link it. Without it there is nothing to quiet.
@@ -48,7 +57,6 @@ void QuietAudioLibraries() {
             alsa.resolve("snd_lib_error_set_handler"))) {
       setHandler(DropAlsaError);
     }
-    qtHandlerBefore = qInstallMessageHandler(FilterQtMessage);
     return true;
   }();
   (void)quiet;

@@ -89,8 +89,8 @@ class Playfield : public GameFixture {
 }  // namespace
 
 // MERGEPAINT and SRCAND, which put a critter through its mask, combine each
-// pixel bit by bit, also where the area overhangs the picture's corner, from
-// a coloured source and from one kept as greys.
+// pixel bit by bit, and SRCCOPY copies it, also where the area overhangs the
+// picture's corner, from a coloured source and from one kept as greys.
 TEST(BlockCopy, MaskAndPictureCombineBitByBitAlsoWhereTheyOverhang) {
   constexpr int W = 64, H = 32;
   platform::Picture dest(W, H);
@@ -107,7 +107,8 @@ TEST(BlockCopy, MaskAndPictureCombineBitByBitAlsoWhereTheyOverhang) {
     platform::RasterOp op;
     QRgb (*rule)(QRgb src, QRgb old);
   } ops[] = {{platform::MERGEPAINT, [](QRgb src, QRgb old) { return ~src | old; }},
-             {platform::SRCAND, [](QRgb src, QRgb old) { return src & old; }}};
+             {platform::SRCAND, [](QRgb src, QRgb old) { return src & old; }},
+             {platform::SRCCOPY, [](QRgb src, QRgb) { return src; }}};
   for (const auto& [op, rule] : ops) {
     for (const auto& [kept, shift] : {std::pair{coloured, QPoint(0, 0)},
                                       {coloured, QPoint(-5, -3)},

@@ -64,35 +64,34 @@ QByteArray ReadJpegFile(const QString& path) {
 
 namespace {
 
-// Reads the JPEG `file` with `read` once its header has been found to
-// claim a picture the program takes.
-template <typename Read>
-auto WithCheckedReader(const QByteArray& file, Read read) {
-  QByteArray data = file;
-  QBuffer buffer(&data);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer, "jpeg");
+// Whether the header `reader` reads claims a picture the program takes;
+// decoding is then held to the room such a picture needs.
+bool TakesPicture(QImageReader& reader) {
   const QSize size = reader.size();
-  const bool taken = !file.isEmpty() && size.isValid() && !size.isEmpty() &&
-                     size.width() <= MaxPictureSide && size.height() <= MaxPictureSide;
   QImageReader::setAllocationLimit(DecodeLimitMegabytes);
-  return read(reader, taken);
+  return size.isValid() && !size.isEmpty() && size.width() <= MaxPictureSide &&
+         size.height() <= MaxPictureSide;
 }
 
 }  // namespace
 
 QImage DecodeJpeg(const QByteArray& file) {
-  return WithCheckedReader(
-      file, [](QImageReader& reader, bool taken) { return taken ? reader.read() : QImage(); });
+  QBuffer buffer;
+  buffer.setData(file);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, "jpeg");
+  return TakesPicture(reader) ? reader.read() : QImage();
 }
 
 bool DecodeJpegInto(const QByteArray& file, QImage& image) {
-  return WithCheckedReader(file, [&image](QImageReader& reader, bool taken) {
-    // The reader keeps an image of the picture's size and format, and
-    // writes its rows where they are.
-    return taken && reader.size() == image.size() && reader.imageFormat() == image.format() &&
-           reader.read(&image);
-  });
+  QBuffer buffer;
+  buffer.setData(file);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, "jpeg");
+  // The reader keeps an image of the picture's size and format, and writes
+  // its rows where they are.
+  return TakesPicture(reader) && reader.size() == image.size() &&
+         reader.imageFormat() == image.format() && reader.read(&image);
 }
 
 }  // namespace platform

@@ -10,10 +10,9 @@
 
 namespace platform {
 
+// Both here, where the module's interface is whole. The effects themselves
+// belong to the application object, which deletes them as it tears down.
 ProgramWaveOutput::ProgramWaveOutput() = default;
-
-// The effects themselves belong to the application object, which deletes
-// them as it tears down; what is left here is only their index.
 ProgramWaveOutput::~ProgramWaveOutput() = default;
 
 SoundEffects* ProgramWaveOutput::Effects() {

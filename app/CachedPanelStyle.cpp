@@ -13,16 +13,10 @@ void CachedPanelStyle::drawPrimitive(PrimitiveElement element, const QStyleOptio
     return;
   }
   const qreal ratio = painter->device()->devicePixelRatio();
-  const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8")
-                          .arg(frame->rect.width())
-                          .arg(frame->rect.height())
-                          .arg(int(frame->state))
-                          .arg(frame->palette.cacheKey())
-                          .arg(frame->lineWidth)
-                          .arg(int(frame->features))
-                          .arg(int(frame->direction))
-                          .arg(ratio);
-  if (key != panelKey) {
+  const PanelKey key{frame->rect.size(), int(frame->state),  frame->palette.cacheKey(),
+                     frame->lineWidth,     int(frame->features), int(frame->direction),
+                     ratio};
+  if (panel.isNull() || !(key == panelKey)) {
     panel = QPixmap(frame->rect.size() * ratio);
     panel.setDevicePixelRatio(ratio);
     panel.fill(Qt::transparent);

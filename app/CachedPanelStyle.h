@@ -15,6 +15,17 @@ class CachedPanelStyle : public QProxyStyle {
                      const QWidget* widget = nullptr) const override;
 
  private:
-  mutable QString panelKey;
+  // What the panel's picture depends on.
+  struct PanelKey {
+    QSize size;
+    int state;
+    qint64 palette;
+    int lineWidth;
+    int features;
+    int direction;
+    qreal ratio;
+    bool operator==(const PanelKey&) const = default;
+  };
+  mutable PanelKey panelKey{};
   mutable QPixmap panel;
 };

@@ -1,12 +1,18 @@
 #include "app/KanaTextBox.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QStyleFactory>
+#include <QStyleHints>
+#include <QStyleOptionFrame>
 #include <QTextCharFormat>
 #include <algorithm>
+#include <cmath>
 
 #include "app/CachedPanelStyle.h"
 #include "platform/KeyCodes.h"
@@ -37,6 +43,9 @@ KanaTextBox::KanaTextBox(QWidget* parent) : QLineEdit(parent) {
   auto* style = new CachedPanelStyle(QStyleFactory::create(QApplication::style()->name()));
   style->setParent(this);
   setStyle(style);
+  connect(this, &QLineEdit::textChanged, this, [this] { ++changes; });
+  connect(this, &QLineEdit::cursorPositionChanged, this, [this] { ++changes; });
+  connect(this, &QLineEdit::selectionChanged, this, [this] { ++changes; });
 }
 
 bool KanaTextBox::Holds(const QString& moji) const {
@@ -71,7 +80,7 @@ void KanaTextBox::ChangeKeepingComposition(const QString& commit, qsizetype from
   deselect();
   QInputMethodEvent change(composition, format);
   change.setCommitString(commit, int(from) - cursorPosition(), int(length));
-  QLineEdit::inputMethodEvent(&change);
+  Compose(change);
 }
 
 void KanaTextBox::FoldShownText() {
@@ -135,7 +144,7 @@ void KanaTextBox::ShowRomaji() {
       setText(wanted);
     }
   }
-  QLineEdit::inputMethodEvent(&composition);
+  Compose(composition);
   FoldShownText();
 }
 
@@ -150,6 +159,7 @@ void KanaTextBox::ShowCursorSteadily() {
   // repaints are one.
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier);
   QLineEdit::keyReleaseEvent(&release);
+  StartBlinking();
 }
 
 void KanaTextBox::TakeKey(QKeyEvent* event) {
@@ -157,6 +167,7 @@ void KanaTextBox::TakeKey(QKeyEvent* event) {
       event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
   if (chord) {
     UnfoldShownText(head.size());
+    LetLineEditMoveCursor();
     QLineEdit::keyPressEvent(event);
     return;
   }
@@ -187,6 +198,7 @@ void KanaTextBox::TakeKey(QKeyEvent* event) {
   // The cursor keys and the like may reach into the head: give the line edit
   // the whole text first.
   if (!IsModifierKey(event->key())) UnfoldShownText(head.size());
+  LetLineEditMoveCursor();
   QLineEdit::keyPressEvent(event);
   if (text() != romaji.Text()) romaji.SetText(text());
 }
@@ -201,7 +213,7 @@ void KanaTextBox::keyReleaseEvent(QKeyEvent* event) {
 
 void KanaTextBox::inputMethodEvent(QInputMethodEvent* event) {
   const QString before = text();
-  QLineEdit::inputMethodEvent(event);
+  Compose(*event);
   imeComposition = event->preeditString();
   // Only the attributes placed within the composition; a selection is
   // placed in the text, which emptying the box changes.
@@ -221,15 +233,141 @@ void KanaTextBox::inputMethodEvent(QInputMethodEvent* event) {
 
 void KanaTextBox::mousePressEvent(QMouseEvent* event) {
   UnfoldShownText(head.size());
+  LetLineEditMoveCursor();
   QLineEdit::mousePressEvent(event);
+  StartBlinking();
 }
 
 void KanaTextBox::mouseDoubleClickEvent(QMouseEvent* event) {
   UnfoldShownText(head.size());
+  LetLineEditMoveCursor();
   QLineEdit::mouseDoubleClickEvent(event);
 }
 
 void KanaTextBox::contextMenuEvent(QContextMenuEvent* event) {
   UnfoldShownText(head.size());
+  LetLineEditMoveCursor();
   QLineEdit::contextMenuEvent(event);
+}
+
+void KanaTextBox::mouseMoveEvent(QMouseEvent* event) {
+  if (event->buttons() != Qt::NoButton) LetLineEditMoveCursor();
+  QLineEdit::mouseMoveEvent(event);
+}
+
+void KanaTextBox::mouseReleaseEvent(QMouseEvent* event) {
+  LetLineEditMoveCursor();
+  QLineEdit::mouseReleaseEvent(event);
+}
+
+void KanaTextBox::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  StartBlinking();
+}
+
+void KanaTextBox::Compose(QInputMethodEvent& event) {
+  QLineEdit::inputMethodEvent(&event);
+  shown.Composed(event, cursorPosition());
+  ++changes;
+}
+
+void KanaTextBox::LetLineEditMoveCursor() {
+  // Only a composition can be lost; with none the box still knows all.
+  if (shown.Composing()) shown.Lost();
+}
+
+bool KanaTextBox::DrawsItsOwnText() const {
+  return shown.Known() && !hasSelectedText() && shown.PlainUnderlinesOnly() &&
+         echoMode() == Normal && layoutDirection() == Qt::LeftToRight &&
+         !text().isRightToLeft() && placeholderText().isEmpty() && styleSheet().isEmpty() &&
+         qApp->styleSheet().isEmpty();
+}
+
+void KanaTextBox::StartBlinking() {
+  cursorShown.start();
+  flashTime = QGuiApplication::styleHints()->cursorFlashTime();
+}
+
+bool KanaTextBox::CursorBlinkedOn() const {
+  // The line edit shows its cursor steadily at a key and then turns it off
+  // and on every half flash time; its timer may come a little early.
+  const int half = flashTime / 2;
+  if (half < 1 || !cursorShown.isValid()) return true;
+  return (cursorShown.elapsed() + half / 10) / half % 2 == 0;
+}
+
+bool KanaTextBox::event(QEvent* event) {
+  if (event->type() == QEvent::UpdateRequest) ProbeScrolling();
+  if (event->type() == QEvent::Show || event->type() == QEvent::ParentChange) {
+    if (watchedWindow != window()) {
+      if (watchedWindow) watchedWindow->removeEventFilter(this);
+      watchedWindow = window();
+      if (watchedWindow != this) watchedWindow->installEventFilter(this);
+    }
+  }
+  return QLineEdit::event(event);
+}
+
+bool KanaTextBox::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == watchedWindow && event->type() == QEvent::UpdateRequest && isVisible())
+    ProbeScrolling();
+  return QLineEdit::eventFilter(watched, event);
+}
+
+void KanaTextBox::ProbeScrolling() {
+  if (scrolledFor == Now() || !DrawsItsOwnText()) return;
+  probing = true;
+  render(&probe, QPoint(), QRegion(0, 0, 1, 1), {});
+  probing = false;
+}
+
+void KanaTextBox::paintEvent(QPaintEvent* event) {
+  // The line edit paints the box, and works out its scrolling, when the box
+  // shows more than it draws itself or when the state changed since the
+  // line edit last did (the window shown, or uncovered, before its update).
+  if (probing || !DrawsItsOwnText() || scrolledFor != Now()) {
+    QLineEdit::paintEvent(event);
+    scrolledFor = Now();
+    return;
+  }
+
+  QPainter painter(this);
+  QStyleOptionFrame panel;
+  initStyleOption(&panel);
+  style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+  painter.setClipRect(style()
+                          ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+                          .marginsRemoved(textMargins()));
+
+  const QTextLayout& layout = shown.LayOut(text(), font());
+  const QTextLine line = layout.lineAt(0);
+  const int cursor = shown.CursorInLayout(cursorPosition());
+  // The line edit's cursor rectangle starts five pixels left of the cursor,
+  // at the top of the line.
+  const QRect cursorArea = cursorRect();
+  const QPointF topLeft(cursorArea.x() + 5 - qRound(line.cursorToX(cursor)), cursorArea.y());
+  const QColor color = palette().text().color();
+  for (const QGlyphRun& run : line.glyphRuns()) glyphs.Draw(painter, run, topLeft, color);
+
+  // The composition's underlines, placed and drawn as Qt draws them.
+  const QFontMetricsF metrics(font());
+  qreal offset = std::ceil(metrics.underlinePos()) + 0.5;
+  if (metrics.underlinePos() <= metrics.descent())
+    offset = std::min(offset, metrics.descent() - 0.5);
+  const qreal underlineY = topLeft.y() + line.y() + line.ascent() + offset;
+  for (const QTextLayout::FormatRange& range : shown.Formats()) {
+    if (!range.format.fontUnderline()) continue;
+    const QColor underline = range.format.underlineColor();
+    painter.setPen(QPen(underline.isValid() ? underline : color, metrics.lineWidth(),
+                        Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QLineF(std::floor(topLeft.x() + line.cursorToX(range.start)), underlineY,
+                            std::floor(topLeft.x() + line.cursorToX(range.start + range.length)),
+                            underlineY));
+  }
+
+  if (hasFocus() && !isReadOnly() && !shown.CursorHidden() && CursorBlinkedOn()) {
+    painter.setPen(color);
+    layout.drawCursor(&painter, topLeft, cursor,
+                      style()->pixelMetric(QStyle::PM_TextCursorWidth, &panel));
+  }
 }

@@ -1,9 +1,15 @@
 #pragma once
+#include <QElapsedTimer>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <functional>
+#include <optional>
 
+#include "app/ShownLine.h"
 #include "kana/RomajiInput.h"
+#include "platform/GlyphImages.h"
 #include "platform/TextBox.h"
 
 // The typed-input box Text1: a line edit that reports every key release
@@ -23,6 +29,14 @@
 // the same however long the text grows; it comes back into the line edit as
 // soon as the player reaches for it (backspace into it, cursor keys, the
 // mouse). Text() is always the whole text.
+//
+// The box draws its text from pictures of its glyphs, each filled once
+// (see GlyphImages), with its text cursor and the composition's underline,
+// from a layout of what the line edit shows (ShownLine). The line edit
+// still works out how far its text is scrolled and where its cursor
+// stands, for the mouse and the input method's candidate window, and
+// draws the box itself whenever there is more to draw: a selection, or a
+// composition in colours.
 class KanaTextBox : public QLineEdit, public platform::TextBox {
  public:
   explicit KanaTextBox(QWidget* parent = nullptr);
@@ -49,6 +63,12 @@ class KanaTextBox : public QLineEdit, public platform::TextBox {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // What a key press does to the text.
@@ -69,6 +89,30 @@ class KanaTextBox : public QLineEdit, public platform::TextBox {
   void FoldShownText();
   // Moves the last `count` characters of the head back into the line edit.
   void UnfoldShownText(qsizetype count);
+  // Hands an input-method event to the line edit and notes what it shows.
+  void Compose(QInputMethodEvent& event);
+  // Before the line edit moves its cursor or selection, which ends a
+  // composition it shows.
+  void LetLineEditMoveCursor();
+
+  // The box draws its own text when it shows no more than text, a
+  // composition in plain underlines and the text cursor.
+  bool DrawsItsOwnText() const;
+  // The line edit's text cursor is in the visible half of its blinking.
+  bool CursorBlinkedOn() const;
+  // What the line edit's scrolling depends on.
+  struct ScrollState {
+    quint64 changes;
+    QSize size;
+    QFont font;
+    bool operator==(const ScrollState&) const = default;
+  };
+  ScrollState Now() const { return {changes, size(), font()}; }
+  // Lets the line edit work out its scrolling for what it now shows, if it
+  // has not yet: it paints the corner pixel of its frame, which takes none
+  // of its text's glyphs. Done before the box's window paints, since a
+  // widget cannot be painted while it paints.
+  void ProbeScrolling();
 
   RomajiComposer romaji;
   // What the input method is composing, as it last showed it in the box.
@@ -76,4 +120,22 @@ class KanaTextBox : public QLineEdit, public platform::TextBox {
   QList<QInputMethodEvent::Attribute> imeFormat;
   // The start of the text, kept out of the line edit.
   QString head;
+
+  ShownLine shown;
+  platform::GlyphImages glyphs;
+  // The line edit paints its frame's corner pixel into this, to work out
+  // its scrolling, while the box paints.
+  QImage probe{1, 1, QImage::Format_ARGB32_Premultiplied};
+  bool probing = false;
+  // Changes to the text, cursor, selection and composition, counted; and
+  // the state the line edit last worked out its scrolling for.
+  quint64 changes = 0;
+  std::optional<ScrollState> scrolledFor;
+  // The window whose update requests the box watches.
+  QPointer<QWidget> watchedWindow;
+  // Since the line edit last showed its cursor steadily, and the flash
+  // time then.
+  QElapsedTimer cursorShown;
+  int flashTime = 0;
+  void StartBlinking();
 };

@@ -316,6 +316,9 @@ bool KanaTextBox::eventFilter(QObject* watched, QEvent* event) {
 
 void KanaTextBox::ProbeScrolling() {
   if (scrolledFor == Now() || !DrawsItsOwnText()) return;
+  // At the screen's resolution, so that the panel drawn there is the one
+  // the style keeps for the box.
+  if (probe.devicePixelRatio() != devicePixelRatioF()) probe.setDevicePixelRatio(devicePixelRatioF());
   probing = true;
   render(&probe, QPoint(), QRegion(0, 0, 1, 1), {});
   probing = false;

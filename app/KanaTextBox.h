@@ -98,6 +98,8 @@ class KanaTextBox : public QLineEdit, public platform::TextBox {
   // The box draws its own text when it shows no more than text, a
   // composition in plain underlines and the text cursor.
   bool DrawsItsOwnText() const;
+  // The line edit has shown its cursor steadily: its blinking starts again.
+  void StartBlinking();
   // The line edit's text cursor is in the visible half of its blinking.
   bool CursorBlinkedOn() const;
   // What the line edit's scrolling depends on.
@@ -137,5 +139,4 @@ class KanaTextBox : public QLineEdit, public platform::TextBox {
   // time then.
   QElapsedTimer cursorShown;
   int flashTime = 0;
-  void StartBlinking();
 };

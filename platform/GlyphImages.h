@@ -27,8 +27,6 @@ class GlyphImages {
   // at the resolution of the painter's device.
   void Draw(QPainter& painter, const QGlyphRun& run, QPointF origin, const QColor& color);
 
-  qsizetype Count() const { return pictures.size(); }
-
  private:
   struct Key {
     QRawFont font;

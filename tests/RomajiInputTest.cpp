@@ -310,6 +310,20 @@ TEST(KanaTextBox, DrawsItsTextAsTheLineEditWould) {
   const QImage lineEdits = Looks(box);
   EXPECT_TRUE(Looks(box) == lineEdits) << "a composition in colours";
 
+  // The grey text of a box that takes no keys.
+  KanaTextBox grey, black;
+  for (KanaTextBox* each : {&grey, &black}) {
+    GameSized(*each);
+    Type(*each, "kaki");
+  }
+  grey.setEnabled(false);
+  const QImage greyLineEdits = Looks(grey);
+  const QImage greyOwn = Looks(grey);
+  EXPECT_TRUE(NearlyAlike(greyOwn, greyLineEdits));
+  EXPECT_FALSE(greyOwn == greyLineEdits) << "drawn by the box";
+  Looks(black);
+  EXPECT_FALSE(NearlyAlike(greyOwn, Looks(black))) << "grey, not black";
+
   // The text cursor: shown at a key, as the line edit shows it, and off for
   // the second half of the flash time.
   const int flash = QGuiApplication::styleHints()->cursorFlashTime();

@@ -319,9 +319,18 @@ void KanaTextBox::ProbeScrolling() {
   // At the screen's resolution, so that the panel drawn there is the one
   // the style keeps for the box.
   if (probe.devicePixelRatio() != devicePixelRatioF()) probe.setDevicePixelRatio(devicePixelRatioF());
+  // The line edit's painter goes to the probe (see redirected()), without
+  // the machinery of render().
   probing = true;
-  render(&probe, QPoint(), QRegion(0, 0, 1, 1), {});
+  QPaintEvent corner(QRect(0, 0, 1, 1));
+  paintEvent(&corner);
   probing = false;
+}
+
+QPaintDevice* KanaTextBox::redirected(QPoint* offset) const {
+  if (!probing) return QLineEdit::redirected(offset);
+  if (offset) *offset = QPoint();
+  return &probe;
 }
 
 void KanaTextBox::paintEvent(QPaintEvent* event) {

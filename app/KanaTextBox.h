@@ -69,6 +69,7 @@ class KanaTextBox : public QLineEdit, public platform::TextBox {
   void paintEvent(QPaintEvent* event) override;
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  QPaintDevice* redirected(QPoint* offset) const override;
 
  private:
   // What a key press does to the text.
@@ -126,8 +127,8 @@ class KanaTextBox : public QLineEdit, public platform::TextBox {
   ShownLine shown;
   platform::GlyphImages glyphs;
   // The line edit paints its frame's corner pixel into this, to work out
-  // its scrolling, while the box paints.
-  QImage probe{1, 1, QImage::Format_ARGB32_Premultiplied};
+  // its scrolling, while the box probes.
+  mutable QImage probe{1, 1, QImage::Format_ARGB32_Premultiplied};
   bool probing = false;
   // Changes to the text, cursor, selection and composition, counted; and
   // the state the line edit last worked out its scrolling for.

@@ -297,6 +297,19 @@ bool KanaTextBox::CursorBlinkedOn() const {
 }
 
 bool KanaTextBox::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    // A character typed alone or with Shift is the box's, as the line edit
+    // decides, which first looks the key up among the standard shortcuts
+    // (copy, undo and so on) at some cost; none of them is such a key.
+    auto* key = static_cast<QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers();
+    if (key->key() < Qt::Key_Escape && (modifiers == Qt::NoModifier ||
+                                        modifiers == Qt::ShiftModifier ||
+                                        modifiers == Qt::KeypadModifier)) {
+      if (!isReadOnly()) key->accept();
+      return QWidget::event(event);
+    }
+  }
   if (event->type() == QEvent::UpdateRequest) ProbeScrolling();
   if (event->type() == QEvent::Show || event->type() == QEvent::ParentChange) {
     if (watchedWindow != window()) {

@@ -235,6 +235,35 @@ TEST(KanaTextBox, ALongTextStaysWholeWhileTheLineEditHoldsOnlyItsEnd) {
   EXPECT_TRUE(Looks(box) == Looks(other));
 }
 
+// Before a key press, Qt asks the focused box whether the key is its own or
+// may be a menu's shortcut. The box answers as a line edit does, in a
+// writable box and a read-only one.
+TEST(KanaTextBox, ClaimsTheKeysALineEditClaims) {
+  KanaTextBox box;
+  QLineEdit plain;
+  using Key = std::pair<Qt::Key, Qt::KeyboardModifiers>;
+  const Key keys[] = {{Qt::Key_A, Qt::NoModifier},      {Qt::Key_A, Qt::ShiftModifier},
+                      {Qt::Key_5, Qt::KeypadModifier},  {Qt::Key_A, Qt::AltModifier},
+                      {Qt::Key_G, Qt::ControlModifier}, {Qt::Key_C, Qt::ControlModifier},
+                      {Qt::Key_Left, Qt::NoModifier},   {Qt::Key_Escape, Qt::NoModifier},
+                      {Qt::Key_F1, Qt::NoModifier}};
+  for (const bool readOnly : {false, true}) {
+    box.setReadOnly(readOnly);
+    plain.setReadOnly(readOnly);
+    for (const auto& [key, modifiers] : keys) {
+      const QString text = key < Qt::Key_Escape ? QString(QChar(key).toLower()) : QString();
+      QKeyEvent asked(QEvent::ShortcutOverride, key, modifiers, text);
+      QKeyEvent askedPlain(QEvent::ShortcutOverride, key, modifiers, text);
+      asked.ignore();
+      askedPlain.ignore();
+      QApplication::sendEvent(&box, &asked);
+      QApplication::sendEvent(&plain, &askedPlain);
+      EXPECT_EQ(asked.isAccepted(), askedPlain.isAccepted())
+          << key << " " << modifiers << (readOnly ? " read-only" : "");
+    }
+  }
+}
+
 // The panel is drawn by the style once per state and then copied, with the
 // pixels the style draws.
 TEST(KanaTextBox, ItsPanelIsDrawnOnceForEveryStateAndLooksAsTheStyleDrawsIt) {

@@ -113,8 +113,8 @@ class KanaTextBox : public QLineEdit, public platform::TextBox {
   ScrollState Now() const { return {changes, size(), font()}; }
   // Lets the line edit work out its scrolling for what it now shows, if it
   // has not yet: it paints the corner pixel of its frame, which takes none
-  // of its text's glyphs. Done before the box's window paints, since a
-  // widget cannot be painted while it paints.
+  // of its text's glyphs, into `probe`. Done on the window's update
+  // request, before anything in it paints.
   void ProbeScrolling();
 
   RomajiComposer romaji;

@@ -303,9 +303,9 @@ bool KanaTextBox::event(QEvent* event) {
     // (copy, undo and so on) at some cost; none of them is such a key.
     auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers modifiers = key->modifiers();
-    if (key->key() < Qt::Key_Escape && (modifiers == Qt::NoModifier ||
-                                        modifiers == Qt::ShiftModifier ||
-                                        modifiers == Qt::KeypadModifier)) {
+    if (key->key() < Qt::Key_Escape &&
+        (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier ||
+         modifiers == Qt::KeypadModifier)) {
       if (!isReadOnly()) key->accept();
       return QWidget::event(event);
     }
@@ -331,7 +331,8 @@ void KanaTextBox::ProbeScrolling() {
   if (scrolledFor == Now() || !DrawsItsOwnText()) return;
   // At the screen's resolution, so that the panel drawn there is the one
   // the style keeps for the box.
-  if (probe.devicePixelRatio() != devicePixelRatioF()) probe.setDevicePixelRatio(devicePixelRatioF());
+  if (probe.devicePixelRatio() != devicePixelRatioF())
+    probe.setDevicePixelRatio(devicePixelRatioF());
   // The line edit's painter goes to the probe (see redirected()), without
   // the machinery of render().
   probing = true;

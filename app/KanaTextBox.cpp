@@ -46,6 +46,9 @@ KanaTextBox::KanaTextBox(QWidget* parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::textChanged, this, [this] { ++changes; });
   connect(this, &QLineEdit::cursorPositionChanged, this, [this] { ++changes; });
   connect(this, &QLineEdit::selectionChanged, this, [this] { ++changes; });
+  QFont unshaped = font();
+  unshaped.setStyleStrategy(QFont::PreferNoShaping);
+  setFont(unshaped);
 }
 
 bool KanaTextBox::Holds(const QString& moji) const {
@@ -294,6 +297,18 @@ bool KanaTextBox::CursorBlinkedOn() const {
   const int half = flashTime / 2;
   if (half < 1 || !cursorShown.isValid()) return true;
   return (cursorShown.elapsed() + half / 10) / half % 2 == 0;
+}
+
+void KanaTextBox::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange && !(font().styleStrategy() & QFont::PreferNoShaping)) {
+    QFont unshaped = font();
+    unshaped.setStyleStrategy(
+        QFont::StyleStrategy(unshaped.styleStrategy() | QFont::PreferNoShaping));
+    // Sends a font change of its own, which the line edit takes in.
+    setFont(unshaped);
+    return;
+  }
+  QLineEdit::changeEvent(event);
 }
 
 bool KanaTextBox::event(QEvent* event) {

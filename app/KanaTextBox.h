@@ -37,6 +37,11 @@
 // stands, for the mouse and the input method's candidate window, and
 // draws the box itself whenever there is more to draw: a selection, or a
 // composition in colours.
+//
+// Its font lays out kana and Latin letters without OpenType shaping (Qt's
+// PreferNoShaping; scripts that need shaping still get it): the kana faces
+// kern none of them, and shaping a line through a large CJK face's tables
+// at every key costs more than the rest of the key.
 class KanaTextBox : public QLineEdit, public platform::TextBox {
  public:
   explicit KanaTextBox(QWidget* parent = nullptr);
@@ -67,6 +72,7 @@ class KanaTextBox : public QLineEdit, public platform::TextBox {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   QPaintDevice* redirected(QPoint* offset) const override;

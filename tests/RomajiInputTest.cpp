@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QTextLayout>
 #include <QInputMethodEvent>
 #include <QStyleHints>
 #include <QTextCharFormat>
@@ -370,6 +372,45 @@ TEST(KanaTextBox, DrawsItsTextAsTheLineEditWould) {
   EXPECT_FALSE(NearlyAlike(Looks(focused), withCursor)) << "the cursor blinked off";
   QTest::qWait(flash / 2);
   EXPECT_TRUE(NearlyAlike(Looks(focused), withCursor)) << "and on again";
+}
+
+// The box lays its text out without shaping, and its face places the game's
+// kana and the letters typed for them exactly as shaped text: every pair of
+// them side by side, in one line each way.
+TEST(KanaTextBox, LaysItsTextOutUnshapedWhereShapingChangesNothing) {
+  KanaTextBox box;
+  GameSized(box);
+  ASSERT_TRUE(box.font().styleStrategy() & QFont::PreferNoShaping) << "kept through setFont";
+  QFont shaped = box.font();
+  shaped.setStyleStrategy(QFont::PreferDefault);
+  const auto placed = [](const QString& text, const QFont& font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QList<QPointF> glyphs;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+      for (const quint32 index : run.glyphIndexes()) glyphs << QPointF(index, -1);
+      glyphs << run.positions();
+    }
+    return glyphs;
+  };
+  MakeMojiTable();
+  QString kana;
+  for (int i = 1; i <= MojiTableSize; ++i) {
+    for (const QChar each : Game.MojiTable[i]) {
+      if (!kana.contains(each)) kana += each;
+    }
+  }
+  kana += QStringLiteral("ー、。ゃゅょっぁぃぅぇぉ");
+  const QString latin = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ'-");
+  for (const QString& characters : {kana, latin}) {
+    QString pairs;
+    for (const QChar first : characters) {
+      for (const QChar second : characters) pairs += QString(first) + second;
+    }
+    EXPECT_TRUE(placed(pairs, box.font()) == placed(pairs, shaped)) << characters.toStdString();
+  }
 }
 
 // Counts the repaints of a window.

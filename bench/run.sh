@@ -13,11 +13,14 @@
 #      window on the loop's first pass), with the CPU time used by then;
 #    - CPU while a game runs (20 s) and idle (20 s), the X server's beside it;
 #    - CPU per typed key while the text grows in the box: romaji vowels (one
-#      kana a key) at about 10 and 30 keys/s, three times 10 s each in new
-#      games, less what 10 s of playing without keys cost just before;
+#      kana a key) at about 10 and 30 keys/s, in three new games each, ten
+#      seconds of keys in each, a second of playing without keys after every
+#      second of keys, the keys' cost less what playing costs in as long;
 #    - peak resident memory (VmHWM) after all that;
 #    - the CPU per typed key again under a window manager (openbox), as on a
-#      desktop.
+#      desktop;
+#    - for comparison, the CPU per key of the least a Qt window does for a key
+#      (bench/KeyFloor.cpp): show a count of them, or repaint nothing.
 # 3. The same program built with a record of its step ends
 #    (bench/StepStamps.cpp, nothing else changed): the step periods of a game
 #    under Xvfb, plain and during a flood of keys (xdotool typing as fast as
@@ -91,7 +94,8 @@ trap cleanup EXIT
 say "building in $build"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target kanacatch kanacatch_step_bench kanacatch_step_count \
-  kanacatch_step_timing kanacatch_history_write kanacatch_step_stamps kanacatch_first_paint >/dev/null
+  kanacatch_step_timing kanacatch_history_write kanacatch_step_stamps kanacatch_first_paint \
+  kanacatch_key_floor >/dev/null
 
 # ============================ 1. In-process =================================
 
@@ -268,39 +272,55 @@ new_game
 observe playing "$seconds" "$build/bench-playing.png"
 play_wall=$wall_ms play_cpu=$game_ms play_x=$x_ms
 
-# The keys' cost at about $1 keys a second, in `rounds` new games: in each,
-# `seconds / 2` s of playing without keys, then as long typing romaji vowels
-# (one kana a key) into the box, measured against the playing just before.
+# The keys' cost at about $1 keys a second, in `rounds` new games (each made
+# by the command $2, new_game unless told): in each, `cycles` times, $1
+# romaji vowels (one kana a key) typed into the box, then a second of playing
+# without keys. Each key's cost is the typing's CPU less what playing costs
+# in as long, the playing measured between the typings: the game's own work,
+# which varies with what rises when, falls alike on both. The playing runs
+# an xdotool that only sleeps, so that the X server's work of connecting
+# xdotool falls on both alike too.
 # Sets rate (keys a second), the program's CPU ms of the keys over playing
 # (extra_ms) and the X server's (x_extra_ms), the cost of one key to the
 # program (key_ms) and in each round (key_rounds), and the CPU and wall ms
 # of the typing (typing_cpu, typing_wall).
 rounds=3
+cycles=10
 type_keys() {
-  local count=$(($1 * seconds / 2)) text round before one
-  text=$(printf 'aiueo%.0s' $(seq $((count / 5))))
+  local count=$(($1 * cycles)) fresh=${2:-new_game} text round cycle keys between one
+  text=$(printf 'aiueo%.0s' $(seq $(($1 / 5))))
   extra_ms=0 x_extra_ms=0 typing_cpu=0 typing_wall=0 key_rounds=""
   for round in $(seq $rounds); do
-    new_game
-    observe "before$1" $((seconds / 2))
-    before="$wall_ms $game_ms $x_ms"
-    say "typing ${count} keys at about $1 a second"
-    begin "keys$1"
-    # xdotool waits half the delay after each press and half after each release.
-    xdotool type --delay $((2000 / $1)) "$text"
-    finish "keys$1"
-    one=$(awk -v b="$before" -v w="$wall_ms" -v g="$game_ms" -v n="$count" \
-      'BEGIN { split(b, v, " "); printf "%.2f", (g - v[2] * w / v[1]) / n }')
+    $fresh
+    say "${cycles} times $1 keys at about $1 a second, then 1 s without"
+    keys="0 0 0" between="0 0 0"
+    for cycle in $(seq $cycles); do
+      begin "keys$1"
+      # xdotool waits half the delay after each press and half after each release.
+      xdotool type --delay $((2000 / $1)) "$text"
+      finish "keys$1"
+      keys=$(add_up "$keys" "$wall_ms $game_ms $x_ms")
+      begin "between$1"
+      xdotool sleep 1
+      finish "between$1"
+      between=$(add_up "$between" "$wall_ms $game_ms $x_ms")
+    done
+    one=$(awk -v k="$keys" -v b="$between" -v n="$count" \
+      'BEGIN { split(k, v, " "); split(b, u, " "); printf "%.2f", (v[2] - u[2] * v[1] / u[1]) / n }')
     say "round ${round}: ${one} ms a key"
     key_rounds+="${key_rounds:+, }${one}"
-    read -r extra_ms x_extra_ms typing_cpu typing_wall < <(awk -v before="$before" \
-      -v w="$wall_ms" -v g="$game_ms" -v x="$x_ms" -v e="$extra_ms" -v xe="$x_extra_ms" \
-      -v c="$typing_cpu" -v tw="$typing_wall" 'BEGIN { split(before, b, " ")
-        printf "%.1f %.1f %.1f %d\n", e + g - b[2] * w / b[1], xe + x - b[3] * w / b[1], c + g, tw + w }')
+    read -r extra_ms x_extra_ms typing_cpu typing_wall < <(awk -v k="$keys" -v b="$between" \
+      -v e="$extra_ms" -v xe="$x_extra_ms" -v c="$typing_cpu" -v tw="$typing_wall" \
+      'BEGIN { split(k, v, " "); split(b, u, " ")
+        printf "%.1f %.1f %.1f %d\n", e + v[2] - u[2] * v[1] / u[1], xe + v[3] - u[3] * v[1] / u[1],
+          c + v[2], tw + v[1] }')
   done
   rate=$(awk -v n="$((count * rounds))" -v w="$typing_wall" 'BEGIN { printf "%.1f", n * 1000 / w }')
   key_ms=$(awk -v e="$extra_ms" -v n="$((count * rounds))" 'BEGIN { printf "%.2f", e / n }')
 }
+# Adds two lists of numbers "wall game x" place by place.
+add_up() { awk -v a="$1" -v b="$2" 'BEGIN { split(a, u, " "); split(b, v, " ")
+  printf "%.1f %.1f %.1f\n", u[1] + v[1], u[2] + v[2], u[3] + v[3] }'; }
 type_keys 10
 slow_rate=$rate slow_key=$key_ms slow_extra=$extra_ms slow_wall=$typing_wall slow_cpu=$typing_cpu
 slow_rounds=$key_rounds
@@ -338,6 +358,29 @@ if command -v openbox >/dev/null; then
   desktop=yes
 fi
 stop_program
+
+# The same keys, typed once at each rate into the least a Qt window does for
+# a key (bench/KeyFloor.cpp): one that shows a count of them, and one that
+# repaints nothing. What any Qt window's keys cost here, to set the game's
+# beside.
+floor_keys() {
+  local window
+  env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/run" "$build/bench/kanacatch_key_floor" "$@" \
+    >/dev/null 2>&1 &
+  game_pid=$!
+  window=$(xdotool search --sync --onlyvisible --pid "$game_pid" | head -n1)
+  xdotool mousemove --window "$window" 100 100 click 1
+  rounds=1 type_keys 10 true
+  floor_slow=$key_ms
+  rounds=1 type_keys 30 true
+  floor_fast=$key_ms
+  stop_program kill
+}
+say "the keys of a Qt window that shows a count of them, and of one that repaints nothing"
+floor_keys
+floor_painted="$floor_slow / $floor_fast"
+floor_keys --no-paint
+floor_unpainted="$floor_slow / $floor_fast"
 
 # --- 3. Step periods, plain and during a flood of keys. ----------------------
 launch "$stamping_app"
@@ -408,6 +451,9 @@ echo "| CPU per typed key, ${slow_rate} keys/s (rounds: ${slow_rounds}) | ${slow
   "${slow_cpu} ms in ${slow_wall} ms, ${slow_extra} ms over playing | ≤ 0.5 ms |"
 echo "| CPU per typed key, ${fast_rate} keys/s (rounds: ${fast_rounds}) | ${fast_key} ms |" \
   "${fast_cpu} ms in ${fast_wall} ms, ${fast_extra} ms over playing | ≤ 0.5 ms |"
+echo "| For comparison: CPU per key, 10 / 30 keys/s, of a Qt window that shows a count of" \
+  "the keys | ${floor_painted} ms | | |"
+echo "| - and of a Qt window that repaints nothing at a key | ${floor_unpainted} ms | | |"
 echo "| CPU of the keys at ${fast_rate} keys/s (% of one core), program / X server |" \
   "$(percent "$fast_extra" "$fast_wall") % / $(percent "$fast_x" "$fast_wall") % | | ≤ 3 % |"
 if [[ -n $desktop ]]; then

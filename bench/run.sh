@@ -32,7 +32,7 @@
 # cores stretch the wall-clock figures; CPU times and instruction counts
 # change little with load, so they stand beside the wall figures.
 # CPU times come from the scheduler's counts, to the tenth of a millisecond.
-# Takes about seven minutes. Needs valgrind, Xvfb, xdotool, xdpyinfo,
+# Takes about eight and a half minutes. Needs valgrind, Xvfb, xdotool, xdpyinfo,
 # ImageMagick and openbox (tools/packages.txt).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

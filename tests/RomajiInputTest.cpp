@@ -4,10 +4,10 @@
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
-#include <QTextLayout>
 #include <QInputMethodEvent>
 #include <QStyleHints>
 #include <QTextCharFormat>
+#include <QTextLayout>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyleFactory>

@@ -20,7 +20,8 @@
 #    - the CPU per typed key again under a window manager (openbox), as on a
 #      desktop;
 #    - for comparison, the CPU per key of the least a Qt window does for a key
-#      (bench/KeyFloor.cpp): show a count of them, or repaint nothing.
+#      (bench/KeyFloor.cpp): show a count of them, or repaint nothing; under
+#      openbox and without a window manager.
 # 3. The same program built with a record of its step ends
 #    (bench/StepStamps.cpp, nothing else changed): the step periods of a game
 #    under Xvfb, plain and during a flood of keys (xdotool typing as fast as
@@ -32,7 +33,7 @@
 # cores stretch the wall-clock figures; CPU times and instruction counts
 # change little with load, so they stand beside the wall figures.
 # CPU times come from the scheduler's counts, to the tenth of a millisecond.
-# Takes about eight and a half minutes. Needs valgrind, Xvfb, xdotool, xdpyinfo,
+# Takes about ten minutes. Needs valgrind, Xvfb, xdotool, xdpyinfo,
 # ImageMagick and openbox (tools/packages.txt).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -335,6 +336,25 @@ observe idle "$seconds"
 idle_wall=$wall_ms idle_cpu=$game_ms idle_x=$x_ms
 peak=$(peak_mib "$game_pid")
 
+# The same keys, typed once at each rate into the least a Qt window does for
+# a key (bench/KeyFloor.cpp): one that shows a count of them, and one that
+# repaints nothing (floor_keys --no-paint). What any Qt window's keys cost
+# here, to set the game's beside. Sets floor_slow and floor_fast, its cost of
+# a key at 10 and at 30 keys a second.
+floor_keys() {
+  local window
+  env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/run" "$build/bench/kanacatch_key_floor" "$@" \
+    >/dev/null 2>&1 &
+  game_pid=$!
+  window=$(xdotool search --sync --onlyvisible --pid "$game_pid" | head -n1)
+  xdotool mousemove --window "$window" 100 100 click 1
+  rounds=1 type_keys 10 true
+  floor_slow=$key_ms
+  rounds=1 type_keys 30 true
+  floor_fast=$key_ms
+  stop_program kill
+}
+
 # The keys again on a desktop, with a window manager: Qt then notes the time
 # of each key press on a window of its own that no one watches, not on the
 # main window, whose change the X server would send back as one more event.
@@ -352,6 +372,12 @@ if command -v openbox >/dev/null; then
   desktop_fast_rate=$rate desktop_fast_key=$key_ms desktop_fast_wall=$typing_wall
   desktop_fast_cpu=$typing_cpu desktop_fast_extra=$extra_ms desktop_fast_x=$x_extra_ms
   desktop_fast_rounds=$key_rounds
+  stop_program
+  say "the keys of a Qt window under openbox"
+  floor_keys
+  desktop_floor_painted="$floor_slow / $floor_fast"
+  floor_keys --no-paint
+  desktop_floor_unpainted="$floor_slow / $floor_fast"
   kill "$wm_pid"
   wait "$wm_pid" 2>/dev/null || true
   wm_pid=""
@@ -359,23 +385,6 @@ if command -v openbox >/dev/null; then
 fi
 stop_program
 
-# The same keys, typed once at each rate into the least a Qt window does for
-# a key (bench/KeyFloor.cpp): one that shows a count of them, and one that
-# repaints nothing. What any Qt window's keys cost here, to set the game's
-# beside.
-floor_keys() {
-  local window
-  env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/run" "$build/bench/kanacatch_key_floor" "$@" \
-    >/dev/null 2>&1 &
-  game_pid=$!
-  window=$(xdotool search --sync --onlyvisible --pid "$game_pid" | head -n1)
-  xdotool mousemove --window "$window" 100 100 click 1
-  rounds=1 type_keys 10 true
-  floor_slow=$key_ms
-  rounds=1 type_keys 30 true
-  floor_fast=$key_ms
-  stop_program kill
-}
 say "the keys of a Qt window that shows a count of them, and of one that repaints nothing"
 floor_keys
 floor_painted="$floor_slow / $floor_fast"
@@ -466,6 +475,9 @@ if [[ -n $desktop ]]; then
   echo "| With a window manager: CPU of the keys at ${desktop_fast_rate} keys/s, program / X server |" \
     "$(percent "$desktop_fast_extra" "$desktop_fast_wall") % /" \
     "$(percent "$desktop_fast_x" "$desktop_fast_wall") % | | ≤ 3 % |"
+  echo "| With a window manager, for comparison: CPU per key, 10 / 30 keys/s, of a Qt window" \
+    "that shows a count of the keys | ${desktop_floor_painted} ms | | |"
+  echo "| - and of a Qt window that repaints nothing at a key | ${desktop_floor_unpainted} ms | | |"
 else
   echo "| With a window manager: not measured (openbox is not installed) | | | |"
 fi

@@ -31,6 +31,12 @@ QList<QInputMethodEvent::Attribute> Underlined(qsizetype length) {
   return {{QInputMethodEvent::TextFormat, 0, int(length), underline}};
 }
 
+// `font`, laying out without OpenType shaping the scripts that need none.
+QFont Unshaped(QFont font) {
+  font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+  return font;
+}
+
 // Keys that only change how the next key is read; they never touch the text.
 bool IsModifierKey(int key) {
   return (key >= Qt::Key_Shift && key <= Qt::Key_ScrollLock) || key == Qt::Key_Super_L ||
@@ -46,9 +52,7 @@ KanaTextBox::KanaTextBox(QWidget* parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::textChanged, this, [this] { ++changes; });
   connect(this, &QLineEdit::cursorPositionChanged, this, [this] { ++changes; });
   connect(this, &QLineEdit::selectionChanged, this, [this] { ++changes; });
-  QFont unshaped = font();
-  unshaped.setStyleStrategy(QFont::PreferNoShaping);
-  setFont(unshaped);
+  setFont(Unshaped(font()));
 }
 
 bool KanaTextBox::Holds(const QString& moji) const {
@@ -301,11 +305,8 @@ bool KanaTextBox::CursorBlinkedOn() const {
 
 void KanaTextBox::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange && !(font().styleStrategy() & QFont::PreferNoShaping)) {
-    QFont unshaped = font();
-    unshaped.setStyleStrategy(
-        QFont::StyleStrategy(unshaped.styleStrategy() | QFont::PreferNoShaping));
     // Sends a font change of its own, which the line edit takes in.
-    setFont(unshaped);
+    setFont(Unshaped(font()));
     return;
   }
   QLineEdit::changeEvent(event);

@@ -40,8 +40,8 @@
 //
 // Its font lays out kana and Latin letters without OpenType shaping (Qt's
 // PreferNoShaping; scripts that need shaping still get it): the kana faces
-// kern none of them, and shaping a line through a large CJK face's tables
-// at every key costs more than the rest of the key.
+// kern none of them, and the line is laid out two or three times at every
+// key, each time shaped through a large CJK face's tables.
 class KanaTextBox : public QLineEdit, public platform::TextBox {
  public:
   explicit KanaTextBox(QWidget* parent = nullptr);

@@ -52,9 +52,12 @@ wm_pid=""
 
 say() { echo "== $(($(date +%s) - started_at)) s: $*" >&2; }
 
-# True while process $1 runs (a process that ended but was not yet reaped
-# does not count).
-alive() { [[ -e /proc/$1 && $(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null) != Z ]]; }
+# True while process $1 runs. A process that ended but was not yet reaped
+# does not count, nor one reaped while its state is read.
+alive() {
+  local state
+  state=$(awk '{ print $3 }' "/proc/$1/stat" 2>/dev/null) && [[ -n $state && $state != Z ]]
+}
 
 # Ends the program with ctrl+q, or with a signal when $1 is "kill" or when
 # it has not ended 5 s after the ctrl+q; sets quit_ms to the milliseconds
@@ -70,7 +73,8 @@ stop_program() {
   fi
   while alive "$game_pid" && (($(now_ms) - asked < 5000)); do sleep 0.02; done
   if alive "$game_pid"; then
-    kill "$game_pid"
+    # It may still end by itself between the look and the signal.
+    kill "$game_pid" 2>/dev/null || true
   elif [[ ${1:-} != kill ]]; then
     quit_ms=$(($(now_ms) - asked))
   fi

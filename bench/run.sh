@@ -88,9 +88,10 @@ stop_x() {
   xvfb_pid=""
 }
 
+# Runs however the script ends, so each kill may find its process gone.
 cleanup() {
-  [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null
-  [[ -n $wm_pid ]] && kill "$wm_pid" 2>/dev/null
+  [[ -z $game_pid ]] || kill "$game_pid" 2>/dev/null || true
+  [[ -z $wm_pid ]] || kill "$wm_pid" 2>/dev/null || true
   stop_x
   rm -rf "$work"
 }

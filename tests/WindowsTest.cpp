@@ -8,6 +8,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -27,6 +28,7 @@
 #include "game/GameState.h"
 #include "game/Pictures.h"
 #include "kana/PlayfieldTexts.h"
+#include "platform/Picture.h"
 #include "platform/PlayfieldWidget.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SingleInstance.h"
@@ -467,4 +469,59 @@ TEST(WindowPlaces, AreFullSizeFrom800By600AndClearOfTheInputTableWhereThereIsRoo
                                  "800x599: 634x456 at 83,71", "800x600: 640x500 at 80,50",
                                  "894x768: 640x500 at 127,134", "895x768: 640x500 at 245,134",
                                  "2560x1080: 640x500 at 960,290"}));
+}
+
+// The playfield paints each changed area in bands of rows. Where it shows
+// the composite one to one every pixel is the composite's; where it
+// shrinks it smoothly (a composite of ratio 2 on a screen of ratio 1, or a
+// playfield smaller than 640 x 480), the bands join as one drawing of the
+// whole area, without a seam and without a lost row.
+TEST(PlayfieldWidget, PaintsEveryChangedAreaAsOneDrawingOfTheCompositeWould) {
+  const QRegion changed = QRegion(10, 0, 70, 300) + QRegion(500, 123, 40, 211);
+  for (const int ratio : {1, 2}) {
+    platform::UsePixelRatio(ratio);
+    platform::Picture composite(640, 480);
+    QImage& pixels = composite.ImageToDrawIn();
+    quint32 noise = 12345;
+    for (int y = 0; y < pixels.height(); ++y) {
+      auto* row = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+      for (int x = 0; x < pixels.width(); ++x)
+        row[x] = 0xff000000 | (noise = noise * 1664525 + 1013904223) >> 8;
+    }
+    for (const QSize size : {QSize(640, 480), QSize(634, 456)}) {
+      SCOPED_TRACE(QStringLiteral("ratio %1, %2 x %3")
+                       .arg(ratio)
+                       .arg(size.width())
+                       .arg(size.height())
+                       .toStdString());
+      platform::PlayfieldWidget playfield(composite);
+      playfield.resize(size);
+      QImage shown(size, QImage::Format_RGB32);
+      shown.fill(Qt::magenta);
+      playfield.render(&shown, changed.boundingRect().topLeft(), changed);
+
+      QImage whole = composite.Image();
+      if (ratio != 1 || size != QSize(640, 480)) {
+        whole = QImage(size, QImage::Format_RGB32);
+        QPainter painter(&whole);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (const QRect& area : changed) {
+          painter.setClipRect(area);
+          if (size == QSize(640, 480))
+            painter.drawImage(QRectF(area), composite.Image(),
+                              QRectF(area.topLeft() * ratio, area.size() * ratio));
+          else
+            painter.drawImage(QRect(QPoint(), size), composite.Image());
+        }
+      }
+      for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+          const bool inside = changed.contains(QPoint(x, y));
+          ASSERT_EQ(shown.pixel(x, y), inside ? whole.pixel(x, y) : QColor(Qt::magenta).rgb())
+              << x << "," << y;
+        }
+      }
+    }
+  }
+  platform::UsePixelRatio(0);
 }

@@ -1,0 +1,34 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QString>
+
+// How far a picture may stray from its reference: a pixel differs when one
+// of its channels is more than `level` away, and the picture differs when
+// more than `pixels` pixels do. Exact output uses {0, 0}.
+struct Tolerance {
+  int level = 0;
+  int pixels = 0;
+};
+
+// What sets two pictures apart, counted with a tolerance's level.
+struct PictureDifference {
+  int pixels = 0;   // pixels beyond the level
+  int largest = 0;  // the largest channel difference of any pixel
+  QRect box;        // bounds the pixels beyond the level
+  QImage picture;   // the actual picture greyed, its differing pixels red
+};
+PictureDifference Compare(const QImage& actual, const QImage& reference, int level);
+
+// Compares `actual` with the reference PNG `name` in `folder`. On a mismatch
+// the actual picture and a difference picture go to the build's
+// picture-failures folder, and the message says where, how many pixels
+// differ, by how much and where they lie. With KANACATCH_RENEW_REFERENCES=1
+// in the environment a missing or mismatching reference is written anew from
+// the actual picture instead, for a reviewer to look at before it is committed.
+testing::AssertionResult MatchesReference(const QImage& actual, const QString& folder,
+                                          const QString& name, Tolerance tolerance);
+
+// Whether KANACATCH_RENEW_REFERENCES=1 asks for the references to be renewed.
+bool RenewingReferences();

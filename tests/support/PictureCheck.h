@@ -12,6 +12,12 @@ struct Tolerance {
   int pixels = 0;
 };
 
+// Text as the font engine prints it. Printed without hinting, as another
+// FreeType set-up might, the labels and counts move by at most 55 levels;
+// a label one point smaller or a count one pixel off moves 170 pixels or
+// more by over 60, and up to 255 levels.
+constexpr Tolerance kPrintedText{60, 24};
+
 // What sets two pictures apart, counted with a tolerance's level.
 struct PictureDifference {
   int pixels = 0;   // pixels beyond the level

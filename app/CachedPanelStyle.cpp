@@ -13,8 +13,12 @@ void CachedPanelStyle::drawPrimitive(PrimitiveElement element, const QStyleOptio
     return;
   }
   const qreal ratio = painter->device()->devicePixelRatio();
-  const PanelKey key{frame->rect.size(), int(frame->state),  frame->palette.cacheKey(),
-                     frame->lineWidth,     int(frame->features), int(frame->direction),
+  const PanelKey key{frame->rect.size(),
+                     int(frame->state),
+                     frame->palette.cacheKey(),
+                     frame->lineWidth,
+                     int(frame->features),
+                     int(frame->direction),
                      ratio};
   if (panel.isNull() || !(key == panelKey)) {
     panel = QPixmap(frame->rect.size() * ratio);

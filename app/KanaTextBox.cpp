@@ -285,9 +285,8 @@ void KanaTextBox::LetLineEditMoveCursor() {
 
 bool KanaTextBox::DrawsItsOwnText() const {
   return shown.Known() && !hasSelectedText() && shown.PlainUnderlinesOnly() &&
-         echoMode() == Normal && layoutDirection() == Qt::LeftToRight &&
-         !text().isRightToLeft() && placeholderText().isEmpty() && styleSheet().isEmpty() &&
-         qApp->styleSheet().isEmpty();
+         echoMode() == Normal && layoutDirection() == Qt::LeftToRight && !text().isRightToLeft() &&
+         placeholderText().isEmpty() && styleSheet().isEmpty() && qApp->styleSheet().isEmpty();
 }
 
 void KanaTextBox::StartBlinking() {
@@ -400,8 +399,8 @@ void KanaTextBox::paintEvent(QPaintEvent* event) {
   for (const QTextLayout::FormatRange& range : shown.Formats()) {
     if (!range.format.fontUnderline()) continue;
     const QColor underline = range.format.underlineColor();
-    painter.setPen(QPen(underline.isValid() ? underline : color, metrics.lineWidth(),
-                        Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(underline.isValid() ? underline : color, metrics.lineWidth(), Qt::SolidLine,
+                        Qt::FlatCap));
     painter.drawLine(QLineF(std::floor(topLeft.x() + line.cursorToX(range.start)), underlineY,
                             std::floor(topLeft.x() + line.cursorToX(range.start + range.length)),
                             underlineY));

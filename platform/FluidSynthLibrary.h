@@ -4,14 +4,27 @@
 
 namespace platform {
 
-#define KANACATCH_FLUIDSYNTH_FUNCTIONS(F)                                                     \
-  F(new_fluid_settings)                                                                       \
-  F(delete_fluid_settings) F(fluid_settings_setnum) F(fluid_settings_getnum)                  \
-      F(fluid_settings_setstr) F(new_fluid_synth) F(delete_fluid_synth) F(fluid_synth_sfload) \
-          F(fluid_synth_all_notes_off) F(fluid_synth_write_float) F(new_fluid_player)         \
-              F(delete_fluid_player) F(fluid_player_add_mem) F(fluid_player_play)             \
-                  F(fluid_player_stop) F(new_fluid_audio_driver) F(delete_fluid_audio_driver) \
-                      F(fluid_set_log_function)
+// clang-format off
+#define KANACATCH_FLUIDSYNTH_FUNCTIONS(F) \
+  F(new_fluid_settings)                   \
+  F(delete_fluid_settings)                \
+  F(fluid_settings_setnum)                \
+  F(fluid_settings_getnum)                \
+  F(fluid_settings_setstr)                \
+  F(new_fluid_synth)                      \
+  F(delete_fluid_synth)                   \
+  F(fluid_synth_sfload)                   \
+  F(fluid_synth_all_notes_off)            \
+  F(fluid_synth_write_float)              \
+  F(new_fluid_player)                     \
+  F(delete_fluid_player)                  \
+  F(fluid_player_add_mem)                 \
+  F(fluid_player_play)                    \
+  F(fluid_player_stop)                    \
+  F(new_fluid_audio_driver)               \
+  F(delete_fluid_audio_driver)            \
+  F(fluid_set_log_function)
+// clang-format on
 
 // FluidSynth's functions that the music uses. The library and the thirty
 // or so libraries it brings along (sound servers, SDL, readline) are loaded

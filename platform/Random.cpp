@@ -21,9 +21,7 @@ uint64_t NextBits() {
 
 // The top 24 bits scaled by 2^-24 are exact in a float, so the largest value
 // is 1 - 2^-24 and a draw can never be 1.
-float NextUniform() {
-  return static_cast<float>(NextBits() >> 40) * (1.0f / 16777216.0f);
-}
+float NextUniform() { return static_cast<float>(NextBits() >> 40) * (1.0f / 16777216.0f); }
 
 }  // namespace
 

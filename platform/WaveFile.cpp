@@ -19,7 +19,8 @@ constexpr int ExtensibleFormat = 0xFFFE;
 
 uint32_t LittleEndian(const QByteArray& bytes, qsizetype at, int size) {
   uint32_t value = 0;
-  for (int i = size - 1; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+  for (int i = size - 1; i >= 0; --i)
+    value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
   return value;
 }
 

@@ -5,13 +5,13 @@
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QInputMethodEvent>
-#include <QStyleHints>
-#include <QTextCharFormat>
-#include <QTextLayout>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QStyleHints>
 #include <QTest>
+#include <QTextCharFormat>
+#include <QTextLayout>
 #include <array>
 
 #include "app/CachedPanelStyle.h"
@@ -21,6 +21,7 @@
 #include "kana/RomajiInput.h"
 #include "kana/RomajiTable.h"
 #include "platform/TextFont.h"
+#include "support/QtPrinters.h"
 
 namespace {
 
@@ -308,7 +309,7 @@ TEST(KanaTextBox, DrawsItsTextAsTheLineEditWould) {
   coloured.setBackground(Qt::blue);
   const auto composing = [](const QTextCharFormat& format) {
     return QInputMethodEvent(QStringLiteral("しゃ"), {{QInputMethodEvent::TextFormat, 0, 2, format},
-                                                     {QInputMethodEvent::Cursor, 1, 1}});
+                                                      {QInputMethodEvent::Cursor, 1, 1}});
   };
   for (const char* keys : {"ka", "kakik", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", "kaki", "kiku"}) {
     for (KanaTextBox* each : {&box, &other, &shown}) {

@@ -61,11 +61,10 @@ testing::AssertionResult MatchesReference(const QImage& actual, const QString& f
     difference.picture.save(differencePath);
     const QRect& box = difference.box;
     result << name.toStdString() << ": " << difference.pixels << " of "
-           << actual.width() * actual.height() << " pixels differ by more than "
-           << tolerance.level << " (at most " << tolerance.pixels << " may), the largest by "
-           << difference.largest << ", within x " << box.left() << "-" << box.right() << ", y "
-           << box.top() << "-" << box.bottom() << "; differences in "
-           << differencePath.toStdString();
+           << actual.width() * actual.height() << " pixels differ by more than " << tolerance.level
+           << " (at most " << tolerance.pixels << " may), the largest by " << difference.largest
+           << ", within x " << box.left() << "-" << box.right() << ", y " << box.top() << "-"
+           << box.bottom() << "; differences in " << differencePath.toStdString();
   }
   return result << "; actual picture in " << actualPath.toStdString()
                 << " (KANACATCH_RENEW_REFERENCES=1 renews the reference)";

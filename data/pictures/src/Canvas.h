@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPen>
 #include <QString>
-
 #include <memory>
 
 namespace pictures {
@@ -24,15 +23,15 @@ QColor mix(const QColor &a, const QColor &b, qreal t);  // t = 0 -> a, 1 -> b
 // An image of logical size `size` (game pixels) times `scale`, with a
 // painter already scaled so callers draw in game pixels.
 class Canvas {
-public:
-    Canvas(QSize size, int scale, QImage::Format format, const QColor &fill);
-    ~Canvas();
-    QPainter &painter() { return *painter_; }
-    QImage finish();  // ends painting and hands the picture over
+ public:
+  Canvas(QSize size, int scale, QImage::Format format, const QColor &fill);
+  ~Canvas();
+  QPainter &painter() { return *painter_; }
+  QImage finish();  // ends painting and hands the picture over
 
-private:
-    QImage image_;
-    std::unique_ptr<QPainter> painter_;
+ private:
+  QImage image_;
+  std::unique_ptr<QPainter> painter_;
 };
 
 // Writes a JPEG at the highest quality; false if it could not be written.

@@ -13,7 +13,7 @@ QImage toFrame(const QImage &picture);  // smooth scale to 125 x 145, RGB32
 
 // Puts the top `rows` rows of a frame-sized critter onto `field` so that its
 // last shown row sits just above y = groundY.
-void composeCritter(QImage &field, const QImage &critter, const QImage &mask, int left,
-                    int groundY, int rows);
+void composeCritter(QImage &field, const QImage &critter, const QImage &mask, int left, int groundY,
+                    int rows);
 
 }  // namespace pictures

@@ -13,8 +13,8 @@ namespace pictures {
 void paintCritter(QPainter &painter, int species, bool caught);
 
 struct CritterPicture {
-    QImage picture;  // the critter on pure white
-    QImage mask;     // black exactly where the critter is, white elsewhere
+  QImage picture;  // the critter on pure white
+  QImage mask;     // black exactly where the critter is, white elsewhere
 };
 
 // Renders a critter at `scale` times the frame size. The critter's outline is

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
-
 #include <vector>
 
 namespace pictures {
@@ -21,13 +20,13 @@ inline constexpr int kTableHeight = 1910;
 inline constexpr int kTableHiddenLeft = 15;
 
 struct KanaEntry {
-    QString kana;
-    QStringList spellings;  // the one to learn first; "+" joins two parts
+  QString kana;
+  QStringList spellings;  // the one to learn first; "+" joins two parts
 };
 using KanaRow = std::vector<KanaEntry>;  // one row of the table, at most five
 struct Lesson {
-    QString caption;
-    std::vector<KanaRow> rows;
+  QString caption;
+  std::vector<KanaRow> rows;
 };
 
 // Reads the lessons and looks up their spellings; on a malformed file, or a

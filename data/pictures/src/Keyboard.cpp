@@ -1,12 +1,11 @@
 #include "Keyboard.h"
 
-#include "Canvas.h"
-#include "Playfield.h"
-
 #include <QPainterPath>
-
 #include <array>
 #include <vector>
+
+#include "Canvas.h"
+#include "Playfield.h"
 
 namespace pictures {
 namespace {
@@ -45,90 +44,85 @@ constexpr qreal kRowPitch = 37.6;
 constexpr qreal kGap = 4.0;
 
 // The box of the key from x `left` to `right` in `row` (row 4 is the space bar's).
-QRectF span(int row, qreal left, qreal right)
-{
-    return QRectF(left + kGap / 2, 2 + row * kRowPitch, right - left - kGap, kRowPitch - kGap);
+QRectF span(int row, qreal left, qreal right) {
+  return QRectF(left + kGap / 2, 2 + row * kRowPitch, right - left - kGap, kRowPitch - kGap);
 }
 
 // A key cap, a darker skirt with a lighter top face, over the union of
 // `boxes` (the Enter key is two).
-void key(QPainter &p, const std::vector<QRectF> &boxes, const QColor &colour,
-         const QString &legend, qreal legendSize, bool home = false, bool bump = false)
-{
-    QPainterPath skirt, face;
-    skirt.setFillRule(Qt::WindingFill);
-    face.setFillRule(Qt::WindingFill);
-    for (const QRectF &box : boxes) {
-        skirt.addRoundedRect(box, 6, 6);
-        face.addRoundedRect(box.adjusted(4, 2.5, -4, -6), 4.5, 4.5);
-    }
-    p.setPen(inkPen(home ? 2.6 : 1.4));
-    p.setBrush(colour.darker(112));
-    p.drawPath(skirt.simplified());
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour.lighter(112));
-    p.drawPath(face.simplified());
-    const QRectF &box = boxes.front();
-    p.setFont(gothic(legendSize, true));
-    p.setPen(kInk);
-    p.drawText(box.adjusted(0, 0, 0, -4), Qt::AlignCenter, legend);
-    if (bump) {
-        p.setPen(inkPen(2.2));
-        p.drawLine(QPointF(box.center().x() - 6, box.bottom() - 8),
-                   QPointF(box.center().x() + 6, box.bottom() - 8));
-    }
+void key(QPainter &p, const std::vector<QRectF> &boxes, const QColor &colour, const QString &legend,
+         qreal legendSize, bool home = false, bool bump = false) {
+  QPainterPath skirt, face;
+  skirt.setFillRule(Qt::WindingFill);
+  face.setFillRule(Qt::WindingFill);
+  for (const QRectF &box : boxes) {
+    skirt.addRoundedRect(box, 6, 6);
+    face.addRoundedRect(box.adjusted(4, 2.5, -4, -6), 4.5, 4.5);
+  }
+  p.setPen(inkPen(home ? 2.6 : 1.4));
+  p.setBrush(colour.darker(112));
+  p.drawPath(skirt.simplified());
+  p.setPen(Qt::NoPen);
+  p.setBrush(colour.lighter(112));
+  p.drawPath(face.simplified());
+  const QRectF &box = boxes.front();
+  p.setFont(gothic(legendSize, true));
+  p.setPen(kInk);
+  p.drawText(box.adjusted(0, 0, 0, -4), Qt::AlignCenter, legend);
+  if (bump) {
+    p.setPen(inkPen(2.2));
+    p.drawLine(QPointF(box.center().x() - 6, box.bottom() - 8),
+               QPointF(box.center().x() + 6, box.bottom() - 8));
+  }
 }
 
 }  // namespace
 
-QRectF keyBox(int row, int column)
-{
-    const qreal left = kRowLeft[row] + column * kPitch;
-    return span(row, left, left + kPitch);
+QRectF keyBox(int row, int column) {
+  const qreal left = kRowLeft[row] + column * kPitch;
+  return span(row, left, left + kPitch);
 }
 
-int fingerOfColumn(int column)
-{
-    static constexpr std::array<int, 10> fingers{0, 1, 2, 3, 3, 4, 4, 5, 6, 7};
-    return fingers[std::clamp(column, 0, 9)];
+int fingerOfColumn(int column) {
+  static constexpr std::array<int, 10> fingers{0, 1, 2, 3, 3, 4, 4, 5, 6, 7};
+  return fingers[std::clamp(column, 0, 9)];
 }
 
 QColor fingerColour(int finger) { return kFingerColours[std::clamp(finger, 0, kFingers - 1)]; }
 
-QImage renderKeyboard(int scale)
-{
-    Canvas canvas(kKeyboardSize, scale, QImage::Format_RGB32, Qt::white);
-    QPainter &p = canvas.painter();
-    const qreal width = kKeyboardSize.width();
-    for (int row = 0; row < int(kRows.size()); ++row) {
-        for (int column = 0; column < 10; ++column) {
-            // Home keys (A S D F, J K L ;) get a heavy rim, F and J their bump.
-            const QChar legend = QLatin1Char(kRows[row][column]);
-            const bool home = row == kHomeRow && column != 4 && column != 5;
-            key(p, {keyBox(row, column)}, kFingerColours[fingerOfColumn(column)], QString(legend),
-                17, home, legend == QLatin1Char('F') || legend == QLatin1Char('J'));
-        }
-        // The keys at either end, for the little fingers.
-        key(p, {span(row, -kGap, kRowLeft[row])}, kFingerColours.front(),
-            QString::fromUtf8(kLeftKeys[row]), 9);
-        qreal left = keyBox(row, 10).left() - kGap / 2;
-        for (const QString &legend : QString::fromUtf8(kRightKeys[row]).split(QLatin1Char(' '))) {
-            key(p, {span(row, left, left + kPitch)}, kFingerColours.back(), legend, 15);
-            left += kPitch;
-        }
-        if (kLastKeys[row])
-            key(p, {span(row, left, width + kGap)}, kFingerColours.back(),
-                QString::fromUtf8(kLastKeys[row]), 9);
+QImage renderKeyboard(int scale) {
+  Canvas canvas(kKeyboardSize, scale, QImage::Format_RGB32, Qt::white);
+  QPainter &p = canvas.painter();
+  const qreal width = kKeyboardSize.width();
+  for (int row = 0; row < int(kRows.size()); ++row) {
+    for (int column = 0; column < 10; ++column) {
+      // Home keys (A S D F, J K L ;) get a heavy rim, F and J their bump.
+      const QChar legend = QLatin1Char(kRows[row][column]);
+      const bool home = row == kHomeRow && column != 4 && column != 5;
+      key(p, {keyBox(row, column)}, kFingerColours[fingerOfColumn(column)], QString(legend), 17,
+          home, legend == QLatin1Char('F') || legend == QLatin1Char('J'));
     }
-    // Enter, over two rows, joined by a bridge between its two parts.
-    const QRectF upper = span(1, kRowLeft[1] + 12 * kPitch, width + kGap);
-    const QRectF lower = span(2, kRowLeft[2] + 12 * kPitch, width + kGap);
-    const QRectF bridge(lower.left(), upper.center().y(), lower.width(),
-                        lower.top() + 10 - upper.center().y());
-    key(p, {upper, bridge, lower}, kFingerColours.back(), QStringLiteral("Enter"), 9);
-    // The space bar, for the thumbs.
-    key(p, {span(4, kRowLeft[3] + 2 * kPitch, kRowLeft[3] + 7 * kPitch)}, kThumbs, QString(), 9);
-    return canvas.finish();
+    // The keys at either end, for the little fingers.
+    key(p, {span(row, -kGap, kRowLeft[row])}, kFingerColours.front(),
+        QString::fromUtf8(kLeftKeys[row]), 9);
+    qreal left = keyBox(row, 10).left() - kGap / 2;
+    for (const QString &legend : QString::fromUtf8(kRightKeys[row]).split(QLatin1Char(' '))) {
+      key(p, {span(row, left, left + kPitch)}, kFingerColours.back(), legend, 15);
+      left += kPitch;
+    }
+    if (kLastKeys[row])
+      key(p, {span(row, left, width + kGap)}, kFingerColours.back(),
+          QString::fromUtf8(kLastKeys[row]), 9);
+  }
+  // Enter, over two rows, joined by a bridge between its two parts.
+  const QRectF upper = span(1, kRowLeft[1] + 12 * kPitch, width + kGap);
+  const QRectF lower = span(2, kRowLeft[2] + 12 * kPitch, width + kGap);
+  const QRectF bridge(lower.left(), upper.center().y(), lower.width(),
+                      lower.top() + 10 - upper.center().y());
+  key(p, {upper, bridge, lower}, kFingerColours.back(), QStringLiteral("Enter"), 9);
+  // The space bar, for the thumbs.
+  key(p, {span(4, kRowLeft[3] + 2 * kPitch, kRowLeft[3] + 7 * kPitch)}, kThumbs, QString(), 9);
+  return canvas.finish();
 }
 
 }  // namespace pictures

@@ -8,22 +8,21 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
-
 #include <array>
 
 namespace pictures {
 
 inline constexpr QSize kFieldSize{640, 480};
-inline constexpr QSize kCritterSize{125, 145};   // one critter frame
-inline constexpr int kHoleWidth = 124;           // x = left .. left + 124
-inline constexpr int kSpecies = 4;               // Kob01..04; Kob05..08: the same, caught
+inline constexpr QSize kCritterSize{125, 145};  // one critter frame
+inline constexpr int kHoleWidth = 124;          // x = left .. left + 124
+inline constexpr int kSpecies = 4;              // Kob01..04; Kob05..08: the same, caught
 
 struct Hole {
-    int left;          // left edge of the hole and of the critter frame
-    int restY;         // ground line: the critter comes out of the ground here
-    int maxRise;       // rows of the critter shown when it is all the way up
-    int species;       // which critter (1..4) lives in this hole
-    QPoint labelAnchor;  // top-left of the label cell, in frame pixels
+  int left;            // left edge of the hole and of the critter frame
+  int restY;           // ground line: the critter comes out of the ground here
+  int maxRise;         // rows of the critter shown when it is all the way up
+  int species;         // which critter (1..4) lives in this hole
+  QPoint labelAnchor;  // top-left of the label cell, in frame pixels
 };
 
 inline constexpr std::array<Hole, 6> kHoles{{
@@ -38,8 +37,8 @@ inline constexpr std::array<Hole, 6> kHoles{{
 // A kana label as the game prints it: one kana big, two kana or a lone small
 // kana smaller and nudged so they stay on the critter's light patch.
 struct Label {
-    QFont font;
-    QPoint cellTopLeft;  // frame pixels
+  QFont font;
+  QPoint cellTopLeft;  // frame pixels
 };
 Label labelFor(const QString &kana, QPoint anchor);
 

@@ -10,10 +10,10 @@ namespace {
 constexpr int kBeat = kTicksPerQuarter;
 
 // Lowest note of each part's range.
-constexpr int kBassLow = 28;          // E1, the open E string
-constexpr int kGuitarBassLow = 40;    // E2
-constexpr int kGuitarStrumLow = 52;   // E3: the strum sits on the top strings
-constexpr int kBanjoLow = 55;         // G3, the open G string
+constexpr int kBassLow = 28;         // E1, the open E string
+constexpr int kGuitarBassLow = 40;   // E2
+constexpr int kGuitarStrumLow = 52;  // E3: the strum sits on the top strings
+constexpr int kBanjoLow = 55;        // G3, the open G string
 
 // The banjo's rolls, as indexes into a four-note chord voicing (0 lowest):
 // a forward roll, then a forward-reverse roll, bar by bar.
@@ -21,7 +21,7 @@ constexpr int kRolls[2][kEighthsPerBar] = {{1, 2, 3, 0, 2, 3, 0, 3}, {0, 2, 3, 2
 
 // A small fixed-seed generator so that every build writes the same file.
 class Jitter {
-public:
+ public:
   explicit Jitter(bool on) : on_(on) {}
   int operator()(int spread) {
     if (!on_ || spread == 0) return 0;
@@ -31,13 +31,13 @@ public:
     return static_cast<int>(state_ % static_cast<std::uint32_t>(2 * spread + 1)) - spread;
   }
 
-private:
+ private:
   bool on_;
   std::uint32_t state_ = 0x6d796121;
 };
 
 class Arranger {
-public:
+ public:
   Arranger(const Tune& tune, bool humanise) : tune_(tune), jitter_(humanise) {}
 
   std::vector<Part> run() {
@@ -52,7 +52,7 @@ public:
     return parts;
   }
 
-private:
+ private:
   void add(Part& part, int start, int length, int pitch, int accent, int timing = 6) {
     const int at = std::max(0, start + jitter_(timing));
     const int velocity = std::clamp(part.mix.velocity + accent + jitter_(4), 1, 127);
@@ -64,10 +64,18 @@ private:
     const int at = static_cast<int>(index) * kTicksPerBar;
     const Bar* next = index + 1 < tune_.bars.size() ? &tune_.bars[index + 1] : nullptr;
     switch (part.role) {
-      case Role::Fiddle: fiddle(part, bar, at); break;
-      case Role::Banjo: banjo(part, bar, at, index); break;
-      case Role::Guitar: guitar(part, bar, at); break;
-      case Role::Bass: bass(part, bar, at, next); break;
+      case Role::Fiddle:
+        fiddle(part, bar, at);
+        break;
+      case Role::Banjo:
+        banjo(part, bar, at, index);
+        break;
+      case Role::Guitar:
+        guitar(part, bar, at);
+        break;
+      case Role::Bass:
+        bass(part, bar, at, next);
+        break;
     }
   }
 
@@ -133,8 +141,8 @@ private:
     }
     add(part, at, kBeat - 40, root, 6);
     const Chord& third = bar.chordAt(2 * kBeat);
-    const int onThree = &third != &first ? pitchAtOrAbove(third.root, kBassLow)
-                                         : fifthBelowOrAbove(root, kBassLow);
+    const int onThree =
+        &third != &first ? pitchAtOrAbove(third.root, kBassLow) : fifthBelowOrAbove(root, kBassLow);
     add(part, at + 2 * kBeat, kBeat - 40, onThree, 0);
     // Walk into a new chord from the scale step below its root.
     if (next && next->chords.front().root != bar.chords.back().root) {
@@ -147,9 +155,7 @@ private:
     }
   }
 
-  static int fifthBelowOrAbove(int root, int low) {
-    return root - 5 >= low ? root - 5 : root + 7;
-  }
+  static int fifthBelowOrAbove(int root, int low) { return root - 5 >= low ? root - 5 : root + 7; }
 
   const Tune& tune_;
   Jitter jitter_;
@@ -157,9 +163,7 @@ private:
 
 }  // namespace
 
-int pitchAtOrAbove(int pc, int low) {
-  return low + ((pc - low) % 12 + 12) % 12;
-}
+int pitchAtOrAbove(int pc, int low) { return low + ((pc - low) % 12 + 12) % 12; }
 
 std::vector<int> voicing(const Chord& chord, int low, int count) {
   std::vector<int> notes;

@@ -23,10 +23,14 @@ const Chord& Bar::chordAt(int tick) const {
 
 const char* roleName(Role role) {
   switch (role) {
-    case Role::Fiddle: return "fiddle";
-    case Role::Banjo: return "banjo";
-    case Role::Guitar: return "guitar";
-    case Role::Bass: return "bass";
+    case Role::Fiddle:
+      return "fiddle";
+    case Role::Banjo:
+      return "banjo";
+    case Role::Guitar:
+      return "guitar";
+    case Role::Bass:
+      return "bass";
   }
   return "?";
 }
@@ -66,7 +70,8 @@ std::string trim(const std::string& s) {
 // "#" of a sharp follows its letter.
 std::string withoutComment(const std::string& line) {
   for (std::size_t i = 0; i < line.size(); ++i)
-    if (line[i] == '#' && (i == 0 || line[i - 1] == ' ' || line[i - 1] == '\t')) return line.substr(0, i);
+    if (line[i] == '#' && (i == 0 || line[i - 1] == ' ' || line[i - 1] == '\t'))
+      return line.substr(0, i);
   return line;
 }
 
@@ -137,8 +142,8 @@ int number(const std::string& text, int low, int high, int line) {
   } catch (const std::exception&) {
   }
   if (used != text.size() || value < low || value > high)
-    throw TuneError(line, "\"" + text + "\" is not a number from " + std::to_string(low) +
-                              " to " + std::to_string(high));
+    throw TuneError(line, "\"" + text + "\" is not a number from " + std::to_string(low) + " to " +
+                              std::to_string(high));
   return value;
 }
 

@@ -17,11 +17,11 @@ constexpr int kTicksPerBar = kTicksPerEighth * kEighthsPerBar;
 
 // A fault in tune.txt, with the line it was found on (0: the file as a whole).
 class TuneError : public std::runtime_error {
-public:
+ public:
   TuneError(int line, const std::string& what);
   int line() const { return line_; }
 
-private:
+ private:
   int line_;
 };
 
@@ -57,17 +57,17 @@ constexpr Role kRoles[] = {Role::Fiddle, Role::Banjo, Role::Guitar, Role::Bass};
 const char* roleName(Role role);
 
 struct PartMix {
-  int program = 0;   // General MIDI program, zero-based
-  int volume = 100;  // channel volume, 0-127
-  int pan = 64;      // 0 left, 64 centre, 127 right
-  int velocity = 80; // the part's base note velocity
+  int program = 0;    // General MIDI program, zero-based
+  int volume = 100;   // channel volume, 0-127
+  int pan = 64;       // 0 left, 64 centre, 127 right
+  int velocity = 80;  // the part's base note velocity
 };
 
 struct Tune {
   std::string title;
-  int tempo = 0;    // quarter notes per minute
-  int keyRoot = 0;  // pitch class of the (major) key
-  PartMix parts[4]; // indexed by Role
+  int tempo = 0;          // quarter notes per minute
+  int keyRoot = 0;        // pitch class of the (major) key
+  PartMix parts[4];       // indexed by Role
   std::vector<Bar> bars;  // in playing order
 
   const PartMix& mix(Role role) const { return parts[static_cast<int>(role)]; }
@@ -75,8 +75,8 @@ struct Tune {
   bool inKey(int pitch) const;
 };
 
-int parsePitch(const std::string& text);  // "F#5" -> 78; throws std::invalid_argument
+int parsePitch(const std::string& text);    // "F#5" -> 78; throws std::invalid_argument
 Chord parseChord(const std::string& text);  // "Em", "D7"; throws std::invalid_argument
-Tune parseTune(std::istream& in);  // throws TuneError
+Tune parseTune(std::istream& in);           // throws TuneError
 
 }  // namespace kanasounds

@@ -20,7 +20,7 @@ std::vector<float> silence(double seconds) {
 // A two-pole resonator whose centre and width may change from sample to
 // sample; scaled so that a sine at its centre passes at unit gain.
 class Resonator {
-public:
+ public:
   double operator()(double x, double centre, double width) {
     const double r = std::exp(-kPi * width / kSampleRate);
     const double theta = 2 * kPi * centre / kSampleRate;
@@ -31,7 +31,7 @@ public:
     return y;
   }
 
-private:
+ private:
   double y1_ = 0, y2_ = 0;
 };
 
@@ -118,7 +118,8 @@ std::vector<float> myaChirp() {
       buzz += fade * std::sin(k * phase) / k;
     }
     double v = 0.06 * buzz;  // a trace of the unfiltered voice keeps it round
-    for (int f = 0; f < 3; ++f) v += s.formantLevel[f] * formants[f](buzz, s.formant[f], kWidths[f]);
+    for (int f = 0; f < 3; ++f)
+      v += s.formantLevel[f] * formants[f](buzz, s.formant[f], kWidths[f]);
     out[i] = static_cast<float>(v * s.level);
   }
   finishSound(out, -4.0, 4.0);
@@ -126,7 +127,8 @@ std::vector<float> myaChirp() {
 }
 
 void finishSound(std::vector<float>& samples, double peakDb, double fadeMs) {
-  const std::size_t fade = std::min(samples.size() / 2, static_cast<std::size_t>(fadeMs * kSampleRate / 1000));
+  const std::size_t fade =
+      std::min(samples.size() / 2, static_cast<std::size_t>(fadeMs * kSampleRate / 1000));
   for (std::size_t i = 0; i < fade; ++i) {
     const float w = static_cast<float>(0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / fade));
     samples[i] *= w;
@@ -145,14 +147,16 @@ void writeWave(const std::filesystem::path& path, const std::vector<float>& samp
   info.channels = 1;
   info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
   SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-  if (!file) throw std::runtime_error("cannot write " + path.string() + ": " + sf_strerror(nullptr));
+  if (!file)
+    throw std::runtime_error("cannot write " + path.string() + ": " + sf_strerror(nullptr));
   std::vector<short> pcm(samples.size());
   std::transform(samples.begin(), samples.end(), pcm.begin(), [](float s) {
     return static_cast<short>(std::lround(std::clamp(s, -1.0f, 1.0f) * 32767));
   });
   const sf_count_t written = sf_write_short(file, pcm.data(), static_cast<sf_count_t>(pcm.size()));
   sf_close(file);
-  if (written != static_cast<sf_count_t>(pcm.size())) throw std::runtime_error("short write to " + path.string());
+  if (written != static_cast<sf_count_t>(pcm.size()))
+    throw std::runtime_error("short write to " + path.string());
 }
 
 }  // namespace kanasounds

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "anim/KobbinMove.h"
 #include "core/GameControl.h"
@@ -16,8 +14,6 @@
 #include "support/PresentRecorder.h"
 
 namespace {
-
-using Requests = std::vector<std::string>;
 
 class GameCore : public GameFixture {
  protected:
@@ -42,9 +38,11 @@ class GameCore : public GameFixture {
   // A game of lesson 11 with 70 strings at the default speed, started with
   // the clock at `start`, one pass a millisecond; drawing a hole's column
   // takes 7 ms, the counter band 5 ms. The player types the string of every
-  // critter in holes 1 to 3 as soon as it is more than 40 rows out. The
-  // trace holds the first 8 rises (ms since the start, hole, string,
-  // colour), every music request, and what the game ended with.
+  // critter in holes 1 to 3 as soon as it is more than 40 rows out, and that
+  // of every critter in hole 4 as it starts to rise, too early. Until the 5th
+  // rise the trace holds each rise (ms since the start, hole, string, colour)
+  // and each typed string with what it did and the sound it made; then the
+  // music requests of each pass, and what the game ended with.
   QStringList PlayScriptedGame(uint32_t start) {
     struct SlowView : PresentRecorder {
       explicit SlowView(TestClock& clock) : clock(clock) {}
@@ -53,48 +51,47 @@ class GameCore : public GameFixture {
       TestClock& clock;
     } slow(clock);
     QStringList trace;
-    int leaving = 0;
-    int ended = 0;
+    int leaving = 0, ended = 0;
     Hooks = {[&] { ++leaving; }, [&] { ++ended; }, {}};
     platform::ResetRandom();
-    platform::DetachedText1() = platform::DetachedTextBox{};
-    sounds.requests.clear();
     clock.Set(start);
     Game.LessonNo = 11;
     Game.MojiTotal = 70;
     Start_Click();
     PerHole<bool> wasRising;
-    size_t musicSeen = 0;
     while (Game.GameRunning) {
       Pass();
       const uint32_t ms = clock.ticks - start;
+      const bool traced = Game.ShownCount <= 5;
       for (int h = 1; h <= HoleCount; ++h) {
-        if (Game.KobRising[h] && !wasRising[h] && Game.ShownCount <= 8) {
-          trace << TraceLine(ms, h, Game.HoleMoji[h], KobPicture[h].ForeColor.name());
-        }
+        const bool rose = Game.KobRising[h] && !wasRising[h];
         wasRising[h] = Game.KobRising[h];
-        if (h <= 3 && !Game.HoleMoji[h].isEmpty() && Game.KobRect[h].Top < Game.RestY[h] - 40) {
-          Type(Game.HoleMoji[h], KeyReturn);
-        }
+        if (rose && traced)
+          trace << TraceLine(ms, h, Game.HoleMoji[h], KobPicture[h].ForeColor.name());
+        const bool catchable =
+            !Game.HoleMoji[h].isEmpty() && Game.KobRect[h].Top < Game.RestY[h] - 40;
+        if (!(h <= 3 && catchable) && !(h == 4 && rose)) continue;
+        const int caught = Game.CatchCount;
+        const QString moji = Game.HoleMoji[h];
+        sounds.requests.clear();
+        Type(moji, KeyReturn);
+        for (const auto& sound : sounds.requests)
+          if (traced)
+            trace << TraceLine(ms, Game.CatchCount > caught ? "caught" : "missed", moji,
+                               sound.path);
       }
-      for (; musicSeen < music.commands.size(); ++musicSeen) {
-        trace << TraceLine(ms, music.commands[musicSeen].c_str());
-      }
+      if (!music.commands.isEmpty()) trace << TraceLine(ms, music.commands.join(' '));
+      music.commands.clear();
     }
     Hooks = {};
     const GameResults& results = Game.Results;
     trace << TraceLine("end", clock.ticks - start, "shown", results.presented, "caught",
                        Game.CatchCount, "in", MeanCatchMs(results), "ms", CatchRatePercent(results),
-                       "%");
+                       "%", "box", platform::Text1().IsVisible(), "hooks", leaving, ended);
     QStringList escaped("escaped");  // most often first, then in table order
     for (const auto& [moji, times] : EscapedMostOftenFirst(results))
       escaped << TraceLine(moji, times);
-    trace << escaped.join(' ');
-    trace << TraceLine("sounds", sounds.requests.size(), "focus",
-                       platform::DetachedText1().focusRequests, "box",
-                       platform::Text1().IsVisible(), "hooks", leaving, ended);
-    music.commands.clear();
-    return trace;
+    return trace << escaped.join(' ');
   }
 };
 
@@ -103,29 +100,38 @@ class GameCore : public GameFixture {
 // The same scripted game, also across the wraps of the tick counter. The
 // trace depends on the holes being stepped 1 to 6, the step interval and its
 // stamp, the pauses and their stamps, each rise drawing its string before its
-// colour, the catch line, the music restart and what a game's end does.
+// colour, the catch line and the two sounds, the music restart and what a
+// game's end does.
 TEST_F(GameCore, AScriptedGameRunsTheSameWhereverTheTickCounterStands) {
-  const QStringList expected = {"1 play",
-                                "1040 1 てぇ #516ba5",
-                                "2301 1 くぅ #1fb910",
-                                "3035 2 ぎぇ #03ab30",
-                                "4024 4 りぇ #903187",
-                                "4024 5 ぢょ #68b203",
-                                "5050 3 ひゃ #9e0bb6",
-                                "5050 6 ぽ #171b67",
-                                "5540 1 びゃ #61b617",
-                                "67001 stop",
-                                "67001 play",
-                                "76411 stop",
-                                "end 76411 shown 70 caught 47 in 91 ms 67 %",
-                                "escaped くぃ 2 き 1 こ 1 きゃ 1 きぃ 1 ぎぃ 1 くぉ 1 さ 1 でょ 1 "
-                                "ぢょ 1 にゃ 1 は 1 へ 1 ぽ 1 "
-                                "ま 1 も 1 みゃ 1 よ 1 りぇ 1 つぉ 1 ふぅ 1 ふぉ 1",
-                                "sounds 47 focus 71827 box 1 hooks 1 1"};
-  for (uint32_t start : {1000u, 0x7FFFFFFFu - 9000u, 0xFFFFFFFFu - 9000u}) {
-    EXPECT_EQ(PlayScriptedGame(start).join("\n").toStdString(), expected.join("\n").toStdString())
-        << "from " << start;
-  }
+  const QStringList expected = {
+      "1 play",
+      "1040 1 てぇ #516ba5",
+      "1116 caught てぇ /d/みゃ.wav",
+      "2301 1 くぅ #1fb910",
+      "2377 caught くぅ /d/みゃ.wav",
+      "3035 2 ぎぇ #03ab30",
+      "3111 caught ぎぇ /d/みゃ.wav",
+      "4024 4 りぇ #903187",
+      "4024 missed りぇ /d/金属.wav",
+      "4024 5 ぢょ #68b203",
+      "67001 stop play",
+      "76411 stop",
+      "end 76411 shown 70 caught 47 in 91 ms 67 % box 1 hooks 1 1",
+      "escaped くぃ 2 き 1 こ 1 きゃ 1 きぃ 1 ぎぃ 1 くぉ 1 さ 1 でょ 1 ぢょ 1 "
+      "にゃ 1 は 1 へ 1 ぽ 1 ま 1 も 1 みゃ 1 よ 1 りぇ 1 つぉ 1 ふぅ 1 ふぉ 1"};
+  for (uint32_t start : {1000u, 0x7FFFFFFFu - 9000u, 0xFFFFFFFFu - 9000u})
+    EXPECT_EQ(PlayScriptedGame(start), expected) << "from " << start;
+}
+
+// Every pass of a running game gives the text box the focus, so that typing
+// always lands in it; outside a game the box is left alone.
+TEST_F(GameCore, EachPassOfARunningGameGivesTheTextBoxTheFocus) {
+  Pass();
+  Game.MojiTotal = 1;
+  int passes = 0;
+  for (Start_Click(); Game.GameRunning; ++passes) Pass(passes % 40);  // with and without a step
+  Pass();
+  EXPECT_EQ(platform::DetachedText1().focusRequests, passes) << "one per pass of the game only";
 }
 
 // Each pause length follows the speed level (0: the pause in the hole); the
@@ -187,26 +193,26 @@ TEST_F(GameCore, StartAndStopAndTheMusicSwitchSendTheirRequests) {
   };
   Game.MojiTotal = 70;
   platform::DetachedText1().text = "か";
-  EXPECT_EQ(sent(Start_Click), Requests{"play"});
+  EXPECT_EQ(sent(Start_Click), QStringList{"play"});
   EXPECT_EQ(platform::Text1().Text(), "");
   passFor(3000);
   const int shown = Game.ShownCount;
-  EXPECT_EQ(sent(Start_Click), Requests{});
+  EXPECT_EQ(sent(Start_Click), QStringList{});
   EXPECT_EQ(Game.ShownCount, shown);
-  EXPECT_EQ(sent(Stop_Click), Requests{"stop"});
+  EXPECT_EQ(sent(Stop_Click), QStringList{"stop"});
   EXPECT_FALSE(platform::Text1().IsVisible());
-  EXPECT_EQ(sent(Stop_Click), Requests{"stop"}) << "Stop with no game still stops the music";
+  EXPECT_EQ(sent(Stop_Click), QStringList{"stop"}) << "Stop with no game still stops the music";
 
-  EXPECT_EQ(sent(BgmStop_Click), Requests{"stop"});
-  EXPECT_EQ(sent(Start_Click), Requests{}) << "off at start: no play";
+  EXPECT_EQ(sent(BgmStop_Click), QStringList{"stop"});
+  EXPECT_EQ(sent(Start_Click), QStringList{}) << "off at start: no play";
   EXPECT_EQ(Game.ShownCount, 0);
-  EXPECT_EQ(passFor(80000), Requests{}) << "and no restart";
+  EXPECT_EQ(passFor(80000), QStringList{}) << "and no restart";
   Stop_Click();
-  EXPECT_EQ(sent(BgmStop_Click), Requests{}) << "switched on outside a game";
-  EXPECT_EQ(sent(Start_Click), Requests{"play"});
-  EXPECT_EQ(sent(BgmStop_Click), Requests{"stop"});
-  EXPECT_EQ(passFor(60000), Requests{});
-  EXPECT_EQ(sent(BgmStop_Click), Requests{"play"}) << "switched on in a game";
-  EXPECT_EQ(sent([&] { Pass(7000); }), Requests{}) << "67000 ms exactly is not yet more";
-  EXPECT_EQ(sent([&] { Pass(1); }), (Requests{"stop", "play"}));
+  EXPECT_EQ(sent(BgmStop_Click), QStringList{}) << "switched on outside a game";
+  EXPECT_EQ(sent(Start_Click), QStringList{"play"});
+  EXPECT_EQ(sent(BgmStop_Click), QStringList{"stop"});
+  EXPECT_EQ(passFor(60000), QStringList{});
+  EXPECT_EQ(sent(BgmStop_Click), QStringList{"play"}) << "switched on in a game";
+  EXPECT_EQ(sent([&] { Pass(7000); }), QStringList{}) << "67000 ms exactly is not yet more";
+  EXPECT_EQ(sent([&] { Pass(1); }), (QStringList{"stop", "play"}));
 }

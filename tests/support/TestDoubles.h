@@ -1,8 +1,8 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <deque>
-#include <string>
 #include <vector>
 
 #include "platform/MessageBox.h"
@@ -10,6 +10,7 @@
 #include "platform/Random.h"
 #include "platform/TickCounter.h"
 #include "platform/WaveSound.h"
+#include "support/QtPrinters.h"
 
 // A tick counter that tests set and advance by hand.
 class TestClock : public platform::TickSource {
@@ -39,15 +40,15 @@ class ScriptedRandom : public platform::RandomSource {
 // answers like a device that works.
 class MusicRecorder : public platform::MusicDevice {
  public:
-  int Open(const QString& tunePath) override { return Note("open " + tunePath.toStdString()); }
+  int Open(const QString& tunePath) override { return Note("open " + tunePath); }
   int PlayFromStart() override { return Note("play"); }
   int Stop() override { return Note("stop"); }
   int Close() override { return Note("close"); }
-  int Note(const std::string& request) {
-    commands.push_back(request);
+  int Note(const QString& request) {
+    commands << request;
     return 0;
   }
-  std::vector<std::string> commands;
+  QStringList commands;
 };
 
 // Records every sound request.

@@ -4,6 +4,16 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace {
+
+// What sets two pictures apart, counted with a tolerance's level.
+struct PictureDifference {
+  int pixels = 0;   // pixels beyond the level
+  int largest = 0;  // the largest channel difference of any pixel
+  QRect box;        // bounds the pixels beyond the level
+  QImage picture;   // the actual picture greyed, its differing pixels red
+};
+
 PictureDifference Compare(const QImage& actual, const QImage& reference, int level) {
   const QImage a = actual.convertToFormat(QImage::Format_RGB32);
   const QImage r = reference.convertToFormat(QImage::Format_RGB32);
@@ -30,6 +40,8 @@ PictureDifference Compare(const QImage& actual, const QImage& reference, int lev
   }
   return difference;
 }
+
+}  // namespace
 
 testing::AssertionResult MatchesReference(const QImage& actual, const QString& folder,
                                           const QString& name, Tolerance tolerance) {

@@ -13,19 +13,11 @@ struct Tolerance {
 };
 
 // Text as the font engine prints it. Printed without hinting, as another
-// FreeType set-up might, the labels and counts move by at most 55 levels;
-// a label one point smaller or a count one pixel off moves 170 pixels or
-// more by over 60, and up to 255 levels.
+// FreeType set-up might, the labels and counts (25 to 35 points) move by at
+// most 55 levels, where a label one point smaller or a count one pixel off
+// moves 170 pixels or more by over 60. The how-to-use screen's 9 and 10
+// point text moves by up to 154 unhinted: that would fail there.
 constexpr Tolerance kPrintedText{60, 24};
-
-// What sets two pictures apart, counted with a tolerance's level.
-struct PictureDifference {
-  int pixels = 0;   // pixels beyond the level
-  int largest = 0;  // the largest channel difference of any pixel
-  QRect box;        // bounds the pixels beyond the level
-  QImage picture;   // the actual picture greyed, its differing pixels red
-};
-PictureDifference Compare(const QImage& actual, const QImage& reference, int level);
 
 // Compares `actual` with the reference PNG `name` in `folder`. On a mismatch
 // the actual picture and a difference picture go to the build's

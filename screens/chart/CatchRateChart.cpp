@@ -26,6 +26,16 @@ QValueAxis* Axis(const QString& title, double bottom, double top, double step, c
   return axis;
 }
 
+// The step between the seconds' ticks up to `top`: halves up to 2 s, then
+// 1, 2, 5, 10, 20… so that there are never more than six steps, however
+// slow a game was (one tick per second of a very long time never ends).
+double SecondsStep(double top) {
+  if (top <= 2) return 0.5;
+  double step = 1;
+  for (int k = 0; top / step > 6; ++k) step *= k % 3 == 1 ? 2.5 : 2;
+  return step;
+}
+
 }  // namespace
 
 extern "C" Q_DECL_EXPORT QWidget* kanacatch_create_catch_rate_chart(
@@ -50,12 +60,12 @@ extern "C" Q_DECL_EXPORT QWidget* kanacatch_create_catch_rate_chart(
   chart->legend()->setAlignment(Qt::AlignBottom);
   chart->setMargins(QMargins(2, 2, 2, 2));
 
-  // Games numbered from 1, at most six labels; seconds in halves.
+  // Games numbered from 1, at most six labels; seconds in halves or more.
   const double last = std::max<double>(2, games.size());
   auto* played = Axis(QStringLiteral("ゲーム"), 1, last, std::ceil((last - 1) / 5), "%d", font);
   auto* percent = Axis(QStringLiteral("%"), 0, 100, 25, "%d", font);
   const double top = std::ceil(slowest * 2) / 2;
-  auto* seconds = Axis(QStringLiteral("秒"), 0, top, top > 2 ? 1 : 0.5, "%.1f", font);
+  auto* seconds = Axis(QStringLiteral("秒"), 0, top, SecondsStep(top), "%.1f", font);
   chart->addAxis(played, Qt::AlignBottom);
   chart->addAxis(percent, Qt::AlignLeft);
   chart->addAxis(seconds, Qt::AlignRight);

@@ -35,10 +35,10 @@ void GameHistory::GameStarting() {
   }
 }
 
-QString GameHistory::GameEnded() {
+QString GameHistory::GameEnded(std::function<void(const SaveReport&)> done) {
   const GameRecord game = RecordOfGame(Game.Results, Game.LessonNo, Game.SpeedLevel, Game.MojiTotal,
                                        platform::WallClock());
-  keeper.Record(game);
+  keeper.Record(game, std::move(done));
   if (game.lessonNo != PracticeLessonNo) return {};
   const std::vector<GameRecord> previous = LastGamesOf(keeper.Games(), PracticeLessonNo, 1);
   if (previous.empty()) return QStringLiteral("にがてな文字の、はじめてのゲームです。");

@@ -20,9 +20,10 @@ class GameHistory {
   // games kept so far.
   void GameStarting();
 
-  // The game that just ended by itself is kept. For a game of the practice
-  // of weak strings, a line that compares it with the previous one.
-  QString GameEnded();
+  // The game that just ended by itself is kept; `done` runs once it is, or
+  // is not. For a game of the practice of weak strings, a line that compares
+  // it with the previous one.
+  QString GameEnded(std::function<void(const SaveReport&)> done = {});
 
   // Whether the history holds enough presented strings for the practice.
   bool PracticeReady() const;

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <algorithm>
 
@@ -20,6 +21,7 @@
 #include "platform/PassLoop.h"
 #include "platform/PlayfieldWidget.h"
 #include "platform/TextFont.h"
+#include "screens/HistoryWords.h"
 #include "screens/HowToUse.h"
 #include "screens/InputTable.h"
 #include "screens/RecordForm.h"
@@ -43,11 +45,16 @@ MainForm::MainForm() {
   SyncMenuChecks();
   // The results window stands over the playfield below the counter band: it
   // opens when a game ends by itself and closes when the next one starts or
-  // a game is stopped. A game that ends by itself is kept in the history.
+  // a game is stopped; it says so when the game could not be kept.
   Hooks.GameLeaving = CloseResultsForm;
   Hooks.GameStarting = [this] { History->GameStarting(); };
   Hooks.GameEnded = [this] {
-    ShowResultsForm(this, PlayfieldBelowCountBand(), History->GameEnded());
+    auto results = std::make_shared<QPointer<ResultsForm>>();
+    const QString note = History->GameEnded([results](const SaveReport& report) {
+      if (!report.saved && *results) (*results)->SayNotKept(NotKeptNote(report), report.error);
+    });
+    ShowResultsForm(this, PlayfieldBelowCountBand(), note);
+    *results = ResultsForm::Instance();
     ShareFileShortcuts(ResultsForm::Instance());
   };
 }

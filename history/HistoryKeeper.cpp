@@ -1,5 +1,7 @@
 #include "history/HistoryKeeper.h"
 
+#include <QStringList>
+
 #include "platform/ProgramModule.h"
 
 HistoryKeeper::HistoryKeeper(std::function<void()> changed) : changed(std::move(changed)) {
@@ -17,6 +19,7 @@ HistoryKeeper::~HistoryKeeper() {
 }
 
 void HistoryKeeper::Open(const QString& path) {
+  file = path;
   thread.start();
   QMetaObject::invokeMethod(&worker, [this, path] {
     QString error;
@@ -31,17 +34,20 @@ void HistoryKeeper::Open(const QString& path) {
     }
     keeping = report.outcome == OpenOutcome::Opened || report.outcome == OpenOutcome::Damaged ||
               report.outcome == OpenOutcome::ReadOnly;
+    refusal = {false, RefusedBecause(report.outcome), report.detail};
     QMetaObject::invokeMethod(
         &home, [this, report, loaded = std::move(loaded)] { Opened(report, std::move(loaded)); });
   });
 }
 
-void HistoryKeeper::Record(const GameRecord& game) {
+void HistoryKeeper::Record(const GameRecord& game, std::function<void(const SaveReport&)> done) {
   if (!thread.isRunning()) return;
-  QMetaObject::invokeMethod(&worker, [this, game] {
-    std::optional<SaveReport> report;
-    if (keeping) report = store->Save(game);
-    QMetaObject::invokeMethod(&home, [this, game, report] { Saved(game, report); });
+  QMetaObject::invokeMethod(&worker, [this, game, done = std::move(done)] {
+    const SaveReport report = keeping ? store->Save(game) : refusal;
+    QMetaObject::invokeMethod(&home, [this, game, report, tried = keeping, done] {
+      Saved(game, report, tried);
+      if (done) done(report);
+    });
   });
 }
 
@@ -50,13 +56,24 @@ void HistoryKeeper::Opened(const OpenReport& report, History loaded) {
   status.ready = true;
   status.outcome = report.outcome;
   status.detail = report.detail;
+  status.why = report.why;
+  status.gamesLeftOut = static_cast<int>(history.gamesLeftOut.size());
+  if (!history.gamesLeftOut.empty()) {
+    // Once a run, for whoever looks into the file.
+    QStringList ids;
+    for (const int64_t id : history.gamesLeftOut) ids << QString::number(id);
+    qWarning("kanacatch: %s: games with values out of range left out (game ids %s)",
+             qUtf8Printable(file), qUtf8Printable(ids.join(QStringLiteral(", "))));
+  }
   if (changed) changed();
 }
 
-void HistoryKeeper::Saved(const GameRecord& game, const std::optional<SaveReport>& report) {
-  if (!report) return;
-  status.lastSaveFailed = !report->saved;
-  status.saveError = report->error;
-  if (report->saved) AddToHistory(history, game);
+void HistoryKeeper::Saved(const GameRecord& game, const SaveReport& report, bool tried) {
+  // A file refused at the start has been said so already.
+  if (!tried) return;
+  status.lastSaveFailed = !report.saved;
+  status.saveWhy = report.why;
+  status.saveError = report.error;
+  if (report.saved) AddToHistory(history, game);
   if (changed) changed();
 }

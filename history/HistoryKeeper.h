@@ -11,8 +11,11 @@
 struct HistoryStatus {
   bool ready = false;  // opening has finished, well or not
   OpenOutcome outcome = OpenOutcome::Unavailable;
-  QString detail;  // as the store reported it
+  QString detail;                   // as the store reported it
+  NotKept why = NotKept::ReadOnly;  // ReadOnly: what stops the writes
+  int gamesLeftOut = 0;             // games of the file out of range, not shown
   bool lastSaveFailed = false;
+  NotKept saveWhy = NotKept::WriteError;
   QString saveError;  // the store's words for it
 };
 
@@ -35,13 +38,15 @@ class HistoryKeeper {
   void Open(const QString& path);
   // Saves `game` after whatever is still being written; returns at once.
   // Nothing is written while the file is refused (locked, newer, missing).
-  void Record(const GameRecord& game);
+  // `done`, if any, runs on the keeper's own thread with what became of it.
+  void Record(const GameRecord& game, std::function<void(const SaveReport&)> done = {});
 
   const History& Games() const { return history; }
   const HistoryStatus& Status() const { return status; }
 
  private:
   std::function<void()> changed;
+  QString file;
   History history;
   HistoryStatus status;
   QThread thread;
@@ -50,7 +55,8 @@ class HistoryKeeper {
   // Used on `thread` only.
   std::unique_ptr<HistoryStore> store;
   bool keeping = false;
+  SaveReport refusal;  // what every game meets while nothing is kept
 
   void Opened(const OpenReport& report, History loaded);
-  void Saved(const GameRecord& game, const std::optional<SaveReport>& report);
+  void Saved(const GameRecord& game, const SaveReport& report, bool tried);
 };

@@ -6,19 +6,6 @@ int PresentedTotal(const History& history) {
   return total;
 }
 
-void AddToHistory(History& history, const GameRecord& game) {
-  GameRecord summary = game;
-  summary.moji.clear();
-  history.games.push_back(std::move(summary));
-  for (const auto& [moji, tally] : game.moji) {
-    MojiTally& sum = history.mojiTotals[moji];
-    sum.presented += tally.presented;
-    sum.caught += tally.caught;
-    sum.escaped += tally.escaped;
-    sum.catchMs += tally.catchMs;
-  }
-}
-
 GameRecord RecordOfGame(const GameResults& results, int lessonNo, int speedLevel, int mojiTotal,
                         const QDateTime& at) {
   return {at,

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDateTime>
 #include <QString>
+#include <cstdint>
 #include <map>
 #include <vector>
 
@@ -24,14 +25,28 @@ struct GameRecord {
 struct History {
   std::vector<GameRecord> games;
   std::map<QString, MojiTally> mojiTotals;
+  // The file's ids of the games left out, their values out of range.
+  std::vector<int64_t> gamesLeftOut;
 };
 
 // Strings presented over all the games of `history`.
 int PresentedTotal(const History& history);
 
 // Adds `game` to `history`: to its games (without its per-string figures)
-// and to the per-string sums.
-void AddToHistory(History& history, const GameRecord& game);
+// and to the per-string sums. Inline: the store module adds the games it
+// reads with it.
+inline void AddToHistory(History& history, const GameRecord& game) {
+  GameRecord summary = game;
+  summary.moji.clear();
+  history.games.push_back(std::move(summary));
+  for (const auto& [moji, tally] : game.moji) {
+    MojiTally& sum = history.mojiTotals[moji];
+    sum.presented += tally.presented;
+    sum.caught += tally.caught;
+    sum.escaped += tally.escaped;
+    sum.catchMs += tally.catchMs;
+  }
+}
 
 // The record of the game that `results` describe, played with the given
 // settings and ended at `at`.

@@ -13,16 +13,36 @@ enum class OpenOutcome {
   Unavailable,  // cannot be opened at all
 };
 
+// Why a game was not kept, as far as the learner can do something about it.
+enum class NotKept {
+  DiskFull,     // the disk has no room left
+  ReadOnly,     // the file or its folder cannot be written to
+  Locked,       // another program holds the file
+  Newer,        // a newer version of the game wrote the file
+  Unavailable,  // the history cannot be opened at all
+  WriteError,   // writing failed in some other way (the disk, the file system)
+};
+
+// Why nothing is kept in a file opened with `outcome` (locked, newer or
+// unavailable: the store refuses to write to it).
+inline NotKept RefusedBecause(OpenOutcome outcome) {
+  return outcome == OpenOutcome::Locked  ? NotKept::Locked
+         : outcome == OpenOutcome::Newer ? NotKept::Newer
+                                         : NotKept::Unavailable;
+}
+
 struct OpenReport {
   OpenOutcome outcome = OpenOutcome::Unavailable;
   // Damaged: the name the damaged file was given; otherwise the database's
   // own words for what went wrong, if anything did.
   QString detail;
+  NotKept why = NotKept::ReadOnly;  // ReadOnly: what stops the writes
 };
 
 struct SaveReport {
   bool saved = false;
-  QString error;  // the database's words when not saved
+  NotKept why = NotKept::WriteError;  // when not saved
+  QString error;                      // the database's words when not saved
 };
 
 // The history of games in an SQLite file. The store lives in a module of its
@@ -33,7 +53,8 @@ class HistoryStore {
   virtual ~HistoryStore() = default;
   // Opens or creates the file at `path`, never changing one it refuses.
   virtual OpenReport Open(const QString& path) = 0;
-  // Every game kept in the file; empty when nothing could be read.
+  // Every game kept in the file whose values are in range (HistoryRanges.h),
+  // and how many were left out; empty when nothing could be read.
   virtual History Load() = 0;
   // Keeps `game` with its per-string figures, all or nothing.
   virtual SaveReport Save(const GameRecord& game) = 0;

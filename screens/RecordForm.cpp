@@ -19,6 +19,7 @@
 #include "platform/Screen.h"
 #include "platform/TextFont.h"
 #include "screens/CatchRateChart.h"
+#include "screens/HistoryWords.h"
 
 namespace {
 
@@ -64,30 +65,6 @@ void AddRow(QTableWidget* table, const QStringList& cells, int textColumns) {
 }
 
 }  // namespace
-
-QString HistoryNotice(const HistoryStatus& status) {
-  if (status.lastSaveFailed) {
-    return QStringLiteral("最後のゲームは保存できませんでした（%1）。").arg(status.saveError);
-  }
-  if (!status.ready) return QStringLiteral("記録を読み込んでいます…");
-  switch (status.outcome) {
-    case OpenOutcome::Opened:
-    case OpenOutcome::ReadOnly:
-      return {};
-    case OpenOutcome::Damaged:
-      return QStringLiteral("記録ファイルがこわれていたので %1 に移し、新しい記録を始めました。")
-          .arg(status.detail);
-    case OpenOutcome::Locked:
-      return QStringLiteral(
-          "記録ファイルをほかのプログラムが使っているので、今回のゲームは記録しません。");
-    case OpenOutcome::Newer:
-      return QStringLiteral(
-          "記録ファイルは新しい版のかなキャッチのものなので、そのままにして今回は記録しません。");
-    case OpenOutcome::Unavailable:
-      break;
-  }
-  return QStringLiteral("記録は使えません（%1）。ゲームはそのまま遊べます。").arg(status.detail);
-}
 
 RecordForm::RecordForm(const HistoryKeeper& keeper, QWidget* mainWindow)
     : QDialog(mainWindow), keeper(keeper) {
@@ -142,8 +119,13 @@ void RecordForm::Refresh() {
   setWindowTitle(history.games.empty()
                      ? QStringLiteral("記録")
                      : QStringLiteral("記録（%1 ゲーム）").arg(history.games.size()));
-  QString notice = HistoryNotice(keeper.Status());
-  if (keeper.Status().ready && history.games.empty()) {
+  const HistoryStatus& status = keeper.Status();
+  QString notice = HistoryNotice(status);
+  // Only where the next game will be kept.
+  const bool keeps =
+      (status.outcome == OpenOutcome::Opened || status.outcome == OpenOutcome::Damaged) &&
+      !status.lastSaveFailed;
+  if (status.ready && keeps && history.games.empty()) {
     if (!notice.isEmpty()) notice += QLatin1Char('\n');
     notice += QStringLiteral("まだ記録はありません。ゲームを最後まで遊ぶと、ここに記録されます。");
   }

@@ -7,7 +7,6 @@ class QTabWidget;
 class QTableWidget;
 class QVBoxLayout;
 class HistoryKeeper;
-struct HistoryStatus;
 
 // The 記録 window: the history of games, over the main window and never
 // blocking it, on three pages: a row per lesson played with its games, last
@@ -42,9 +41,6 @@ class RecordForm : public QDialog {
   void FillChart();
   void FillWeakest();
 };
-
-// The line the window shows for the history's state; empty when all is well.
-QString HistoryNotice(const HistoryStatus& status);
 
 // The "記録表示" menu command: opens the window beside `mainWindow`, or
 // brings it to the front.

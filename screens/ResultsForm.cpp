@@ -41,7 +41,11 @@ class FigureGrid {
     AddFigure(row++, last, value);
   }
   // A line of text across the window.
-  void AddLine(const QString& text) { grid->addWidget(new QLabel(text), row++, 0, 1, last + 1); }
+  QLabel* AddLine(const QString& text) {
+    auto* line = new QLabel(text);
+    grid->addWidget(line, row++, 0, 1, last + 1);
+    return line;
+  }
   // The `i`th escaped string, from 0.
   void AddEscaped(int i, const QString& moji, int times) {
     const int pairs = (last + 1) / 2;
@@ -100,6 +104,8 @@ ResultsForm::ResultsForm(const GameResults& results, QWidget* owner, const QStri
   figures.AddTotal(QStringLiteral("つかまえるまで (平均)"),
                    results.caught > 0 ? Seconds(MeanCatchMs(results)) : QStringLiteral("―"));
   if (!note.isEmpty()) figures.AddLine(note);
+  notKept = figures.AddLine({});
+  notKept->hide();
   figures.AddLine(QStringLiteral("にげた文字"));
   if (escaped.empty()) figures.AddLine(QStringLiteral("にげた文字はありません"));
   for (int i = 0; i < count; ++i) figures.AddEscaped(i, escaped[i].first, escaped[i].second);
@@ -109,6 +115,7 @@ ResultsForm::ResultsForm(const GameResults& results, QWidget* owner, const QStri
   area->setFrameShape(QFrame::NoFrame);
   area->setWidgetResizable(true);
   area->setWidget(sheet);
+  sheetArea = area;
 
   // Clicked only: a key press on the button (Enter, the space bar) does
   // not close the window.
@@ -150,9 +157,18 @@ QRect ResultsPlace(QSize wanted, QRect area, QMargins frame, QRect screen) {
   return {QPoint(room.left() + (room.width() - size.width()) / 2, room.top()), size};
 }
 
-void ShowResultsForm(QWidget* owner, QRect area, const QString& note) {
-  CloseResultsForm();
-  auto* form = new ResultsForm(Game.Results, owner, note);
+void ResultsForm::SayNotKept(const QString& why, const QString& detail) {
+  notKept->setText(why);
+  notKept->setToolTip(detail);
+  notKept->show();
+  // The dialog's layout keeps the area's earlier size until told.
+  sheetArea->updateGeometry();
+  PlaceIn(area);
+}
+
+void ResultsForm::PlaceIn(QRect playfield) {
+  area = playfield;
+  QWidget* owner = parentWidget();
   // The owner's frame stands for the one the window system will give this
   // window, which is not known before it is shown.
   QMargins frame;
@@ -164,11 +180,17 @@ void ShowResultsForm(QWidget* owner, QRect area, const QString& note) {
   }
   const platform::ScreenSize screen = platform::ScreenPixels();
   const QRect place =
-      ResultsPlace(form->sizeHint(), area, frame, QRect(0, 0, screen.width, screen.height));
+      ResultsPlace(sizeHint(), area, frame, QRect(0, 0, screen.width, screen.height));
   // Of a fixed size, the window gets no resize handle: a frame like the
   // owner's, which is what its place allows for.
-  form->setFixedSize(place.size());
-  form->setGeometry(place);
+  setFixedSize(place.size());
+  setGeometry(place);
+}
+
+void ShowResultsForm(QWidget* owner, QRect area, const QString& note) {
+  CloseResultsForm();
+  auto* form = new ResultsForm(Game.Results, owner, note);
+  form->PlaceIn(area);
   form->show();
 }
 

@@ -3,6 +3,7 @@
 #include <QMargins>
 #include <QRect>
 
+class QLabel;
 struct GameResults;
 
 // The results window "結果", opened over the main window's playfield when a
@@ -20,9 +21,22 @@ class ResultsForm : public QDialog {
   // The window while it is open, else nullptr.
   static ResultsForm* Instance();
 
+  // Says under the figures that the game was not kept, and why, with the
+  // database's own words as the line's tooltip; grows to show it where
+  // there is room.
+  void SayNotKept(const QString& why, const QString& detail);
+
+  // Places the window inside `area` (screen pixels), as ShowResultsForm says.
+  void PlaceIn(QRect area);
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void done(int result) override;
+
+ private:
+  QLabel* notKept = nullptr;
+  QWidget* sheetArea = nullptr;
+  QRect area;
 };
 
 // Where the window's inner rectangle goes, for an inner size `wanted` and a

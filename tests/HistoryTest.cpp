@@ -4,12 +4,14 @@
 // itself, shown in the 記録 window, and the source of the practice of weak
 // strings.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QAction>
 #include <QCryptographicHash>
 #include <QLabel>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -17,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <csignal>
 
 #include "app/GameHistory.h"
 #include "app/MainForm.h"
@@ -28,6 +31,7 @@
 #include "screens/RecordForm.h"
 #include "screens/ResultsForm.h"
 #include "support/GameFixture.h"
+#include "support/QtPrinters.h"
 #include "support/SampleGames.h"
 
 namespace {
@@ -288,4 +292,63 @@ TEST_F(HistoryTest, AWriterKilledInTheMiddleOfAWriteLosesNoEarlierGame) {
     ASSERT_GE(static_cast<int>(history.games.size()), committed);
     ExpectGames(history, static_cast<int>(history.games.size()));
   }
+}
+
+// Values written into the file by hand: a game with any of them is left out
+// of every page, and said once. A mean catch of 24 days once built the
+// chart's axis a tick per second, and 記録 never painted.
+TEST_F(HistoryTest, LeavesOutGamesWithValuesOutOfRangeAndSaysSo) {
+  SaveGames(8);
+  {
+    QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "by hand");
+    file.setDatabaseName(path);
+    ASSERT_TRUE(file.open());
+    for (const char* odd :
+         {"UPDATE game SET mean_catch_ms = 2147483647 WHERE id = 1",
+          "UPDATE game SET caught = -60 WHERE id = 2", "UPDATE game SET lesson = 99 WHERE id = 3",
+          "UPDATE moji_tally SET presented = -1 WHERE game_id = 4 AND moji = 'い'",
+          "UPDATE game SET presented = 5000000000 WHERE id = 5",
+          "UPDATE game SET played_at = 'yesterday' WHERE id = 6"})
+      ASSERT_TRUE(QSqlQuery(file).exec(odd)) << odd;
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("by hand"));
+  EXPECT_EQ(Reopened().gamesLeftOut, (std::vector<int64_t>{1, 2, 3, 4, 5, 6}));
+
+  OpenHistory();
+  RecordForm& record = ShowRecord();
+  EXPECT_EQ(record.Notice->text(),
+            QString("記録のうち 6 ゲームは数字がおかしいので、表示しません。"));
+  EXPECT_EQ(Rows(*record.Lessons).join('|'),
+            QString("ま、や行 1 23 % 23 % 1.0 秒|ら、わ、ん行 1 27 % 27 % 1.0 秒"));
+  EXPECT_EQ(record.Weakest->rowCount(), 0) << "no string presented 3 times in the two games";
+}
+
+// No file may grow, as on a full disk: the log's index cannot be made. The
+// earlier games still show, and the game that ends is said not kept, in
+// Japanese, the database's own words only on a line of their own.
+TEST_F(HistoryTest, ShowsTheEarlierGamesWhenNoFileMayGrowAndSaysTheGameWasNotKept) {
+  SaveGames(12);
+  struct NoFileMayGrow {
+    rlimit before{};
+    void (*handler)(int) = signal(SIGXFSZ, SIG_IGN);
+    NoFileMayGrow() {
+      getrlimit(RLIMIT_FSIZE, &before);
+      const rlimit none{0, before.rlim_max};
+      setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~NoFileMayGrow() {
+      setrlimit(RLIMIT_FSIZE, &before);
+      signal(SIGXFSZ, handler);
+    }
+  } full;
+  OpenHistory();
+  EXPECT_EQ(Keeper().Games().games.size(), 12u);
+  PlayToTheEnd(12);
+  EXPECT_TRUE(QTest::qWaitFor([] {
+    return ResultsText().contains("このゲームは記録されませんでした");
+  })) << ResultsText().toStdString();
+  const QString notice = ShowRecord().Notice->text();
+  EXPECT_TRUE(notice.startsWith("最後のゲームは記録されませんでした。")) << notice.toStdString();
+  EXPECT_FALSE(notice.section('\n', 0, 0).contains(QRegularExpression("[A-Za-z]")))
+      << notice.toStdString();
 }

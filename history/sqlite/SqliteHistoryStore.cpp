@@ -7,7 +7,8 @@
 // writing. A file that is not a database or fails SQLite's integrity check
 // is renamed, with its -wal and -shm files, and a fresh one begun; a file
 // that another program locks, or that a newer version of the game wrote, is
-// left exactly as it is.
+// left exactly as it is. A game whose values are out of range is left out
+// when the file is read.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,18 +17,23 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
+#include <limits>
 #include <optional>
 
+#include "history/HistoryRanges.h"
 #include "history/HistoryStore.h"
 
 namespace {
 
 // SQLite's primary result codes that decide what to do with a file.
 enum SqliteCode {
+  SqlitePermission = 3,
   SqliteBusy = 5,
   SqliteLocked = 6,
   SqliteReadOnly = 8,
+  SqliteIoError = 10,
   SqliteCorrupt = 11,
+  SqliteFull = 13,
   SqliteCantOpen = 14,
   SqliteNotADatabase = 26,
 };
@@ -40,6 +46,66 @@ bool IsDamage(const QSqlError& error) {
 
 bool IsLock(const QSqlError& error) {
   return CodeOf(error) == SqliteBusy || CodeOf(error) == SqliteLocked;
+}
+
+NotKept WhyOf(const QSqlError& error) {
+  switch (CodeOf(error)) {
+    case SqliteFull:
+      return NotKept::DiskFull;
+    case SqlitePermission:
+    case SqliteReadOnly:
+    case SqliteCantOpen:
+      return NotKept::ReadOnly;
+    case SqliteBusy:
+    case SqliteLocked:
+      return NotKept::Locked;
+    default:
+      return NotKept::WriteError;
+  }
+}
+
+// A column's value as an int; nothing for text, a null or a value beyond an
+// int, which a game of this program never writes.
+std::optional<int> IntOf(const QVariant& value) {
+  bool ok = false;
+  const qlonglong number = value.toLongLong(&ok);
+  if (!ok || number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max())
+    return std::nullopt;
+  return static_cast<int>(number);
+}
+
+// Each game with the rows of its strings, one row per string (a game without
+// strings has one row, its strings' columns null), a game's rows together.
+constexpr const char* GamesWithTheirStrings =
+    "SELECT game.id, played_at, lesson, speed, moji_total, game.presented, game.caught,"
+    " mean_catch_ms, moji, moji_tally.presented, moji_tally.caught, escaped, catch_ms"
+    " FROM game LEFT JOIN moji_tally ON moji_tally.game_id = game.id ORDER BY game.id";
+
+// The game of the row `rows` stands on, without its strings; nothing when a
+// value is not a number that fits.
+std::optional<GameRecord> GameOf(const QSqlQuery& rows) {
+  GameRecord game;
+  game.playedAt = QDateTime::fromString(rows.value(1).toString(), Qt::ISODateWithMs);
+  int* fields[] = {&game.lessonNo,  &game.speedLevel, &game.mojiTotal,
+                   &game.presented, &game.caught,     &game.meanCatchMs};
+  for (int column = 2; column < 8; ++column) {
+    const std::optional<int> value = IntOf(rows.value(column));
+    if (!value) return std::nullopt;
+    *fields[column - 2] = *value;
+  }
+  return game;
+}
+
+// Adds the string of the row `rows` stands on to `game`; false when a value
+// is not a number that fits.
+bool AddMojiOf(const QSqlQuery& rows, GameRecord& game) {
+  const std::optional<int> presented = IntOf(rows.value(9)), caught = IntOf(rows.value(10)),
+                           escaped = IntOf(rows.value(11));
+  bool ok = false;
+  const qlonglong catchMs = rows.value(12).toLongLong(&ok);
+  if (!presented || !caught || !escaped || !ok) return false;
+  game.moji[rows.value(8).toString()] = {*presented, *caught, *escaped, catchMs};
+  return true;
 }
 
 constexpr const char* SchemaStatements[] = {
@@ -71,6 +137,7 @@ class SqliteHistoryStore : public HistoryStore {
     // never written to; one that could not be written is tried again.
     refused = report.outcome == OpenOutcome::Locked || report.outcome == OpenOutcome::Newer ||
               report.outcome == OpenOutcome::Unavailable;
+    refusal = RefusedBecause(report.outcome);
     lastError = report.detail;
     return report;
   }
@@ -78,40 +145,36 @@ class SqliteHistoryStore : public HistoryStore {
   History Load() override {
     History history;
     if (!db.isOpen()) return history;
-    QSqlQuery games(db);
-    games.setForwardOnly(true);
-    if (!games.exec(QStringLiteral("SELECT played_at, lesson, speed, moji_total, presented, caught,"
-                                   " mean_catch_ms FROM game ORDER BY id"))) {
-      return history;
+    QSqlQuery rows(db);
+    rows.setForwardOnly(true);
+    if (!rows.exec(QString::fromLatin1(GamesWithTheirStrings))) return history;
+    std::optional<qlonglong> id;
+    std::optional<GameRecord> game;
+    const auto finish = [&] {
+      if (!id) return;
+      if (game && InRange(*game)) {
+        AddToHistory(history, *game);
+      } else {
+        history.gamesLeftOut.push_back(*id);
+      }
+    };
+    while (rows.next()) {
+      if (const qlonglong row = rows.value(0).toLongLong(); row != id) {
+        finish();
+        id = row;
+        game = GameOf(rows);
+      }
+      if (game && !rows.isNull(8) && !AddMojiOf(rows, *game)) game.reset();
     }
-    while (games.next()) {
-      GameRecord game;
-      game.playedAt = QDateTime::fromString(games.value(0).toString(), Qt::ISODateWithMs);
-      game.lessonNo = games.value(1).toInt();
-      game.speedLevel = games.value(2).toInt();
-      game.mojiTotal = games.value(3).toInt();
-      game.presented = games.value(4).toInt();
-      game.caught = games.value(5).toInt();
-      game.meanCatchMs = games.value(6).toInt();
-      history.games.push_back(game);
-    }
-    QSqlQuery sums(db);
-    sums.setForwardOnly(true);
-    sums.exec(
-        QStringLiteral("SELECT moji, SUM(presented), SUM(caught), SUM(escaped),"
-                       " SUM(catch_ms) FROM moji_tally GROUP BY moji"));
-    while (sums.next()) {
-      history.mojiTotals[sums.value(0).toString()] = {sums.value(1).toInt(), sums.value(2).toInt(),
-                                                      sums.value(3).toInt(),
-                                                      sums.value(4).toLongLong()};
-    }
+    finish();
     return history;
   }
 
   SaveReport Save(const GameRecord& game) override {
-    if (refused) return {false, lastError};
-    if (!writable && OpenWritable(OpenOutcome::Opened, {}).outcome != OpenOutcome::Opened) {
-      return {false, lastError};
+    if (refused) return {false, refusal, lastError};
+    if (!writable) {
+      const OpenReport reopened = OpenWritable(OpenOutcome::Opened, {});
+      if (reopened.outcome != OpenOutcome::Opened) return {false, reopened.why, lastError};
     }
     if (!db.transaction()) return Failed(db.lastError());
     QSqlQuery insert(db);
@@ -139,7 +202,7 @@ class SqliteHistoryStore : public HistoryStore {
       if (!tally.exec()) return RolledBack(tally.lastError());
     }
     if (!db.commit()) return RolledBack(db.lastError());
-    return {true, {}};
+    return {true, {}, {}};
   }
 
  private:
@@ -148,6 +211,7 @@ class SqliteHistoryStore : public HistoryStore {
   QSqlDatabase db;
   bool writable = false;
   bool refused = false;  // nothing is saved into this file
+  NotKept refusal = NotKept::Unavailable;
   QString lastError;
 
   void Close() {
@@ -178,13 +242,15 @@ class SqliteHistoryStore : public HistoryStore {
   }
 
   // Opens the file for reading only, and reads its layout version. In a
-  // folder it cannot write to, SQLite reads a file in write-ahead-log mode
-  // only when told that nothing changes it.
+  // folder it cannot write to, or on a full disk where it cannot make the
+  // log's index, SQLite reads a file in write-ahead-log mode only when told
+  // that nothing changes it (and then reads no game still in the log).
   std::optional<QSqlError> ConnectForReading(QVariant* version) {
     const QString options = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=300");
     std::optional<QSqlError> error = Connect(path, options);
     if (!error) error = Run(QStringLiteral("PRAGMA user_version"), version);
-    if (error && (CodeOf(*error) == SqliteCantOpen || CodeOf(*error) == SqliteReadOnly)) {
+    if (error && (CodeOf(*error) == SqliteCantOpen || CodeOf(*error) == SqliteReadOnly ||
+                  CodeOf(*error) == SqliteIoError || CodeOf(*error) == SqliteFull)) {
       QUrl url = QUrl::fromLocalFile(path);
       url.setQuery(QStringLiteral("immutable=1"));
       error = Connect(url.toString(), options + QStringLiteral(";QSQLITE_OPEN_URI"));
@@ -262,7 +328,7 @@ class SqliteHistoryStore : public HistoryStore {
     lastError = error->text();
     QVariant readVersion;
     if (ConnectForReading(&readVersion)) Close();
-    return {IsLock(*error) ? OpenOutcome::Locked : OpenOutcome::ReadOnly, lastError};
+    return {IsLock(*error) ? OpenOutcome::Locked : OpenOutcome::ReadOnly, lastError, WhyOf(*error)};
   }
 
   // Brings a file of layout `version` up to this program's, in one
@@ -287,7 +353,7 @@ class SqliteHistoryStore : public HistoryStore {
     return error;
   }
 
-  SaveReport Failed(const QSqlError& error) { return {false, error.text()}; }
+  SaveReport Failed(const QSqlError& error) { return {false, WhyOf(error), error.text()}; }
   SaveReport RolledBack(const QSqlError& error) { return Failed(RollBackWith(error)); }
 };
 

@@ -45,9 +45,13 @@ MainForm::MainForm() {
   SyncMenuChecks();
   // The results window stands over the playfield below the counter band: it
   // opens when a game ends by itself and closes when the next one starts or
-  // a game is stopped; it says so when the game could not be kept.
+  // a game is stopped; it says so when the game could not be kept. The 記録
+  // window, which would hide the holes, closes when a game starts.
   Hooks.GameLeaving = CloseResultsForm;
-  Hooks.GameStarting = [this] { History->GameStarting(); };
+  Hooks.GameStarting = [this] {
+    CloseRecordForm();
+    History->GameStarting();
+  };
   Hooks.GameEnded = [this] {
     auto results = std::make_shared<QPointer<ResultsForm>>();
     const QString note = History->GameEnded([results](const SaveReport& report) {

@@ -114,6 +114,12 @@ RecordForm::~RecordForm() {
 
 RecordForm* RecordForm::Instance() { return theRecordForm; }
 
+void RecordForm::done(int result) {
+  // Closed, the window is deleted once the event that closed it is over.
+  if (theRecordForm == this) theRecordForm = nullptr;
+  QDialog::done(result);
+}
+
 void RecordForm::Refresh() {
   const History& history = keeper.Games();
   setWindowTitle(history.games.empty()
@@ -189,6 +195,7 @@ void RecordForm::FillWeakest() {
 }
 
 void RecordShow_Click(const HistoryKeeper& keeper, QWidget* mainWindow) {
+  if (Game.GameRunning) return;
   RecordForm* form = RecordForm::Instance();
   if (!form) {
     form = new RecordForm(keeper, mainWindow);
@@ -207,4 +214,13 @@ void RecordShow_Click(const HistoryKeeper& keeper, QWidget* mainWindow) {
   form->show();
   form->raise();
   form->activateWindow();
+}
+
+void CloseRecordForm() {
+  RecordForm* form = RecordForm::Instance();
+  if (!form) return;
+  theRecordForm = nullptr;
+  // Deleted later, not here: Ctrl+G pressed in this window closes it from
+  // inside the window's own key event.
+  form->close();
 }

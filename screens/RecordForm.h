@@ -13,7 +13,7 @@ class HistoryKeeper;
 // and best catch rate and mean catch time; a chart of the last 30 games of a
 // chosen lesson; the ten weakest strings with the spelling to type them. A
 // line on top says when the history is missing, refused or could not keep a
-// game, or how to fill an empty one.
+// game, or how to fill an empty one. Escape closes it.
 class RecordForm : public QDialog {
  public:
   RecordForm(const HistoryKeeper& keeper, QWidget* mainWindow);
@@ -33,6 +33,9 @@ class RecordForm : public QDialog {
   QWidget* Chart = nullptr;
   QTableWidget* Weakest = nullptr;
 
+ protected:
+  void done(int result) override;
+
  private:
   const HistoryKeeper& keeper;
   QVBoxLayout* chartPage = nullptr;
@@ -43,5 +46,9 @@ class RecordForm : public QDialog {
 };
 
 // The "記録表示" menu command: opens the window beside `mainWindow`, or
-// brings it to the front.
+// brings it to the front. Refused while a game runs: the window would hide
+// the holes.
 void RecordShow_Click(const HistoryKeeper& keeper, QWidget* mainWindow);
+
+// Closes the window if it is open (a game starting, the program closing).
+void CloseRecordForm();

@@ -173,11 +173,10 @@ TEST_F(HistoryTest, KeepsEveryGameAndShowsThemPerLessonInAChartAndTheWeakestOnAS
 TEST_F(HistoryTest, KeepsEachEndedGameEnablesThePracticeAndComparesItsGames) {
   OpenHistory();
   EXPECT_FALSE(form->LessonCheck[PracticeLessonNo]->isEnabled());
-  RecordForm& record = ShowRecord();
-  EXPECT_TRUE(record.Notice->text().contains(QStringLiteral("まだ記録はありません")));
+  EXPECT_TRUE(ShowRecord().Notice->text().contains(QStringLiteral("まだ記録はありません")));
 
   PlayToTheEnd(1);
-  EXPECT_EQ(record.Lessons->rowCount(), 1);
+  EXPECT_EQ(ShowRecord().Lessons->rowCount(), 1);
   form->LessonCheck[PracticeLessonNo]->trigger();
   ASSERT_EQ(Game.LessonNo, PracticeLessonNo) << "enabled with 30 strings presented";
   PlayToTheEnd(2);
@@ -185,6 +184,7 @@ TEST_F(HistoryTest, KeepsEachEndedGameEnablesThePracticeAndComparesItsGames) {
   PlayToTheEnd(3);
   EXPECT_TRUE(ResultsText().contains(QStringLiteral("前回 ")));
 
+  RecordForm& record = ShowRecord();
   QApplication::setActiveWindow(&record);
   QTest::keyClick(&record, Qt::Key_G, Qt::ControlModifier);
   EXPECT_TRUE(Game.GameRunning) << "the game's shortcuts work from the 記録 window";

@@ -33,6 +33,7 @@
 #include "platform/SingleInstance.h"
 #include "screens/HowToUse.h"
 #include "screens/InputTable.h"
+#include "screens/RecordForm.h"
 #include "screens/ResultsForm.h"
 #include "screens/TitleForm.h"
 #include "support/GameFixture.h"
@@ -219,6 +220,10 @@ TEST_F(Windows, MenusShowTheSettingsAndRefuseEveryChangeDuringAGame) {
                         form->MojiCount[3], form->MojiCount[1]})
     item->trigger();
   EXPECT_EQ(MenuItems().filter(" checked"), chosen.first(3)) << "only the music back on";
+  form->RecordShow->trigger();
+  form->InPutShow->trigger();
+  EXPECT_EQ(RecordForm::Instance(), nullptr) << "記録 would hide the holes";
+  EXPECT_NE(InPutForm::Instance(), nullptr);
 }
 
 // Only Escape closes the results, from them or from the main window, so that
@@ -242,6 +247,15 @@ TEST_F(Windows, TheFileKeysWorkFromEveryWindowAndOnlyEscapeClosesTheResults) {
   EndGame(5);
   QTest::keyClick(form->Text1, Qt::Key_Escape);
   EXPECT_EQ(ResultsForm::Instance(), nullptr);
+  for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_G}) {
+    form->RecordShow->trigger();
+    Activate(RecordForm::Instance());
+    QTest::keyClick(RecordForm::Instance(), key,
+                    key == Qt::Key_G ? Qt::ControlModifier : Qt::NoModifier);
+    EXPECT_EQ(RecordForm::Instance(), nullptr) << "記録 closed by " << key;
+  }
+  EXPECT_TRUE(Game.GameRunning);
+  Stop_Click();
 
   Activate(EndGame(5));
   QTest::keyClick(ResultsForm::Instance(), Qt::Key_G, Qt::ControlModifier);

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStringList>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <cmath>
@@ -57,17 +56,10 @@ class LoggedTune : public Sequencer {
 
 }  // namespace
 
-// The generator's first draws from its start, as every reset gives them. In
-// single precision the largest draw below 1 times 195 rounds to 195, and
-// floor(195 + 1) would pick entry 196, past the end of the kana table.
-TEST(Random, DrawsRepeatFromEveryResetAndWholeNumbersStayInOneToN) {
-  UseRandomSource(nullptr);
-  for (int round = 0; round < 2; ++round) {
-    ResetRandom();
-    QStringList draws;
-    for (int i = 0; i < 4; ++i) draws << QString::number(Rnd(), 'g', 9);
-    EXPECT_EQ(draws.join(" "), "0.0527908206 0.331120253 0.65731734 0.489960372");
-  }
+// Worked out in single precision, the largest draw below 1 times 2, plus 1,
+// rounds up to 3: a pick would land one past the end of its range. (The
+// draws themselves are pinned by the scripted game and the drawn scenes.)
+TEST(Random, WholeNumbersStayInOneToNForTheLowestAndHighestDraws) {
   for (int n : {2, 7, 195, 200}) {
     EXPECT_EQ(RandomWhole(0.0f, n), 1) << n;
     EXPECT_EQ(RandomWhole(std::nextafter(1.0f, 0.0f), n), n) << n;

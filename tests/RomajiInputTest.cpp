@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetricsF>
-#include <QGlyphRun>
 #include <QInputMethodEvent>
 #include <QProxyStyle>
 #include <QScreen>
@@ -11,7 +10,6 @@
 #include <QStyleHints>
 #include <QTest>
 #include <QTextCharFormat>
-#include <QTextLayout>
 #include <array>
 
 #include "app/CachedPanelStyle.h"
@@ -106,6 +104,15 @@ struct CountingStyle : QProxyStyle {
     QProxyStyle::drawPrimitive(element, option, painter, widget);
   }
   int* panels;
+};
+
+// Counts the repaints of a window.
+struct CountingRepaints : QObject {
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::UpdateRequest) ++paints;
+    return false;
+  }
+  int paints = 0;
 };
 
 }  // namespace
@@ -205,8 +212,7 @@ TEST(KanaTextBox, ConvertsCapitalsAndEmptyingItLeavesWhatIsStillBeingComposed) {
 // for its kana included ("kk" is っ and a waiting "k").
 TEST(KanaTextBox, ALongTextStaysWholeWhileTheLineEditHoldsOnlyItsEnd) {
   KanaTextBox box, other;
-  GameSized(box);
-  GameSized(other);
+  for (KanaTextBox* each : {&box, &other}) GameSized(*each);
   const QString a = QStringLiteral("あ");
   qsizetype longest = 0;
   qreal narrowest = box.width() * 2;
@@ -267,39 +273,26 @@ TEST(KanaTextBox, ClaimsTheKeysALineEditClaims) {
   }
 }
 
-// The panel is drawn by the style once per state and then copied, with the
-// pixels the style draws.
-TEST(KanaTextBox, ItsPanelIsDrawnOnceForEveryStateAndLooksAsTheStyleDrawsIt) {
-  KanaTextBox box, other;
-  GameSized(box);
-  GameSized(other);
-  int panels = 0;
-  const QString style = QApplication::style()->name();
-  CachedPanelStyle cached(new CountingStyle(QStyleFactory::create(style), &panels));
-  const std::unique_ptr<QStyle> plain(QStyleFactory::create(style));
-  box.setStyle(&cached);
-  other.setStyle(plain.get());
-  for (const auto& [letters, enabled, drawn] :
-       {std::tuple{"ka", true, 1}, {"ki", true, 1}, {"ku", false, 2}}) {
-    for (KanaTextBox* each : {&box, &other}) {
-      Type(*each, letters);
-      each->setEnabled(enabled);
-    }
-    EXPECT_TRUE(Looks(box) == Looks(other)) << letters;
-    EXPECT_EQ(panels, drawn) << letters;
-  }
-}
-
 // The box draws its text itself, from pictures of its glyphs, as the line
 // edit would: scrolled to the cursor, with letters waiting for their kana or
 // an input method's composition underlined, and the text cursor blinking.
 // Right after a change the line edit draws it (it works out its scrolling as
 // it draws), and the box from then on; on screen, the line edit works out
 // its scrolling before the window paints, and the box draws at once. With a
-// selection, or a composition in colours, the line edit draws it.
-TEST(KanaTextBox, DrawsItsTextAsTheLineEditWould) {
+// selection, or a composition in colours, the line edit draws it. The
+// panel is drawn by the style once for every state and then copied, with the
+// pixels the style draws (`other` has them from the style itself).
+TEST(KanaTextBox, DrawsItsTextAsTheLineEditWouldAndItsPanelAsTheStyle) {
   KanaTextBox box, other, shown;
   for (KanaTextBox* each : {&box, &other, &shown}) GameSized(*each);
+  // Laid out without shaping, which its kana and letters need none of.
+  ASSERT_TRUE(box.font().styleStrategy() & QFont::PreferNoShaping) << "kept through setFont";
+  int panels = 0;
+  const QString style = QApplication::style()->name();
+  CachedPanelStyle cached(new CountingStyle(QStyleFactory::create(style), &panels));
+  const std::unique_ptr<QStyle> plain(QStyleFactory::create(style));
+  box.setStyle(&cached);
+  other.setStyle(plain.get());
   shown.setFocusPolicy(Qt::NoFocus);
   shown.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&shown));
@@ -341,6 +334,10 @@ TEST(KanaTextBox, DrawsItsTextAsTheLineEditWould) {
   QApplication::sendEvent(&box, &inColour);
   const QImage lineEdits = Looks(box);
   EXPECT_TRUE(Looks(box) == lineEdits) << "a composition in colours";
+  EXPECT_EQ(panels, 1) << "drawn once, then copied";
+  box.setEnabled(false);
+  Looks(box);
+  EXPECT_EQ(panels, 2) << "a panel for a box that takes no keys";
 
   // The grey text of a box that takes no keys.
   KanaTextBox grey, black;
@@ -366,76 +363,19 @@ TEST(KanaTextBox, DrawsItsTextAsTheLineEditWould) {
   focused.activateWindow();
   focused.setFocus();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&focused));
-  Type(focused, "kaki");
+  // Each key repaints it once: the line edit's showing its cursor again at
+  // the release is done with the repaint of the key's change.
+  CountingRepaints repaints;
+  focused.installEventFilter(&repaints);
+  for (const char* key : {"k", "a", "k", "\b", "k", "i"}) {
+    repaints.paints = 0;
+    Type(focused, key);
+    EXPECT_EQ(repaints.paints, 1) << (*key == '\b' ? "Backspace" : key);
+  }
   const QImage withCursor = Looks(focused);
   EXPECT_TRUE(NearlyAlike(Looks(focused), withCursor));
   QTest::qWait(flash * 3 / 4);
   EXPECT_FALSE(NearlyAlike(Looks(focused), withCursor)) << "the cursor blinked off";
   QTest::qWait(flash / 2);
   EXPECT_TRUE(NearlyAlike(Looks(focused), withCursor)) << "and on again";
-}
-
-// The box lays its text out without shaping, and its face places the game's
-// kana and the letters typed for them exactly as shaped text: every pair of
-// them side by side, in one line each way.
-TEST(KanaTextBox, LaysItsTextOutUnshapedWhereShapingChangesNothing) {
-  KanaTextBox box;
-  GameSized(box);
-  ASSERT_TRUE(box.font().styleStrategy() & QFont::PreferNoShaping) << "kept through setFont";
-  QFont shaped = box.font();
-  shaped.setStyleStrategy(QFont::PreferDefault);
-  const auto placed = [](const QString& text, const QFont& font) {
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-    QList<QPointF> glyphs;
-    for (const QGlyphRun& run : layout.glyphRuns()) {
-      for (const quint32 index : run.glyphIndexes()) glyphs << QPointF(index, -1);
-      glyphs << run.positions();
-    }
-    return glyphs;
-  };
-  MakeMojiTable();
-  QString kana;
-  for (int i = 1; i <= MojiTableSize; ++i) {
-    for (const QChar each : Game.MojiTable[i]) {
-      if (!kana.contains(each)) kana += each;
-    }
-  }
-  kana += QStringLiteral("ー、。ゃゅょっぁぃぅぇぉ");
-  const QString latin = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ'-");
-  for (const QString& characters : {kana, latin}) {
-    QString pairs;
-    for (const QChar first : characters) {
-      for (const QChar second : characters) pairs += QString(first) + second;
-    }
-    EXPECT_TRUE(placed(pairs, box.font()) == placed(pairs, shaped)) << characters.toStdString();
-  }
-}
-
-// Counts the repaints of a window.
-struct CountingRepaints : QObject {
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::UpdateRequest) ++paints;
-    return false;
-  }
-  int paints = 0;
-};
-
-// A key repaints the box once: the line edit's showing its cursor again at
-// the release is done with the repaint of the key's change.
-TEST(KanaTextBox, AKeyRepaintsItOnce) {
-  CountingRepaints counting;
-  int& paints = counting.paints;
-  KanaTextBox box;
-  box.installEventFilter(&counting);
-  box.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
-  Type(box, "k");
-  for (const char* keys : {"a", "k", "\b"}) {
-    paints = 0;
-    Type(box, keys);
-    EXPECT_EQ(paints, 1) << keys;
-  }
 }

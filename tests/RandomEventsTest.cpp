@@ -117,8 +117,8 @@ class RandomEvents : public GameFixture {
 
   // What holds between any two actions: no more strings shown than the
   // game has and no more catches than strings shown, every critter between
-  // its peak and its hole, a caught critter sinking with its string gone,
-  // the check marks as the settings, the box shown during a game.
+  // its peak and its hole, a caught critter sinking with its string gone.
+  // (The menus' check marks and the box's showing are the windows' test's.)
   void ExpectConsistent() const {
     ASSERT_TRUE(!Game.GameRunning || Game.ShownCount <= Game.MojiTotal);
     ASSERT_LE(Game.CatchCount, Game.ShownCount);
@@ -127,14 +127,6 @@ class RandomEvents : public GameFixture {
       ASSERT_LE(Game.KobRect[h].Top, Game.RestY[h]) << "hole " << h;
       ASSERT_TRUE(!Game.KobCaught[h] || (Game.KobSinking[h] && Game.HoleMoji[h].isEmpty())) << h;
     }
-    for (int i = 1; i <= LessonMenuCount; ++i)
-      ASSERT_EQ(form->LessonCheck[i]->isChecked(), i == Game.LessonNo);
-    for (int i = 1; i <= 3; ++i) {
-      ASSERT_EQ(form->SpeedCheck[i]->isChecked(), i == Game.SpeedLevel);
-      ASSERT_EQ(form->MojiCount[i]->isChecked(), Game.MojiTotal == 10 + 20 * i);
-    }
-    ASSERT_EQ(form->BgmStop->isChecked(), Game.BgmOff);
-    ASSERT_TRUE(!Game.GameRunning || !form->Text1->isHidden());
   }
 
   // A pass of the main loop as the program runs it. It sleeps no longer

@@ -144,14 +144,9 @@ class RandomEvents : public GameFixture {
       gameAcrossWrap |= clock.ticks - wrapTick < clock.ticks - gameStartTick;
     } else if (wasRunning) {
       // It ended by itself: every string shown, every critter back in its
-      // hole, one catch sound for each catch and the music stopped.
+      // hole. (Its sounds and music are the scripted game's to check.)
       EXPECT_EQ(Game.ShownCount, Game.MojiTotal);
       for (int h = 1; h <= HoleCount; ++h) EXPECT_EQ(Game.KobRect[h].Top, Game.RestY[h]);
-      const long catchSounds =
-          std::count_if(sounds.requests.begin() + soundsBeforeGame, sounds.requests.end(),
-                        [](auto& sound) { return sound.path == Game.CatchSoundPath; });
-      EXPECT_EQ(catchSounds, Game.CatchCount);
-      EXPECT_EQ(music.commands.back(), "stop");
       ++gamesEnded;
       catches += Game.CatchCount;
     }
@@ -180,7 +175,6 @@ class RandomEvents : public GameFixture {
     clock.Set(1000);
     sounds.requests.clear();  // emptied recorders keep their memory
     music.commands.clear();
-    soundsBeforeGame = 0;
     form->Start->trigger();
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -206,7 +200,6 @@ class RandomEvents : public GameFixture {
         return form->Quit->trigger();
       }
       const bool wasRunning = Game.GameRunning;
-      if (!wasRunning) soundsBeforeGame = sounds.requests.size();
       if (!wasRunning && !gameAcrossWrap) clock.Set(wrapTick - 3000);
       actions ? RandomAction() : SteadyAction();
       if (Game.GameRunning && !wasRunning) {
@@ -240,7 +233,6 @@ class RandomEvents : public GameFixture {
   int steadyStarts = 0;
   long heapAtLastStart = 0;
   std::vector<long> heapGrowth;  // from each start to the next, once warm
-  size_t soundsBeforeGame = 0;
 };
 
 }  // namespace
@@ -260,6 +252,7 @@ TEST_F(RandomEvents, RandomPlayKeepsGameWindowsAndChecksConsistentAndGamesLeaveN
   // A leak grows the heap game after game, so the median game grows it; a
   // cache of the libraries grows or shrinks by a table's size now and then,
   // and the rest is the odd small block.
+  ASSERT_FALSE(heapGrowth.empty()) << "steady play stopped before a game was measured";
   std::sort(heapGrowth.begin(), heapGrowth.end());
   EXPECT_LE(heapGrowth[heapGrowth.size() / 2], 512) << "bytes left behind by the median game";
   EXPECT_LE(std::count_if(heapGrowth.begin(), heapGrowth.end(), [](long b) { return b > 4096; }), 2)

@@ -31,6 +31,7 @@
 #include "screens/RecordForm.h"
 #include "screens/ResultsForm.h"
 #include "support/GameFixture.h"
+#include "support/MediaFiles.h"
 #include "support/QtPrinters.h"
 #include "support/SampleGames.h"
 
@@ -215,10 +216,7 @@ TEST_F(HistoryTest, SetsADamagedFileAsideUntouchedAndBeginsAFreshOne) {
     EXPECT_TRUE(store->Save(SampleGame(1)).saved);
     ExpectGames(Reopened(), 1);
   }
-  QFile junk(path);
-  ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-  junk.write(QByteArray(5000, 'k'));
-  junk.close();
+  WriteTestFile(path, QByteArray(5000, 'k'));
   QTemporaryDir noModules;
   for (const bool damaged : {true, false}) {
     platform::UseProgramFolder(damaged ? QStringLiteral(KANACATCH_APP_DIR) : noModules.path());

@@ -64,11 +64,10 @@ testing::AssertionResult MatchesReference(const QImage& actual, const QString& f
   const QString differencePath = failures.filePath(name + ".diff.png");
   actual.save(actualPath);
   testing::AssertionResult result = testing::AssertionFailure();
-  if (reference.isNull()) {
-    result << "no reference picture " << referencePath.toStdString();
-  } else if (!sameSize) {
+  if (!sameSize) {
     result << name.toStdString() << " is " << actual.width() << " x " << actual.height()
-           << ", its reference " << reference.width() << " x " << reference.height();
+           << ", its reference " << referencePath.toStdString() << " " << reference.width() << " x "
+           << reference.height() << " (0 x 0: none)";
   } else {
     difference.picture.save(differencePath);
     const QRect& box = difference.box;

@@ -159,9 +159,11 @@ bool QtMultimediaLoaded() {
 }
 
 // Qt Multimedia and the sound server's libraries are loaded with the audio
-// module at the first playable sound, and never where no audio output can
-// open; the sounds' lengths, which decide what is dropped, come either way.
-TEST(ProgramWaveOutput, LoadsTheAudioModuleAtTheFirstSoundOnlyWhereAnOutputMayExist) {
+// module at the first playable sound; the sounds' lengths, which decide what
+// is dropped, come without an audio output too. (That the module stays out
+// where no output can open, the damaged folders' starts hear: the terminal
+// would get the libraries' complaints.)
+TEST(ProgramWaveOutput, LoadsTheAudioModuleAtTheFirstPlayableSound) {
   QTemporaryDir runtime, dir;
   const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
   qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
@@ -172,11 +174,7 @@ TEST(ProgramWaveOutput, LoadsTheAudioModuleAtTheFirstSoundOnlyWhereAnOutputMayEx
   WriteTestFile(broken, ToneWave(250, 22050).left(60));
   ASSERT_FALSE(QtMultimediaLoaded());
   if (!AudioOutputMayExist()) {
-    ProgramWaveOutput silent;
-    EXPECT_EQ(silent.Load(sound), 250u);
-    silent.Start(sound);
-    silent.StopAll();
-    EXPECT_FALSE(QtMultimediaLoaded());
+    EXPECT_EQ(ProgramWaveOutput().Load(sound), 250u);
   }
   // A sound server's socket, as far as the program looks.
   ASSERT_TRUE(QDir(runtime.path()).mkdir("pulse"));

@@ -189,19 +189,20 @@ class RandomEvents : public GameFixture {
   // game has run across the wrap point, the clock stands three seconds short
   // of it whenever no game runs.
   void Play(uint32_t wrap, int actions) {
+    const bool steady = actions == 0;
     wrapTick = wrap;
-    gameAcrossWrap = actions == 0;
+    gameAcrossWrap = steady;
     clock.Set(wrap - 3000);
     (new TitleForm(MainForm::Instance()))->show();
     QTimer player;
     QObject::connect(&player, &QTimer::timeout, [&] {
-      if ((actions ? actions-- == 0 : steadyStarts == 25) || HasFailure()) {
+      if ((steady ? steadyStarts == 25 : actions-- == 0) || HasFailure()) {
         player.stop();
         return form->Quit->trigger();
       }
       const bool wasRunning = Game.GameRunning;
       if (!wasRunning && !gameAcrossWrap) clock.Set(wrapTick - 3000);
-      actions ? RandomAction() : SteadyAction();
+      steady ? SteadyAction() : RandomAction();
       if (Game.GameRunning && !wasRunning) {
         gameStartTick = clock.ticks;
         if (!gameAcrossWrap) clock.Set(wrapTick + 500);  // pauses that end before and after it

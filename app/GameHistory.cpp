@@ -31,7 +31,7 @@ void GameHistory::Open() {
 
 void GameHistory::GameStarting() {
   if (Game.LessonNo == PracticeLessonNo) {
-    SetPracticeWeights(PracticeWeights(keeper.Games().mojiTotals));
+    SetPracticeWeights(WeightsOf(PracticePlanNow(keeper.Games())));
   }
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/GameResults.h"
+#include "history/MojiSchedule.h"
 
 // One game that ended by itself, as the history keeps it.
 struct GameRecord {
@@ -25,6 +26,8 @@ struct GameRecord {
 struct History {
   std::vector<GameRecord> games;
   std::map<QString, MojiTally> mojiTotals;
+  // Each string's place in the practice's schedule after all of them.
+  std::map<QString, MojiSchedule> schedule;
   // The file's ids of the games left out, their values out of range.
   std::vector<int64_t> gamesLeftOut;
 };
@@ -33,7 +36,7 @@ struct History {
 int PresentedTotal(const History& history);
 
 // Adds `game` to `history`: to its games (without its per-string figures)
-// and to the per-string sums. Inline: the store module adds the games it
+// to the per-string sums and to each string's schedule. Inline: the store module adds the games it
 // reads with it.
 inline void AddToHistory(History& history, const GameRecord& game) {
   GameRecord summary = game;
@@ -45,6 +48,7 @@ inline void AddToHistory(History& history, const GameRecord& game) {
     sum.caught += tally.caught;
     sum.escaped += tally.escaped;
     sum.catchMs += tally.catchMs;
+    ScheduleAfterGame(history.schedule[moji], tally, game.meanCatchMs, game.playedAt);
   }
 }
 

@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr int FewestPresentationsOfAWeakMoji = 3;
-
 int RoundedShare(int64_t part, int64_t whole, int scale) {
   return whole == 0 ? 0 : static_cast<int>((2 * scale * part + whole) / (2 * whole));
 }
@@ -47,22 +45,6 @@ std::vector<GameRecord> LastGamesOf(const History& history, int lessonNo, int co
   }
   std::reverse(games.begin(), games.end());
   return games;
-}
-
-std::vector<WeakMoji> WeakestMoji(const History& history, int count) {
-  std::vector<WeakMoji> list;
-  for (const auto& [moji, tally] : history.mojiTotals) {
-    if (tally.presented >= FewestPresentationsOfAWeakMoji) list.push_back({moji, tally});
-  }
-  // Rates compared as fractions, so that 1/3 and 2/6 are equal.
-  std::stable_sort(list.begin(), list.end(), [](const WeakMoji& a, const WeakMoji& b) {
-    const int64_t left = int64_t{a.tally.caught} * b.tally.presented;
-    const int64_t right = int64_t{b.tally.caught} * a.tally.presented;
-    if (left != right) return left < right;
-    return MeanCatchMsOf(a.tally) > MeanCatchMsOf(b.tally);
-  });
-  if (static_cast<int>(list.size()) > count) list.resize(count);
-  return list;
 }
 
 QString SecondsText(int ms) {

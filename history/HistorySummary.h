@@ -19,16 +19,6 @@ std::vector<LessonSummary> LessonSummaries(const History& history);
 // The last `count` games of lesson `lessonNo`, oldest first.
 std::vector<GameRecord> LastGamesOf(const History& history, int lessonNo, int count);
 
-// A string the learner finds hard, with its figures over all games.
-struct WeakMoji {
-  QString moji;
-  MojiTally tally;
-};
-
-// The `count` strings with the lowest catch rate among those presented at
-// least 3 times; of equal rates, the slowest to be caught first.
-std::vector<WeakMoji> WeakestMoji(const History& history, int count);
-
 // A game's, or a string's, catch rate in percent, rounded.
 int CatchRateOf(const GameRecord& game);
 int CatchRateOf(const MojiTally& tally);

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "game/GameState.h"
+#include "kana/MojiTable.h"
 #include "platform/Random.h"
+#include "platform/WallClock.h"
 
 namespace {
 
@@ -17,7 +19,8 @@ void SetPracticeWeights(const std::vector<double>& weights) {
   cumulative.clear();
   if (weights.size() != static_cast<size_t>(MojiTableSize)) return;
   double sum = 0;
-  for (double weight : weights) cumulative.push_back(sum += weight);
+  for (double weight : weights) cumulative.push_back(sum += std::max(0.0, weight));
+  if (sum <= 0) cumulative.clear();
 }
 
 int PracticeEntry(float r) {
@@ -26,4 +29,16 @@ int PracticeEntry(float r) {
   const auto entry = std::upper_bound(cumulative.begin(), cumulative.end(), point);
   return static_cast<int>(std::min<std::ptrdiff_t>(entry - cumulative.begin(), MojiTableSize - 1)) +
          1;
+}
+
+std::vector<PracticeChoice> PracticePlanNow(const History& history) {
+  std::vector<QString> table;
+  for (int k = 1; k <= MojiTableSize; ++k) table.push_back(Game.MojiTable[k]);
+  std::vector<bool> inRowsPlayed(MojiTableSize, false);
+  for (const GameRecord& game : history.games) {
+    if (game.lessonNo < 1 || game.lessonNo > LessonCount) continue;
+    const LessonRange range = LessonRangeOf(game.lessonNo);
+    for (int k = range.Base + 1; k <= range.Base + range.Size; ++k) inRowsPlayed[k - 1] = true;
+  }
+  return PracticePlan(history, table, inRowsPlayed, platform::WallClock());
 }

@@ -74,3 +74,28 @@ QString HistoryNotice(const HistoryStatus& status) {
   }
   return notice;
 }
+
+QString PracticeReasonWord(PracticeReason reason) {
+  switch (reason) {
+    case PracticeReason::Weak:
+      return QStringLiteral("にがて");
+    case PracticeReason::Due:
+      return QStringLiteral("ひさしぶり");
+    case PracticeReason::Resting:
+      return QStringLiteral("おぼえた");
+    case PracticeReason::New:
+      return QStringLiteral("はじめて");
+    case PracticeReason::NotYet:
+      break;
+  }
+  return QStringLiteral("まだ");
+}
+
+QString DayText(QDate day) {
+  static const char* const Weekdays[] = {"月", "火", "水", "木", "金", "土", "日"};
+  if (!day.isValid()) return QStringLiteral("―");
+  return QStringLiteral("%1月%2日（%3）")
+      .arg(day.month())
+      .arg(day.day())
+      .arg(QString::fromUtf8(Weekdays[day.dayOfWeek() - 1]));
+}

@@ -2,6 +2,7 @@
 #include <QString>
 
 #include "history/HistoryStore.h"
+#include "history/PracticeWeights.h"
 
 struct HistoryStatus;
 
@@ -18,3 +19,9 @@ QString NotKeptNote(const SaveReport& report);
 
 // The 記録 window's lines for the history's state; empty when all is well.
 QString HistoryNotice(const HistoryStatus& status);
+
+// Why the practice asks for a string, in a word or two: "にがて".
+QString PracticeReasonWord(PracticeReason reason);
+
+// A day as the 記録 window lists it: "12月8日（火）".
+QString DayText(QDate day);

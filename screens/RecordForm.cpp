@@ -7,17 +7,22 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimeZone>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "game/GameState.h"
+#include "history/DailyProgress.h"
 #include "history/HistoryKeeper.h"
 #include "history/HistorySummary.h"
 #include "kana/MojiTable.h"
+#include "kana/PracticePick.h"
 #include "kana/RomajiTable.h"
 #include "platform/ProgramModule.h"
 #include "platform/Screen.h"
 #include "platform/TextFont.h"
+#include "platform/WallClock.h"
 #include "screens/CatchRateChart.h"
 #include "screens/HistoryWords.h"
 
@@ -33,6 +38,15 @@ constexpr QSize PreferredSize(560, 400);
 constexpr QSize FrameAllowance(12, 48);
 
 QString Percent(int percent) { return QString::number(percent) + QStringLiteral(" %"); }
+
+// "12 ゲーム 80 % 1.2 秒": a day's or a week's games at a glance.
+QString Glance(const DayProgress& games) {
+  if (games.games == 0) return QStringLiteral("0 ゲーム");
+  return QStringLiteral("%1 ゲーム %2 %3")
+      .arg(games.games)
+      .arg(Percent(CatchRateOf(MojiTally{games.presented, games.caught, 0, 0})),
+           SecondsText(games.meanCatchMs));
+}
 
 QString LessonName(int lessonNo) {
   if (lessonNo < 1 || lessonNo > LessonMenuCount) return QString::number(lessonNo);
@@ -79,10 +93,22 @@ RecordForm::RecordForm(const HistoryKeeper& keeper, QWidget* mainWindow)
                       QStringLiteral("最高"), QStringLiteral("平均時間")},
                      this);
   Lessons->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  Streak = new QLabel;
+  Streak->setWordWrap(true);
+  Days = NewTable({QStringLiteral("日付"), QStringLiteral("ゲーム"), QStringLiteral("文字"),
+                   QStringLiteral("つかまえた割合"), QStringLiteral("平均時間")},
+                  this);
+  Days->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  auto* daysTab = new QWidget;
+  auto* daysPage = new QVBoxLayout(daysTab);
+  daysPage->addWidget(Streak);
+  daysPage->addWidget(Days, 1);
   Weakest = NewTable(
-      {QStringLiteral("文字"), QStringLiteral("ローマ字"), QStringLiteral("つかまえた割合"),
-       QStringLiteral("出た回数"), QStringLiteral("平均時間")},
+      {QStringLiteral("文字"), QStringLiteral("ローマ字"), QStringLiteral("わけ"),
+       QStringLiteral("出る割合"), QStringLiteral("つかまえた"), QStringLiteral("平均時間")},
       this);
+  Weakest->horizontalHeaderItem(3)->setToolTip(
+      QStringLiteral("つぎの「にがてな文字」のゲームで出る割合"));
   ChartLesson = new QComboBox;
   auto* chartTab = new QWidget;
   chartPage = new QVBoxLayout(chartTab);
@@ -93,6 +119,7 @@ RecordForm::RecordForm(const HistoryKeeper& keeper, QWidget* mainWindow)
 
   Pages = new QTabWidget;
   Pages->addTab(Lessons, QStringLiteral("レッスン別"));
+  Pages->addTab(daysTab, QStringLiteral("日ごと"));
   Pages->addTab(chartTab, QStringLiteral("グラフ"));
   Pages->addTab(Weakest, QStringLiteral("にがてな文字"));
 
@@ -139,6 +166,7 @@ void RecordForm::Refresh() {
   Notice->setVisible(!notice.isEmpty());
   Pages->setVisible(!history.games.empty());
   FillLessons();
+  FillDays();
   FillWeakest();
 
   // The chosen lesson stays chosen; at first, the lesson being played.
@@ -163,6 +191,23 @@ void RecordForm::FillLessons() {
   }
 }
 
+void RecordForm::FillDays() {
+  const std::vector<DayProgress> days = DaysPlayed(keeper.Games(), QTimeZone::systemTimeZone());
+  const QDate today = platform::WallClock().toLocalTime().date();
+  Streak->setText(
+      QStringLiteral("つづけて %1 日。今週 %2、先週 %3")
+          .arg(DaysInARow(days, today))
+          .arg(Glance(WeekUpTo(days, today)), Glance(WeekUpTo(days, today.addDays(-7)))));
+  Days->setRowCount(0);
+  for (auto day = days.rbegin(); day != days.rend(); ++day) {
+    AddRow(Days,
+           {DayText(day->day), QString::number(day->games), QString::number(day->presented),
+            Percent(CatchRateOf(MojiTally{day->presented, day->caught, 0, 0})),
+            SecondsText(day->meanCatchMs)},
+           1);
+  }
+}
+
 void RecordForm::FillChart() {
   delete Chart;
   Chart = nullptr;
@@ -177,7 +222,9 @@ void RecordForm::FillChart() {
     std::vector<ChartGame> games;
     for (const GameRecord& game :
          LastGamesOf(keeper.Games(), ChartLesson->currentData().toInt(), ChartGames)) {
-      games.push_back({double(CatchRateOf(game)), game.meanCatchMs / 1000.0});
+      const QDate day = game.playedAt.toLocalTime().date();
+      games.push_back({double(CatchRateOf(game)), game.meanCatchMs / 1000.0,
+                       QStringLiteral("%1/%2").arg(day.month()).arg(day.day())});
     }
     Chart = create(games, this);
   }
@@ -186,11 +233,22 @@ void RecordForm::FillChart() {
 
 void RecordForm::FillWeakest() {
   Weakest->setRowCount(0);
-  for (const WeakMoji& weak : WeakestMoji(keeper.Games(), WeakestCount)) {
+  std::vector<PracticeChoice> plan = PracticePlanNow(keeper.Games());
+  double total = 0;
+  for (const PracticeChoice& choice : plan) total += choice.weight;
+  std::stable_sort(plan.begin(), plan.end(), [](const PracticeChoice& a, const PracticeChoice& b) {
+    return a.weight > b.weight;
+  });
+  for (int row = 0; row < WeakestCount && row < int(plan.size()) && plan[row].weight > 0; ++row) {
+    const PracticeChoice& choice = plan[row];
+    const auto found = keeper.Games().mojiTotals.find(choice.moji);
+    const MojiTally tally = found == keeper.Games().mojiTotals.end() ? MojiTally{} : found->second;
     AddRow(Weakest,
-           {weak.moji, FirstSpelling(weak.moji), Percent(CatchRateOf(weak.tally)),
-            QString::number(weak.tally.presented), SecondsText(MeanCatchMsOf(weak.tally))},
-           2);
+           {choice.moji, FirstSpelling(choice.moji), PracticeReasonWord(choice.reason),
+            Percent(int(std::lround(100 * choice.weight / total))),
+            QStringLiteral("%1 / %2").arg(tally.caught).arg(tally.presented),
+            SecondsText(MeanCatchMsOf(tally))},
+           3);
   }
 }
 

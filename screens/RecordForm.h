@@ -9,9 +9,12 @@ class QVBoxLayout;
 class HistoryKeeper;
 
 // The 記録 window: the history of games, over the main window and never
-// blocking it, on three pages: a row per lesson played with its games, last
-// and best catch rate and mean catch time; a chart of the last 30 games of a
-// chosen lesson; the ten weakest strings with the spelling to type them. A
+// blocking it, on four pages: a row per lesson played with its games, last
+// and best catch rate and mean catch time; a row per day played, under the
+// days played in a row and this week against last week; a chart of the last
+// 30 games of a chosen lesson under their dates; the strings that the
+// practice of weak strings asks for most, with the spelling to type them,
+// their share of its next game and why. A
 // line on top says when the history is missing, refused or could not keep a
 // game, or how to fill an empty one. Escape closes it.
 class RecordForm : public QDialog {
@@ -29,6 +32,8 @@ class RecordForm : public QDialog {
   QLabel* Notice = nullptr;
   QTabWidget* Pages = nullptr;
   QTableWidget* Lessons = nullptr;
+  QLabel* Streak = nullptr;
+  QTableWidget* Days = nullptr;
   QComboBox* ChartLesson = nullptr;
   QWidget* Chart = nullptr;
   QTableWidget* Weakest = nullptr;
@@ -41,6 +46,7 @@ class RecordForm : public QDialog {
   QVBoxLayout* chartPage = nullptr;
 
   void FillLessons();
+  void FillDays();
   void FillChart();
   void FillWeakest();
 };

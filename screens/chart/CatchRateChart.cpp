@@ -2,12 +2,14 @@
 // libkanacatch_chart.so, loaded when the window first opens.
 #include "screens/CatchRateChart.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -36,6 +38,29 @@ double SecondsStep(double top) {
   return step;
 }
 
+// The games along the bottom, at most six dates under them: the first game
+// of each day, where there is room beside the last date shown.
+QCategoryAxis* DatesAxis(const std::vector<ChartGame>& games, double last, const QFont& font) {
+  auto* axis = new QCategoryAxis;
+  axis->setTitleText(QStringLiteral("ゲーム（日付）"));
+  axis->setTitleFont(font);
+  axis->setLabelsFont(font);
+  axis->setRange(1, last);
+  axis->setStartValue(1);
+  axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+  const double room = (last - 1) / 6;
+  std::set<QString> shown;
+  double lastShown = -room;
+  for (size_t n = 0; n < games.size(); ++n) {
+    const double at = double(n + 1);
+    const bool newDay = n == 0 || games[n].date != games[n - 1].date;
+    if (!newDay || at - lastShown < room || !shown.insert(games[n].date).second) continue;
+    axis->append(games[n].date, at);
+    lastShown = at;
+  }
+  return axis;
+}
+
 }  // namespace
 
 extern "C" Q_DECL_EXPORT QWidget* kanacatch_create_catch_rate_chart(
@@ -60,9 +85,9 @@ extern "C" Q_DECL_EXPORT QWidget* kanacatch_create_catch_rate_chart(
   chart->legend()->setAlignment(Qt::AlignBottom);
   chart->setMargins(QMargins(2, 2, 2, 2));
 
-  // Games numbered from 1, at most six labels; seconds in halves or more.
+  // Seconds in halves or more.
   const double last = std::max<double>(2, games.size());
-  auto* played = Axis(QStringLiteral("ゲーム"), 1, last, std::ceil((last - 1) / 5), "%d", font);
+  auto* played = DatesAxis(games, last, font);
   auto* percent = Axis(QStringLiteral("%"), 0, 100, 25, "%d", font);
   const double top = std::ceil(slowest * 2) / 2;
   auto* seconds = Axis(QStringLiteral("秒"), 0, top, SecondsStep(top), "%.1f", font);

@@ -25,8 +25,10 @@ QString Comparison(const GameRecord& previous, const GameRecord& now) {
 GameHistory::GameHistory(std::function<void()> changed) : keeper(std::move(changed)) {}
 
 void GameHistory::Open() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  keeper.Open(QDir(folder).filePath(QStringLiteral("history.sqlite")));
+  // Named here rather than by the application's data folder, which moves
+  // with the organisation name: every earlier game stays where it was.
+  const QDir folder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+  keeper.Open(folder.filePath(QStringLiteral("kanacatch/history.sqlite")));
 }
 
 void GameHistory::GameStarting() {

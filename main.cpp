@@ -8,6 +8,10 @@
 int main(int argc, char* argv[]) {
   platform::GiveFreedPicturesBack();
   const auto app = platform::OpenApplication(argc, argv);
+  // The kept settings go to kanacatch/kanacatch.conf in the user's
+  // configuration folder, named after these.
+  QApplication::setOrganizationName(QStringLiteral("kanacatch"));
+  QApplication::setOrganizationDomain(QStringLiteral("kanacatch.org"));
   QApplication::setApplicationName(QStringLiteral("kanacatch"));
   QApplication::setApplicationDisplayName(QStringLiteral("かなキャッチ"));
   // The program decides itself when it ends: after its main loop.

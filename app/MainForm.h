@@ -12,6 +12,7 @@ class QPushButton;
 
 class GameHistory;
 class KanaTextBox;
+class KeptSettings;
 
 namespace platform {
 class PlayfieldWidget;
@@ -60,6 +61,9 @@ class MainForm : public QMainWindow {
 
   // The history of games; start-up opens it once the title shows.
   std::unique_ptr<GameHistory> History;
+  // The menu settings kept between runs; start-up reads them, and every
+  // menu click that changes one writes it.
+  std::unique_ptr<KeptSettings> Kept;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -77,9 +81,16 @@ class MainForm : public QMainWindow {
   // The playfield below the counter band and the text box, in screen pixels.
   QRect PlayfieldBelowCountBand() const;
   // The history was read or kept a game: the practice of weak strings can
-  // be chosen once it has enough, and an open 記録 window shows it.
+  // be chosen once it has enough (a kept choice of it holds again), and an
+  // open 記録 window shows it.
   void HistoryChanged();
-  // Adds a menu item that runs `handler` and then lets the game see the
-  // change: the check marks are shown anew and the main loop makes a pass.
-  QAction* AddItem(QMenu* menu, const QString& caption, std::function<void()> handler);
+  // Enables にがてな文字 when the history has enough for it; its tooltip
+  // says why it is greyed.
+  void ShowPracticeState();
+  // Adds a menu item, with an English tooltip for a player who reads little
+  // Japanese, that runs `handler` and then lets the game see the change: the
+  // settings are kept, the check marks shown anew and the main loop makes a
+  // pass.
+  QAction* AddItem(QMenu* menu, const QString& caption, const char* tip,
+                   std::function<void()> handler);
 };

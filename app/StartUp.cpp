@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/GameHistory.h"
+#include "app/KeptSettings.h"
 #include "app/MainForm.h"
 #include "app/WindowPlace.h"
 #include "core/GameControl.h"
@@ -93,6 +94,9 @@ void Form_Load(MainForm& form) {
   LoadPictures();
   LoadSounds();
   InitSettings();
+  // The settings of the last run over the defaults; before the history is
+  // opened, whose reading decides whether a kept にがてな文字 holds.
+  form.Kept->Read();
   form.SyncMenuChecks();
   SetHoleRects();
   MakeMojiTable();

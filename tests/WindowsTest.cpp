@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -224,6 +225,28 @@ TEST_F(Windows, MenusShowTheSettingsAndRefuseEveryChangeDuringAGame) {
   form->InPutShow->trigger();
   EXPECT_EQ(RecordForm::Instance(), nullptr) << "記録 would hide the holes";
   EXPECT_NE(InPutForm::Instance(), nullptr);
+}
+
+// A player who reads little Japanese finds an English tooltip on every item,
+// which every menu shows; a lesson's names the first and last strings of its
+// slice of the table. An item without one would show its caption.
+TEST_F(Windows, EveryMenuItemHasAnEnglishTooltipAndEachLessonsNamesItsStrings) {
+  for (QAction* top : form->menuBar()->actions()) {
+    EXPECT_TRUE(top->menu()->toolTipsVisible()) << top->text().toStdString();
+    for (QAction* item : top->menu()->actions()) {
+      EXPECT_TRUE(item->isSeparator() ||
+                  item->toolTip().contains(QRegularExpression("[A-Za-z]{4}")))
+          << item->text().toStdString() << ": " << item->toolTip().toStdString();
+    }
+  }
+  for (int i = 1; i <= LessonCount; ++i) {
+    const LessonRange range = LessonRangeOf(i);
+    const QString tip = form->LessonCheck[i]->toolTip();
+    if (range.Size == MojiTableSize) continue;
+    EXPECT_TRUE(tip.contains(Game.MojiTable[range.Base + 1]) &&
+                tip.contains(Game.MojiTable[range.Base + range.Size]))
+        << i << ": " << tip.toStdString();
+  }
 }
 
 // Only Escape closes the results, from them or from the main window, so that

@@ -34,12 +34,13 @@ class Player : public testing::Test {
     display = QString(":" + named.trimmed());
     ASSERT_NE(display, ":") << "Xvfb did not start";
     // For the programs and tools the test starts; the copies of the program
-    // meet in a runtime folder of their own and keep their history in a
-    // folder of the test's own, away from the user's game.
+    // meet in a runtime folder of their own and keep their history and
+    // settings in folders of the test's own, away from the user's game.
     qputenv("DISPLAY", display.toUtf8());
     qputenv("QT_QPA_PLATFORM", "xcb");
     qputenv("XDG_RUNTIME_DIR", runtimeFolder.path().toUtf8());
     qputenv("XDG_DATA_HOME", dataFolder.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", configFolder.path().toUtf8());
   }
 
   void TearDown() override {
@@ -105,7 +106,7 @@ class Player : public testing::Test {
 
   QProcess server;
   QString display;
-  QTemporaryDir runtimeFolder, dataFolder;
+  QTemporaryDir runtimeFolder, dataFolder, configFolder;
   std::list<QProcess> programs;
   QString printed;
 };

@@ -1,6 +1,7 @@
 #include "screens/TitleForm.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "anim/Playfield.h"
@@ -90,6 +91,20 @@ void TitleForm::paintEvent(QPaintEvent*) {
 void TitleForm::mousePressEvent(QMouseEvent*) {
   Form_MouseDown();
   platform::WakePassLoop();
+}
+
+void TitleForm::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Escape:
+      Form_MouseDown();
+      platform::WakePassLoop();
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
 }
 
 void TitleForm::closeEvent(QCloseEvent* event) {

@@ -4,8 +4,9 @@
 #include <QWidget>
 
 // The title window: the first window the player sees. It shows the title
-// picture until its timer has ticked eleven times or a mouse button is
-// pressed on it, then hands over to the main window, exactly once.
+// picture until its timer has ticked eleven times or a mouse button,
+// Enter, Space or Escape is pressed on it, then hands over to the main
+// window, exactly once.
 class TitleForm : public QWidget {
  public:
   // `mainWindow` is the window the title hands over to.
@@ -31,6 +32,8 @@ class TitleForm : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  // Enter, Space and Escape do what a click does.
+  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:

@@ -336,15 +336,29 @@ TEST_F(Windows, TypingIntoTheBoxCatchesAtTheRightKeyRelease) {
   EXPECT_EQ(Game.CatchCount, 4);
 }
 
-// NoButton stands for the title's own timer.
-TEST_F(Windows, TheTitleHandsOverOnItsEleventhTickOrAtOnceOnAnyMouseButton) {
-  for (const Qt::MouseButton button :
-       {Qt::NoButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+// NoButton without a key stands for the title's own timer. Enter, Space and
+// Escape hand over as a click does; another key leaves the title up.
+TEST_F(Windows, TheTitleHandsOverOnItsEleventhTickOrAtOnceOnAnyMouseButtonEnterSpaceOrEscape) {
+  using Press = std::pair<Qt::MouseButton, Qt::Key>;
+  for (const auto& [button, key] : {Press{Qt::NoButton, {}},
+                                    {Qt::LeftButton, {}},
+                                    {Qt::RightButton, {}},
+                                    {Qt::MiddleButton, {}},
+                                    {{}, Qt::Key_Return},
+                                    {{}, Qt::Key_Enter},
+                                    {{}, Qt::Key_Space},
+                                    {{}, Qt::Key_Escape}}) {
     form->hide();
     QPointer<TitleForm> title = new TitleForm(form.get());
     title->show();
     AllPicture.ImageToDrawIn().fill(Qt::black);
-    if (button == Qt::NoButton) {
+    if (key) {
+      QTest::keyPress(title.data(), Qt::Key_A);
+      QTest::keyPress(title.data(), Qt::Key_Tab);
+      EXPECT_FALSE(form->isVisible()) << "A and Tab leave the title up";
+      QTest::keyPress(title.data(), key);
+      EXPECT_FALSE(title->Timer1.isActive()) << key;
+    } else if (button == Qt::NoButton) {
       for (int tick = 1; tick <= 10; ++tick) title->Timer1_Timer();
       EXPECT_FALSE(form->isVisible());
       title->Timer1_Timer();
@@ -352,8 +366,8 @@ TEST_F(Windows, TheTitleHandsOverOnItsEleventhTickOrAtOnceOnAnyMouseButton) {
       QTest::mousePress(title.data(), button);
       EXPECT_FALSE(title->Timer1.isActive());
     }
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(ShowsBareBackground());
+    EXPECT_TRUE(form->isVisible()) << key;
+    EXPECT_TRUE(ShowsBareBackground()) << key;
     EXPECT_FALSE(Game.GameRunning);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(title.isNull()) << "the title window is destroyed";

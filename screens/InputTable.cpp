@@ -1,6 +1,7 @@
 #include "screens/InputTable.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -8,6 +9,7 @@
 #include "media/MediaLoading.h"
 #include "platform/MessageBox.h"
 #include "platform/Screen.h"
+#include "platform/TextFont.h"
 
 namespace {
 
@@ -18,6 +20,28 @@ constexpr int ScrollBarWidth = 15;
 constexpr int ScrollUnits = 10;
 // Twips per pixel of the screens the table's picture was laid out for.
 constexpr int TwipsPerPixel = 15;
+
+// The line above the picture that says, in English, how to read a spelling
+// such as "ku+xyo" (くょ: く, then a small ょ).
+constexpr int NoteHeight = 18;
+const QString NoteText = QStringLiteral("ku+xyo = type ku, then xyo (x: small ょ)");
+
+// How far down the picture the largest scroll value reaches without the
+// note.
+int ReachWithoutNote(int screenHeight, int frameHeight) {
+  return ScrollUnits * ScrollStep(screenHeight) + InPutFormInnerHeight(screenHeight, frameHeight);
+}
+
+// The table's picture ends above the least reach without the note: on the
+// shortest screen that scrolls by 150 and under the tallest frame allowed
+// for. The note takes its line from the picture only where the window still
+// reaches that far with it, so on a few screens just over 480 pixels high
+// under a tall frame the note gives way and the last row stays in reach.
+bool ShowsNote(int screenHeight, int frameHeight) {
+  constexpr int TallestFrame = 45;
+  return ReachWithoutNote(screenHeight, frameHeight) - NoteHeight >=
+         ReachWithoutNote(481, TallestFrame);
+}
 
 // The surface that holds the table picture and keeps it through scrolling
 // and repaints.
@@ -43,7 +67,8 @@ int InPutFormInnerHeight(int screenHeight, int frameHeight) {
 }
 
 int InputTableReach(int screenHeight, int frameHeight) {
-  return ScrollUnits * ScrollStep(screenHeight) + InPutFormInnerHeight(screenHeight, frameHeight);
+  return ReachWithoutNote(screenHeight, frameHeight) -
+         (ShowsNote(screenHeight, frameHeight) ? NoteHeight : 0);
 }
 
 InPutForm::InPutForm() {
@@ -53,6 +78,12 @@ InPutForm::InPutForm() {
                  Qt::WindowCloseButtonHint);
   setAttribute(Qt::WA_DeleteOnClose);
   Picture1 = new TablePicture(this);
+  // Made after the picture, so the note stays over it as it scrolls.
+  Note = new QLabel(NoteText, this);
+  Note->setFont(platform::ToQFont({platform::ProportionalGothic, 9}));
+  Note->setAutoFillBackground(true);
+  Note->setIndent(3);
+  Note->hide();
   VScroll1 = new QScrollBar(Qt::Vertical, this);
   VScroll1->setRange(0, 0);
   VScroll1->setSingleStep(1);
@@ -72,7 +103,7 @@ void InPutForm::Form_Load() {
   const platform::ScreenSize screen = platform::ScreenPixels();
   move(0, WindowTop);
   FitToScreen();
-  Picture1->setGeometry(-ScrollBarWidth, 0, width(), screen.height * TwipsPerPixel);
+  Picture1->setGeometry(-ScrollBarWidth, PictureTop(), width(), screen.height * TwipsPerPixel);
 
   const QImage table = ReadDataPicture("input.jpg");
   if (table.isNull()) {
@@ -86,7 +117,7 @@ void InPutForm::Form_Load() {
 
 void InPutForm::VScroll1_Change() {
   const int step = ScrollStep(platform::ScreenPixels().height);
-  Picture1->move(Picture1->x(), -(VScroll1->value() * step));
+  Picture1->move(Picture1->x(), PictureTop() - VScroll1->value() * step);
 }
 
 void InPutForm::FitToScreen() {
@@ -95,7 +126,14 @@ void InPutForm::FitToScreen() {
   const int frameHeight = frameGeometry().height() - height();
   const int inner = InPutFormInnerHeight(platform::ScreenPixels().height, frameHeight);
   if (size() != QSize(InPutFormWidth, inner)) setFixedSize(InPutFormWidth, inner);
+  const bool noteShown = ShowsNote(platform::ScreenPixels().height, frameHeight);
+  if (noteShown != !Note->isHidden()) {
+    Note->setVisible(noteShown);
+    VScroll1_Change();
+  }
 }
+
+int InPutForm::PictureTop() const { return Note->isHidden() ? 0 : NoteHeight; }
 
 bool InPutForm::event(QEvent* event) {
   const bool handled = QWidget::event(event);
@@ -106,6 +144,7 @@ bool InPutForm::event(QEvent* event) {
 void InPutForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   VScroll1->setGeometry(width() - ScrollBarWidth, 0, ScrollBarWidth, height());
+  Note->setGeometry(0, 0, width() - ScrollBarWidth, NoteHeight);
 }
 
 void InPutForm::closeEvent(QCloseEvent* event) {

@@ -1,11 +1,13 @@
 #pragma once
 #include <QWidget>
 
+class QLabel;
 class QScrollBar;
 
 // The input-table window "入力表": the picture of the table of kana and
 // keys as a tall strip at the left of the screen, scrolled with a vertical
-// scroll bar. It stands beside the main window and never blocks it.
+// scroll bar, under a line that explains its "+" in English. It stands
+// beside the main window and never blocks it.
 class InPutForm : public QWidget {
  public:
   InPutForm();
@@ -26,8 +28,12 @@ class InPutForm : public QWidget {
   // system reports a different frame.
   void FitToScreen();
 
+  // Where the picture's top lies at scroll value 0: below the note.
+  int PictureTop() const;
+
   QWidget* Picture1 = nullptr;
   QScrollBar* VScroll1 = nullptr;
+  QLabel* Note = nullptr;
 
  protected:
   bool event(QEvent* event) override;
@@ -47,8 +53,9 @@ int ScrollStep(int screenHeight);
 // the window system adds `frameHeight` pixels of caption and frame.
 int InPutFormInnerHeight(int screenHeight, int frameHeight);
 
-// How far down the picture the window shows at the largest scroll value:
-// picture rows above this are all within reach.
+// How far down the picture the window shows at the largest scroll value,
+// below the note where it shows: picture rows above this are all within
+// reach.
 int InputTableReach(int screenHeight, int frameHeight);
 
 // The "入力表表示" menu command: opens the window, or brings it to the

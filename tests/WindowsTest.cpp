@@ -410,15 +410,19 @@ TEST_F(Windows, TheInputTableStandsAtTheLeftScrollsByWholeStepsAndKeepsItsPlaceU
   EXPECT_EQ(table->pos(), QPoint(0, 25));
   EXPECT_EQ(table->frameGeometry().height(), 768 - 25) << "frame and caption included";
   EXPECT_EQ(table->width(), 235);
-  EXPECT_EQ(table->Picture1->geometry().topLeft(), QPoint(-15, 0));
+  EXPECT_TRUE(table->Note->isVisible()) << "the line that explains ku+xyo";
+  EXPECT_EQ(table->Picture1->geometry().topLeft(), QPoint(-15, table->Note->height()));
   EXPECT_EQ(table->Picture1->width(), 235);
   EXPECT_EQ(table->VScroll1->geometry(), QRect(220, 0, 15, table->height()));
   EXPECT_EQ(table->VScroll1->maximum(), 10);
   table->VScroll1->setValue(10);
-  EXPECT_EQ(table->Picture1->y(), -1500);
+  EXPECT_EQ(table->Picture1->y(), table->Note->height() - 1500);
+  const int frame = table->frameGeometry().height() - table->height();
+  EXPECT_EQ(table->height() - table->Picture1->y(), InputTableReach(768, frame))
+      << "the picture's rows that the window shows at the largest value";
   platform::UseScreenSize({640, 480});
   table->VScroll1->setValue(4);
-  EXPECT_EQ(table->Picture1->y(), -640);
+  EXPECT_EQ(table->Picture1->y(), table->Note->height() - 640);
   InPutShow_Click();
   EXPECT_EQ(InPutForm::Instance()->VScroll1->value(), 4) << "showing it again keeps its place";
   InPutForm::Instance()->close();

@@ -69,10 +69,22 @@ void Form_Load(MainForm& form) {
   static std::unique_ptr<platform::SingleInstance> instance;
   instance = std::make_unique<platform::SingleInstance>();
   if (!instance->Acquire()) {
-    platform::ShowMessage(QStringLiteral("このアプリケーションはすでに開かれています。"));
+    // The running copy comes forward while the message shows, which waits
+    // for nothing from it.
+    instance->CallRunningCopy();
+    platform::ShowMessage(
+        QStringLiteral("このアプリケーションはすでに開かれています。\n"
+                       "kanacatch is already running."));
     platform::EndProgram();
     return;
   }
+  // A later copy brings forward the window the player has: the title while
+  // it shows, else the main window.
+  instance->AnswerLaterCopies([] {
+    QWidget* shown = TitleForm::Instance();
+    if (!shown) shown = MainForm::Instance();
+    if (shown) platform::BringForward(*shown);
+  });
 
   const QSize playfield = CalcFormSize(platform::ScreenPixels());
   form.SetPlayfieldSize(playfield);

@@ -2,12 +2,18 @@
 // folder, the wave player with its flags and wave files, and the music
 // device with its synthesizer.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "media/DataFolder.h"
@@ -75,6 +81,32 @@ TEST(SingleInstance, ASecondCopyIsRefusedWhileTheFirstRunsButNotByALockOfACopyTh
   SingleInstance first(folder.path());
   EXPECT_TRUE(first.Acquire());
   EXPECT_FALSE(SingleInstance(folder.path()).Acquire());
+}
+
+// A socket file that a crashed copy left behind answers nobody: a call to
+// it gives up at once, and the next first copy takes its name over. A later
+// copy's call brings that one forward, without waiting until it has.
+TEST(SingleInstance, ALaterCopyBringsTheFirstForwardAndACrashedCopysSocketNeitherHangsNorBlocks) {
+  QTemporaryDir folder;
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, QFile::encodeName(folder.filePath("kanacatch.socket")),
+               sizeof address.sun_path - 1);
+  const int crashed = socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_EQ(bind(crashed, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  close(crashed);
+  SingleInstance first(folder.path()), later(folder.path());
+  QElapsedTimer waited;
+  waited.start();
+  EXPECT_FALSE(later.CallRunningCopy()) << "nobody listens on the crashed copy's socket";
+  ASSERT_TRUE(first.Acquire());
+  int calls = 0;
+  first.AnswerLaterCopies([&] { ++calls; });
+  EXPECT_FALSE(later.Acquire());
+  EXPECT_TRUE(later.CallRunningCopy()) << "the first copy's socket took the crashed one's place";
+  EXPECT_LT(waited.elapsed(), 2000) << "the calls waited on the first copy";
+  EXPECT_EQ(calls, 0) << "the first copy answers in its event loop";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return calls == 1; }, 5000)) << "the first never came forward";
 }
 
 TEST(DataFolder, IsTheDetaFolderInsideTheProgramFolderWithExactlyOneSeparator) {

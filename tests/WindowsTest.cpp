@@ -453,7 +453,8 @@ TEST_F(Windows, StartUpPaintsTheTitleFirstAndHandlesAClickQueuedMeanwhileInTheMa
   EXPECT_FALSE(form->isVisible());
   EXPECT_FALSE(Game.MainLoopActive) << "start-up stopped before the defaults and the loop";
   EXPECT_EQ(messages.messages,
-            (std::vector<QString>{"このアプリケーションはすでに開かれています。",
+            (std::vector<QString>{"このアプリケーションはすでに開かれています。\n"
+                                  "kanacatch is already running.",
                                   "画像データ読み込みエラー", "画像データ読み込みエラー"}));
   const QImage& title = messages.shownTitle;
   ASSERT_FALSE(title.isNull());

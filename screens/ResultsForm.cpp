@@ -1,5 +1,6 @@
 #include "screens/ResultsForm.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,6 +9,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "game/GameResults.h"
 #include "game/GameState.h"
@@ -23,6 +26,40 @@ ResultsForm* theResultsForm = nullptr;
 constexpr int RowsPerColumn = 6;
 constexpr int MaxColumns = 4;
 
+// How many rows a key moves the list by, with `page` rows in view; 0 for a
+// key that does not move it.
+constexpr int ToAnEnd = 1 << 20;
+int RowsMovedBy(const QKeyEvent& key, int page) {
+  if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return 0;
+  switch (key.key()) {
+    case Qt::Key_Up:
+      return -1;
+    case Qt::Key_Down:
+      return 1;
+    case Qt::Key_PageUp:
+      return -page;
+    case Qt::Key_PageDown:
+      return page;
+    case Qt::Key_Home:
+      return -ToAnEnd;
+    case Qt::Key_End:
+      return ToAnEnd;
+    default:
+      return 0;
+  }
+}
+
+// The top and bottom of each row of `grid` that shows something, as it is
+// laid out now.
+std::vector<std::pair<int, int>> RowsOf(QGridLayout& grid) {
+  std::vector<std::pair<int, int>> rows;
+  for (int row = 0; row < grid.rowCount(); ++row) {
+    const QRect cell = grid.cellRect(row, 0);
+    if (cell.height() > 0) rows.emplace_back(cell.top(), cell.bottom() + 1);
+  }
+  return rows;
+}
+
 QString Seconds(int ms) { return QString::number(ms / 1000.0, 'f', 1) + QStringLiteral(" 秒"); }
 
 // The window's figures in one grid: each name with its figure right of it.
@@ -32,6 +69,12 @@ class FigureGrid {
  public:
   FigureGrid(QWidget* sheet, int pairs) : grid(new QGridLayout(sheet)), last(2 * pairs - 1) {
     grid->setHorizontalSpacing(16);
+    // The rows one spacing apart, and as far from the sheet's top and
+    // bottom: scrolled by whole rows, the list then shows no row cut.
+    const int spacing = std::max(0, grid->verticalSpacing());
+    grid->setVerticalSpacing(spacing);
+    const QMargins margins = grid->contentsMargins();
+    grid->setContentsMargins(margins.left(), spacing, margins.right(), spacing);
     // Room for the totals' figures where no column of strings makes it.
     if (pairs == 1) grid->setColumnMinimumWidth(last, 90);
   }
@@ -79,6 +122,23 @@ class SheetArea : public QScrollArea {
     return {sheet.width() + verticalScrollBar()->sizeHint().width() + frame,
             sheet.height() + frame};
   }
+
+  // Where the sheet, laid out by `rows`, is taller than `view`, ends the
+  // view between two rows.
+  void EndViewBetweenRows(int view, QGridLayout& rows) {
+    setViewportMargins({});
+    if (view >= widget()->sizeHint().height()) return;
+    widget()->resize(widget()->sizeHint());
+    rows.activate();
+    int shown = view;
+    for (const auto& [top, bottom] : RowsOf(rows)) {
+      if (bottom > view) {
+        shown = std::min(view, top);
+        break;
+      }
+    }
+    setViewportMargins(0, 0, 0, view - shown);
+  }
 };
 
 }  // namespace
@@ -116,6 +176,7 @@ ResultsForm::ResultsForm(const GameResults& results, QWidget* owner, const QStri
   area->setWidgetResizable(true);
   area->setWidget(sheet);
   sheetArea = area;
+  figureRows = static_cast<QGridLayout*>(sheet->layout());
 
   // Clicked only: a key press on the button (Enter, the space bar) does
   // not close the window.
@@ -127,10 +188,32 @@ ResultsForm::ResultsForm(const GameResults& results, QWidget* owner, const QStri
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(area, 1);
   layout->addWidget(ok, 0, Qt::AlignRight);
+
+  // The list's keys work from the main window too, which keeps the
+  // keyboard, and before the text box or the list itself takes them.
+  qApp->installEventFilter(this);
 }
 
 ResultsForm::~ResultsForm() {
   if (theResultsForm == this) theResultsForm = nullptr;
+}
+
+bool ResultsForm::eventFilter(QObject* target, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || !target->isWidgetType()) return false;
+  const QWidget* window = static_cast<QWidget*>(target)->window();
+  if (window != this && window != parentWidget()) return false;
+  // The list moves by whole rows, which all take the same height, so that
+  // the rows at the view's top and bottom show whole.
+  const std::vector<std::pair<int, int>> rows = RowsOf(*figureRows);
+  if (rows.size() < 2) return false;
+  const int pitch = rows[1].first - rows[0].first;
+  const int page = std::max(1, sheetArea->viewport()->height() / pitch);
+  const int moved = RowsMovedBy(*static_cast<QKeyEvent*>(event), page);
+  if (moved == 0) return false;
+  QScrollBar* bar = sheetArea->verticalScrollBar();
+  const int top = moved > 0 ? bar->value() / pitch : (bar->value() + pitch - 1) / pitch;
+  bar->setValue(std::clamp((top + moved) * pitch, 0, bar->maximum()));
+  return true;
 }
 
 ResultsForm* ResultsForm::Instance() { return theResultsForm; }
@@ -185,6 +268,12 @@ void ResultsForm::PlaceIn(QRect playfield) {
   // owner's, which is what its place allows for.
   setFixedSize(place.size());
   setGeometry(place);
+  EndViewBetweenRows(place.height());
+}
+
+void ResultsForm::EndViewBetweenRows(int windowHeight) {
+  const int view = windowHeight - (sizeHint().height() - sheetArea->sizeHint().height());
+  static_cast<SheetArea*>(sheetArea)->EndViewBetweenRows(view, *figureRows);
 }
 
 void ShowResultsForm(QWidget* owner, QRect area, const QString& note) {

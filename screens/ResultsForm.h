@@ -3,7 +3,9 @@
 #include <QMargins>
 #include <QRect>
 
+class QGridLayout;
 class QLabel;
+class QScrollArea;
 struct GameResults;
 
 // The results window "結果", opened over the main window's playfield when a
@@ -12,7 +14,9 @@ struct GameResults;
 // scroll when there are many, and a `note` when there is one (a comparison
 // with the previous game). It never blocks the main window and never
 // takes the keyboard from it; of the keys only Escape closes it, so an Enter
-// meant for the text box does not throw the results away unread.
+// meant for the text box does not throw the results away unread. The arrow
+// keys up and down, Page Up and Down, Home and End scroll the list, pressed
+// in either window.
 class ResultsForm : public QDialog {
  public:
   ResultsForm(const GameResults& results, QWidget* owner, const QString& note = {});
@@ -30,12 +34,18 @@ class ResultsForm : public QDialog {
   void PlaceIn(QRect area);
 
  protected:
+  bool eventFilter(QObject* target, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void done(int result) override;
 
  private:
+  // Where the list scrolls, ends its view between two rows, so that the
+  // last row in view shows whole.
+  void EndViewBetweenRows(int windowHeight);
+
   QLabel* notKept = nullptr;
-  QWidget* sheetArea = nullptr;
+  QScrollArea* sheetArea = nullptr;
+  QGridLayout* figureRows = nullptr;
   QRect area;
 };
 

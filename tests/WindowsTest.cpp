@@ -505,6 +505,49 @@ TEST_F(Windows, EveryEscapedStringOfTheResultsFitsOnTheScreenBelowTheCountBand) 
   }
 }
 
+// Pressed in the results or in the text box, which keeps the keyboard when
+// a game ends, the keys move the list by whole rows: at rest, on the way and
+// at either end no row shows cut at the view's edges.
+TEST_F(Windows, TheResultsListScrollsFromTheKeyboardAndNeverShowsARowCut) {
+  NewMainWindow({640, 480});
+  ShowForm();
+  ResultsForm* results = EndGame(70);
+  const QScrollArea* area = results->findChild<QScrollArea*>();
+  const QScrollBar* bar = area->verticalScrollBar();
+  ASSERT_TRUE(QTest::qWaitFor([bar] { return bar->isVisible(); }));
+  const auto cutRows = [area] {
+    QStringList cut;
+    const QRect view = area->viewport()->rect();
+    for (const QLabel* label : area->widget()->findChildren<QLabel*>()) {
+      const QRect shown(label->mapTo(area->viewport(), QPoint()), label->size());
+      if (label->isVisibleTo(area->widget()) && shown.intersects(view) && !view.contains(shown))
+        cut << label->text();
+    }
+    return cut;
+  };
+  EXPECT_EQ(cutRows(), QStringList()) << "at rest";
+  int before = 0;
+  for (const auto& [key, in, to] : {std::tuple{Qt::Key_Down, true, 1},
+                                    {Qt::Key_PageDown, false, 1},
+                                    {Qt::Key_Up, true, -1},
+                                    {Qt::Key_End, false, bar->maximum()},
+                                    {Qt::Key_PageUp, true, -1},
+                                    {Qt::Key_Home, false, 0},
+                                    {Qt::Key_End, true, bar->maximum()}}) {
+    const std::string pressed =
+        (QKeySequence(key).toString() + (in ? " in the results" : " in the box")).toStdString();
+    QTest::keyClick(in ? static_cast<QWidget*>(results) : form->Text1, key);
+    if (std::abs(to) == 1) {
+      EXPECT_EQ(bar->value() > before ? 1 : -1, to) << pressed;
+    } else {
+      EXPECT_EQ(bar->value(), to) << pressed;
+    }
+    EXPECT_EQ(cutRows(), QStringList()) << pressed;
+    before = bar->value();
+  }
+  EXPECT_EQ(ResultsForm::Instance(), results);
+}
+
 TEST(ResultsPlace, TheWholeWindowWithItsFrameStaysInTheAreaAndOnTheScreen) {
   const QRect screen(0, 0, 640, 480), area(0, 95, 640, 385);
   const QMargins frame(1, 24, 1, 1);

@@ -105,7 +105,6 @@ TEST(SingleInstance, ALaterCopyBringsTheFirstForwardAndACrashedCopysSocketNeithe
   EXPECT_FALSE(later.Acquire());
   EXPECT_TRUE(later.CallRunningCopy()) << "the first copy's socket took the crashed one's place";
   EXPECT_LT(waited.elapsed(), 2000) << "the calls waited on the first copy";
-  EXPECT_EQ(calls, 0) << "the first copy answers in its event loop";
   EXPECT_TRUE(QTest::qWaitFor([&] { return calls == 1; }, 5000)) << "the first never came forward";
 }
 

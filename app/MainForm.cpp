@@ -23,6 +23,7 @@
 #include "platform/PassLoop.h"
 #include "platform/PlayfieldWidget.h"
 #include "platform/TextFont.h"
+#include "platform/WindowFrame.h"
 #include "screens/HistoryWords.h"
 #include "screens/HowToUse.h"
 #include "screens/InputTable.h"
@@ -249,7 +250,7 @@ void MainForm::SyncMenuChecks() {
 void MainForm::SetPlayfieldSize(QSize playfield) {
   playfieldSize = playfield;
   const QSize window(playfield.width(), playfield.height() + menuBar()->sizeHint().height());
-  setFixedSize(window);
+  platform::FixSize(*this, window);
 }
 
 void MainForm::ArrangeControls() {

@@ -18,6 +18,7 @@
 #include "platform/MessageBox.h"
 #include "platform/SingleInstance.h"
 #include "platform/TextFont.h"
+#include "platform/WindowFrame.h"
 #include "screens/TitleForm.h"
 
 namespace {
@@ -25,11 +26,6 @@ namespace {
 // The frame and caption of a window, which its outer size includes.
 constexpr int FrameWidth = 6;
 constexpr int FrameAndCaptionHeight = 44;
-
-// Puts `window` where the main window goes.
-void PlaceOnScreen(QWidget& window) {
-  window.move(MainWindowPlace(platform::ScreenPixels(), window.size()));
-}
 
 // Without an installed face that has kana every label, menu and counter
 // would be an empty box and nobody could play, so the program says what to
@@ -89,16 +85,26 @@ void Form_Load(MainForm& form) {
   const QSize playfield = CalcFormSize(platform::ScreenPixels());
   form.SetPlayfieldSize(playfield);
   auto* title = new TitleForm(&form);
-  title->setFixedSize(form.size());
-  PlaceOnScreen(form);
-  PlaceOnScreen(*title);
+  platform::FixSize(*title, form.size());
+  // Where the window with its frame does not fit the screen's work area,
+  // the playfield shrinks with it and the title is painted anew to its size.
+  const QSize wanted = form.size();
+  KeepOnWorkArea(form, [&form, playfield, wanted](QSize inner) {
+    form.SetPlayfieldSize(playfield - (wanted - inner));
+    form.ArrangeControls();
+    SetPlayfieldShrunk(inner != wanted);
+  });
+  KeepOnWorkArea(*title, [title, playfield, wanted](QSize inner) {
+    platform::FixSize(*title, inner);
+    ShowTitlePicture(*title, playfield - (wanted - inner));
+  });
 
   form.hide();
   title->show();
   SizePictures();
   form.ArrangeControls();
 
-  if (!ShowTitlePicture(*title, playfield)) {
+  if (!ShowTitlePicture(*title, playfield - (wanted - title->size()))) {
     platform::ShowMessage(QStringLiteral("画像データ読み込みエラー"));
     platform::EndProgram();
     return;

@@ -4,4 +4,12 @@ bool FullSizeScreen(platform::ScreenSize screen) {
   return screen.width >= 800 && screen.height >= 600;
 }
 
-bool FullSizeScreen() { return FullSizeScreen(platform::ScreenPixels()); }
+namespace {
+
+bool playfieldShrunk = false;
+
+}  // namespace
+
+bool FullSizeScreen() { return !playfieldShrunk && FullSizeScreen(platform::ScreenPixels()); }
+
+void SetPlayfieldShrunk(bool shrunk) { playfieldShrunk = shrunk; }

@@ -6,5 +6,9 @@
 // composite; on a smaller one the composite is shrunk into the playfield.
 bool FullSizeScreen(platform::ScreenSize screen);
 
-// The same for the screen the program runs on.
+// The same for the screen the program runs on, where the main window was
+// not shrunk to fit the screen's work area.
 bool FullSizeScreen();
+
+// Says whether the main window's playfield was shrunk to fit the work area.
+void SetPlayfieldShrunk(bool shrunk);

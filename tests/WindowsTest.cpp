@@ -505,6 +505,24 @@ TEST_F(Windows, EveryEscapedStringOfTheResultsFitsOnTheScreenBelowTheCountBand) 
   }
 }
 
+// The window manager offers no maximize button on a window of a fixed size.
+TEST_F(Windows, NoWindowOfAFixedSizeOffersToMaximize) {
+  ShowForm();
+  auto* title = new TitleForm(form.get());
+  ShowInputTable(Qt::white);
+  const QList<QWidget*> windows = {form.get(), title, EndGame(5), InPutForm::Instance()};
+  for (QWidget* window : windows) {
+    window->show();
+    // Start-up fixes the title's size.
+    if (window != title) {
+      EXPECT_EQ(window->minimumSize(), window->maximumSize())
+          << window->windowTitle().toStdString();
+    }
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint)
+        << window->windowTitle().toStdString();
+  }
+}
+
 // Pressed in the results or in the text box, which keeps the keyboard when
 // a game ends, the keys move the list by whole rows: at rest, on the way and
 // at either end no row shows cut at the view's edges.
@@ -587,6 +605,33 @@ TEST(WindowPlaces, AreFullSizeFrom800By600AndClearOfTheInputTableWhereThereIsRoo
                                  "800x599: 634x456 at 83,71", "800x600: 640x500 at 80,50",
                                  "894x768: 640x500 at 127,134", "895x768: 640x500 at 245,134",
                                  "2560x1080: 640x500 at 960,290"}));
+}
+
+// Frame and all, a window that fits the work area keeps its size and is
+// moved into the area where need be; one that does not fit shrinks to it.
+TEST(WindowPlaces, FitTheWorkAreaFrameAndAllAndShrinkOnlyWhereTheyDoNotFit) {
+  const QMargins none, openbox(1, 20, 1, 1);
+  QStringList fits;
+  for (const auto& [screen, area, frame] :
+       {std::tuple{platform::ScreenSize{640, 480}, QRect(0, 0, 640, 480), none},
+        {{640, 480}, QRect(0, 0, 640, 480), openbox},
+        {{640, 480}, QRect(0, 0, 640, 440), openbox},
+        {{1024, 768}, QRect(0, 0, 1024, 768), openbox},
+        {{1366, 768}, QRect(0, 0, 1366, 728), openbox},
+        {{800, 600}, QRect(0, 100, 800, 500), openbox}}) {
+    const QSize wanted = CalcFormSize(screen) + QSize(0, 20);
+    const QRect inner = FitToWorkArea(wanted, MainWindowPlace(screen, wanted), area, frame);
+    fits << QStringLiteral("%1x%2: %3x%4 at %5,%6")
+                .arg(area.width())
+                .arg(area.height())
+                .arg(inner.width())
+                .arg(inner.height())
+                .arg(inner.x())
+                .arg(inner.y());
+  }
+  EXPECT_EQ(fits, QStringList({"640x480: 634x456 at 3,12", "640x480: 634x456 at 4,23",
+                               "640x440: 634x419 at 4,20", "1024x768: 640x500 at 246,154",
+                               "1366x728: 640x500 at 364,154", "800x500: 640x479 at 81,120"}));
 }
 
 // The playfield paints each changed area in bands of rows. The bands join

@@ -104,12 +104,10 @@ void KeptSettings::KeepChanges() {
     }
     damaged = false;
   }
-  // As plain numbers: QSettings would write a 16-bit one as a serialised
-  // variant.
   SettingsFile file;
-  if (now.lessonNo != was.lessonNo) file.setValue(LessonKey, int{now.lessonNo});
-  if (now.speedLevel != was.speedLevel) file.setValue(SpeedKey, int{now.speedLevel});
-  if (now.mojiTotal != was.mojiTotal) file.setValue(MojiTotalKey, int{now.mojiTotal});
+  if (now.lessonNo != was.lessonNo) file.setValue(LessonKey, now.lessonNo);
+  if (now.speedLevel != was.speedLevel) file.setValue(SpeedKey, now.speedLevel);
+  if (now.mojiTotal != was.mojiTotal) file.setValue(MojiTotalKey, now.mojiTotal);
   if (now.romajiHint != was.romajiHint) file.setValue(RomajiHintKey, now.romajiHint);
   if (now.bgmOff != was.bgmOff) file.setValue(BgmOffKey, now.bgmOff);
 }

@@ -12,7 +12,7 @@ class GameHistory {
   // `changed` runs whenever the games or the history's state changed.
   explicit GameHistory(std::function<void()> changed);
 
-  // Opens history.sqlite in the user's data folder for the application;
+  // Opens kanacatch/history.sqlite in the user's data folder;
   // returns at once, and `changed` runs once it is read.
   void Open();
 

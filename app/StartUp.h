@@ -13,6 +13,7 @@ QSize CalcFormSize(platform::ScreenSize screen);
 
 // Start-up, run once the main window exists: refuses a second copy, sizes
 // the windows, shows the title window, loads the pictures, sounds and kana
-// table, sets the defaults, and then runs the main loop until the program
+// table, sets the defaults and then the settings kept from the last run,
+// and then runs the main loop until the program
 // closes. A start-up failure is reported and ends the program.
 void Form_Load(MainForm& form);

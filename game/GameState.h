@@ -12,7 +12,8 @@ constexpr int MojiTableSize = 195;
 
 // The one game state that every part of the program reads and writes.
 struct GameState {
-  // Settings, chosen from the menus and kept from game to game.
+  // Settings, chosen from the menus, kept from game to game and from one
+  // run to the next.
   int16_t SpeedLevel = 0;   // 1 fast, 2 rather fast, 3 slow
   int16_t LessonNo = 0;     // 1 to 11, or 12: the practice of weak strings
   int16_t MojiTotal = 0;    // strings per game: 30, 50 or 70

@@ -241,11 +241,12 @@ void RecordForm::FillWeakest() {
   });
   for (int row = 0; row < WeakestCount && row < int(plan.size()) && plan[row].weight > 0; ++row) {
     const PracticeChoice& choice = plan[row];
+    const double share = 100 * choice.weight / total;
     const auto found = keeper.Games().mojiTotals.find(choice.moji);
     const MojiTally tally = found == keeper.Games().mojiTotals.end() ? MojiTally{} : found->second;
     AddRow(Weakest,
            {choice.moji, FirstSpelling(choice.moji), PracticeReasonWord(choice.reason),
-            Percent(int(std::lround(100 * choice.weight / total))),
+            share >= 0.5 ? Percent(int(std::lround(share))) : QStringLiteral("1 % 未満"),
             QStringLiteral("%1 / %2").arg(tally.caught).arg(tally.presented),
             SecondsText(MeanCatchMsOf(tally))},
            3);

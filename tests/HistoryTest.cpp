@@ -42,6 +42,7 @@ class HistoryTest : public GameFixture {
  protected:
   void SetUp() override {
     GameFixture::SetUp();
+    dataHomeBefore = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     // Where the games have always been kept, whatever the organisation name.
     path = data.path() + "/kanacatch/history.sqlite";
@@ -50,7 +51,7 @@ class HistoryTest : public GameFixture {
   void TearDown() override {
     form.reset();
     platform::UseProgramFolder({});
-    qunsetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", dataHomeBefore);
     GameFixture::TearDown();
   }
 
@@ -126,6 +127,7 @@ class HistoryTest : public GameFixture {
   }
 
   QTemporaryDir data;
+  QByteArray dataHomeBefore;
   QString path;
   std::unique_ptr<MainForm> form;
 };

@@ -11,6 +11,7 @@
 #include "bench/Distribution.h"
 #include "game/GameState.h"
 #include "history/HistoryKeeper.h"
+#include "kana/MojiTable.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ProgramModule.h"
 #include "screens/RecordForm.h"
@@ -43,10 +44,16 @@ int main(int argc, char** argv) {
     if (!create) return 1;
     const std::unique_ptr<HistoryStore> store(create());
     if (store->Open(path).outcome != OpenOutcome::Opened) return 1;
-    for (int n = 1; n <= Games; ++n) store->Save(SampleGame(n));
+    // Ten games a day over a hundred days, for the page of days.
+    for (int n = 1; n <= Games; ++n) {
+      GameRecord game = SampleGame(n);
+      game.playedAt = SampleGame(1).playedAt.addSecs(8640LL * n);
+      store->Save(game);
+    }
   }
 
   Game.LessonNo = 1;
+  MakeMojiTable();  // the practice's plan, on its page, runs over the table
   const Clock::time_point begin = Clock::now();
   HistoryKeeper keeper(nullptr);
   keeper.Open(path);

@@ -6,7 +6,9 @@
 #    step (wall time, and callgrind's instruction count), the step periods of
 #    the real main loop, the history's writes, the 記録 window opened with
 #    1,000 games kept (the history read first, then the window from the menu
-#    command to its picture).
+#    command to its picture), the heap that each game of the main window
+#    leaves behind (the same short game again and again, every critter
+#    caught, 19 games measured once the caches are warm).
 # 2. The built program on an Xvfb server of its own, driven with xdotool as a
 #    player drives it (Xvfb has no audio device: music and sounds stay silent):
 #    - start-up, five times: exec → title window mapped → its picture on the
@@ -102,8 +104,8 @@ trap cleanup EXIT
 say "building in $build"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target kanacatch kanacatch_step_bench kanacatch_step_count \
-  kanacatch_step_timing kanacatch_history_write kanacatch_record_open kanacatch_step_stamps kanacatch_first_paint \
-  kanacatch_key_floor >/dev/null
+  kanacatch_step_timing kanacatch_history_write kanacatch_record_open kanacatch_game_memory \
+  kanacatch_step_stamps kanacatch_first_paint kanacatch_key_floor >/dev/null
 
 # ============================ 1. In-process =================================
 
@@ -145,6 +147,10 @@ QT_QPA_PLATFORM=offscreen "$build/bench/kanacatch_step_timing" $((seconds / 2)) 
 # --- The 記録 window with 1,000 games kept. ----------------------------------
 say "the 記録 window with 1,000 games kept"
 QT_QPA_PLATFORM=offscreen "$build/bench/kanacatch_record_open" >"$work/record.txt"
+
+# --- The heap each game leaves behind, once warm. ----------------------------
+say "the heap left behind by each short game"
+QT_QPA_PLATFORM=offscreen "$build/bench/kanacatch_game_memory" >"$work/memory.txt"
 
 # ====================== 2. and 3. The program under Xvfb ===================
 
@@ -462,6 +468,11 @@ echo "| 記録: 1,000 games read at start-up (history's thread) | $(field read_m
 echo "| 記録: menu command → window painted, first / p50 / max of later | $(field first_open_ms \
   max "$work/record.txt") / $(field open_ms p50 "$work/record.txt") / $(field open_ms max \
   "$work/record.txt") ms | | ≤ 150 ms |"
+echo "| Heap left behind per game: median / largest; games over 4 KiB (of" \
+  "$(field game_heap_bytes n "$work/memory.txt") after $(field game_heap_bytes warm_games \
+  "$work/memory.txt") to warm up) | $(field game_heap_bytes median \
+  "$work/memory.txt") / $(field game_heap_bytes max "$work/memory.txt") bytes; $(field \
+  game_heap_bytes over_4KiB "$work/memory.txt") | | median ≤ 512 bytes; at most 2 of 19 over 4 KiB |"
 echo "| exec → title window mapped, quickest / median of 5 | $(startup 1 1) / $(startup 1 3) ms | | |"
 echo "| exec → title picture painted, quickest / median of 5 | $(startup 2 1) / $(startup 2 3) ms |" \
   "$(startup 4 3) ms (median) | ≤ 100 ms |"

@@ -5,9 +5,12 @@
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstring>
 #include <utility>
+#include <vector>
 
+#include "anim/KobbinMove.h"
 #include "game/GameState.h"
 #include "game/Holes.h"
 #include "game/Pictures.h"
@@ -27,10 +30,42 @@ const QString SmallKana = QStringLiteral("ぁぃぅぇぉゃゅょ");
 constexpr int HintPoints = 14;
 constexpr int HintGap = 2;
 
+// The critter's own pixels in hole h's picture, by its mask (black where the
+// critter is), summed over every rectangle from the top left, so that
+// whether a box lies wholly on the critter is one look-up; empty without a
+// mask.
+class CritterCover {
+ public:
+  explicit CritterCover(int h) {
+    const QImage& mask = Game.KobMaskImage[HolePicture[h - 1]];
+    if (mask.size() != QSize(KobWidth, KobHeight)) return;
+    sums.assign((KobWidth + 1) * (KobHeight + 1), 0);
+    for (int y = 0; y < KobHeight; ++y) {
+      for (int x = 0; x < KobWidth; ++x) {
+        const int critter = qGray(mask.pixel(x, y)) < 128 ? 1 : 0;
+        At(x + 1, y + 1) = critter + At(x, y + 1) + At(x + 1, y) - At(x, y);
+      }
+    }
+  }
+  bool Known() const { return !sums.empty(); }
+  bool Covers(const QRect& box) const {
+    return At(box.right() + 1, box.bottom() + 1) - At(box.left(), box.bottom() + 1) -
+               At(box.right() + 1, box.top()) + At(box.left(), box.top()) ==
+           box.width() * box.height();
+  }
+
+ private:
+  std::vector<int> sums;
+  int& At(int x, int y) { return sums[y * (KobWidth + 1) + x]; }
+  int At(int x, int y) const { return sums[y * (KobWidth + 1) + x]; }
+};
+
 // Where hole h's hint goes in `picture`, whose font it sets to the hint's:
 // centred under the label's glyphs `label`, and lifted where need be so
 // that it lies, outline and all, within the critter's columns and the rows
-// that show when it is fully up.
+// that show when it is fully up. Where that box would run off the critter
+// (a placard's bottom edge, a critter narrower than the hint), the nearest
+// box wholly on the critter and clear of the label takes its place.
 QPoint HintAt(platform::Picture& picture, int h, const QRect& label) {
   const int ring = platform::Picture::OutlineReach;
   picture.Font = {platform::ProportionalGothic, HintPoints, true};
@@ -40,7 +75,27 @@ QPoint HintAt(platform::Picture& picture, int h, const QRect& label) {
       std::min(label.bottom() + 1 + 2 * ring + HintGap, shownRows - ring - ink.height());
   const int left =
       std::clamp(label.center().x() - ink.width() / 2, ring, KobWidth - ring - ink.width());
-  return QPoint(left - ink.left(), top - ink.top());
+  // The outline's ring, and a pixel its smoothed edge may touch.
+  const int reach = ring + 1;
+  const QRect box(left - reach, top - reach, ink.width() + 2 * reach, ink.height() + 2 * reach);
+  const CritterCover cover(h);
+  QPoint best(left, top);
+  if (cover.Known() && !cover.Covers(box)) {
+    const QRect clear =
+        label.adjusted(-ring - HintGap, -ring - HintGap, ring + HintGap, ring + HintGap);
+    int nearest = INT_MAX;
+    for (int y = 0; y + box.height() <= shownRows; ++y) {
+      for (int x = 0; x + box.width() <= KobWidth; ++x) {
+        const QRect there(QPoint(x, y), box.size());
+        const int distance = (x - box.x()) * (x - box.x()) + (y - box.y()) * (y - box.y());
+        if (distance < nearest && !there.intersects(clear) && cover.Covers(there)) {
+          nearest = distance;
+          best = QPoint(x + reach, y + reach);
+        }
+      }
+    }
+  }
+  return QPoint(best.x() - ink.left(), best.y() - ink.top());
 }
 
 // Hole h's label with the anchor (x, y): where its text cell goes and how

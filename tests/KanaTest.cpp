@@ -3,6 +3,7 @@
 // rising critter's label.
 #include <gtest/gtest.h>
 
+#include <QPainter>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -40,19 +41,12 @@ QStringList EntriesOf(LessonRange range) {
   return entries;
 }
 
-// The rows of hole h's critter picture that hold ink once its label (and
-// hint, if it has one) is printed on white.
-std::vector<int> InkRows(int h) {
+// Hole h's critter picture, at game pixels, once its label (and hint, if it
+// has one) is printed on white.
+QImage Ink(int h) {
   KobPicture[h].ImageToDrawIn().fill(Qt::white);
   DrawMoji(h, HoleLabelAnchor[h - 1].x, HoleLabelAnchor[h - 1].y);
-  const QImage image = KobPicture[h].Image().scaled(KobWidth, KobHeight);
-  std::vector<int> rows;
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width() && (rows.empty() || rows.back() != y); ++x) {
-      if (image.pixelColor(x, y) != Qt::white) rows.push_back(y);
-    }
-  }
-  return rows;
+  return KobPicture[h].Image().scaled(KobWidth, KobHeight).convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace
@@ -177,21 +171,37 @@ TEST_F(Kana, ThePracticeAsksForWeakStringsRestsTheWellCaughtAndBringsInAFewNewOn
   EXPECT_GT(seen[QStringLiteral("あ")], 4 * resting) << "あ, rested 10 days";
 }
 
-// Every string of the table in every hole: the hint's rows lie below the
-// label's, outlines included, and above the ground line when the critter is
-// fully up; a pale label colour makes their black outlines count.
-TEST_F(Kana, TheHintLiesUnderTheLabelWithinTheRowsShownAtTheTop) {
+// Every string of the table in every hole, over a critter shaped like one
+// that holds a placard out at its left: the hint's ink, outline and all,
+// lies on the critter, in the rows that show when it is fully up, and
+// apart from the label's ink.
+TEST_F(Kana, TheHintLiesOnTheCritterApartFromTheLabel) {
+  QImage mask(KobWidth, KobHeight, QImage::Format_Grayscale8);
+  mask.fill(Qt::white);
+  QPainter(&mask).fillRect(0, 54, 75, 54, Qt::black);
+  QPainter(&mask).fillRect(20, 0, KobWidth - 20, KobHeight, Qt::black);
+  for (int k = 1; k <= 8; ++k) Game.KobMaskImage[k] = mask;
   for (int h = 1; h <= HoleCount; ++h) {
     KobPicture[h].ForeColor = QColor(200, 200, 120);
     for (int k = 1; k <= MojiTableSize; ++k) {
       Game.HoleMoji[h] = Game.MojiTable[k];
       Game.HoleHint[h].clear();
-      const int labelEnd = InkRows(h).back();
+      const QImage label = Ink(h);
       Game.HoleHint[h] = FirstSpelling(Game.HoleMoji[h]);
-      const std::vector<int> rows = InkRows(h);
-      const int hintStart = *std::upper_bound(rows.begin(), rows.end(), labelEnd);
-      ASSERT_GT(hintStart, labelEnd) << "hole " << h << " entry " << k;
-      ASSERT_LT(rows.back(), Game.RestY[h] - Game.PeakY[h]) << "hole " << h << " entry " << k;
+      const QImage both = Ink(h);
+      for (int y = 0; y < KobHeight; ++y) {
+        for (int x = 0; x < KobWidth; ++x) {
+          if (both.pixel(x, y) == label.pixel(x, y)) continue;
+          const QString at = QStringLiteral("%1 (%2) in hole %3 at %4,%5")
+                                 .arg(Game.HoleHint[h], Game.HoleMoji[h])
+                                 .arg(h)
+                                 .arg(x)
+                                 .arg(y);
+          ASSERT_LT(qGray(mask.pixel(x, y)), 128) << "off the critter: " << at.toStdString();
+          ASSERT_LT(y, Game.RestY[h] - Game.PeakY[h]) << "below the ground: " << at.toStdString();
+          ASSERT_EQ(label.pixel(x, y), qRgb(255, 255, 255)) << "on the label: " << at.toStdString();
+        }
+      }
     }
   }
 }

@@ -49,6 +49,7 @@ class CritterCover {
   }
   bool Known() const { return !sums.empty(); }
   bool Covers(const QRect& box) const {
+    if (!QRect(0, 0, KobWidth, KobHeight).contains(box)) return false;
     return At(box.right() + 1, box.bottom() + 1) - At(box.left(), box.bottom() + 1) -
                At(box.right() + 1, box.top()) + At(box.left(), box.top()) ==
            box.width() * box.height();

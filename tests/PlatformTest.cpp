@@ -62,32 +62,15 @@ class LoggedTune : public Sequencer {
 
 }  // namespace
 
-// Worked out in single precision, the largest draw below 1 times 2, plus 1,
-// rounds up to 3: a pick would land one past the end of its range. (The
-// draws themselves are pinned by the scripted game and the drawn scenes.)
-TEST(Random, WholeNumbersStayInOneToNForTheLowestAndHighestDraws) {
-  for (int n : {2, 7, 195, 200}) {
-    EXPECT_EQ(RandomWhole(0.0f, n), 1) << n;
-    EXPECT_EQ(RandomWhole(std::nextafter(1.0f, 0.0f), n), n) << n;
-  }
-}
-
-// A copy that crashed or was killed leaves its lock file behind, which
-// keeps no one from starting; the copy that runs refuses a second.
-TEST(SingleInstance, ASecondCopyIsRefusedWhileTheFirstRunsButNotByALockOfACopyThatIsGone) {
+// A copy that crashed or was killed leaves its lock file and its socket
+// file behind. The lock keeps no one from starting; the socket answers
+// nobody: a call to it gives up at once, and the next first copy takes its
+// name over. The copy that runs refuses a second, whose call brings the
+// first forward, without waiting until it has.
+TEST(SingleInstance, ALaterCopyIsRefusedAndBringsTheFirstForwardButACrashedCopyBlocksNothing) {
   QTemporaryDir folder;
   WriteTestFile(folder.filePath("kanacatch.lock"),
                 "2147483000\nkanacatch\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-  SingleInstance first(folder.path());
-  EXPECT_TRUE(first.Acquire());
-  EXPECT_FALSE(SingleInstance(folder.path()).Acquire());
-}
-
-// A socket file that a crashed copy left behind answers nobody: a call to
-// it gives up at once, and the next first copy takes its name over. A later
-// copy's call brings that one forward, without waiting until it has.
-TEST(SingleInstance, ALaterCopyBringsTheFirstForwardAndACrashedCopysSocketNeitherHangsNorBlocks) {
-  QTemporaryDir folder;
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
   std::strncpy(address.sun_path, QFile::encodeName(folder.filePath("kanacatch.socket")),
@@ -99,7 +82,7 @@ TEST(SingleInstance, ALaterCopyBringsTheFirstForwardAndACrashedCopysSocketNeithe
   QElapsedTimer waited;
   waited.start();
   EXPECT_FALSE(later.CallRunningCopy()) << "nobody listens on the crashed copy's socket";
-  ASSERT_TRUE(first.Acquire());
+  ASSERT_TRUE(first.Acquire()) << "the crashed copy's lock kept the first out";
   int calls = 0;
   first.AnswerLaterCopies([&] { ++calls; });
   EXPECT_FALSE(later.Acquire());

@@ -11,10 +11,6 @@ void SetHideWait(int h);
 // 3000 ms, or 4000 to 6000 ms.
 void SetStayWait(int h);
 
-// The critter picture (1 to 4) each hole shows; its caught form is the
-// picture 4 further on.
-constexpr int HolePicture[6] = {1, 2, 3, 4, 1, 2};
-
 // Where each hole's label goes inside its critter.
 struct LabelAnchor {
   int x;

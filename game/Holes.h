@@ -25,3 +25,7 @@ constexpr int KobHeight = 145;
 constexpr int HoleLeft[HoleCount] = {63, 270, 464, 63, 270, 464};
 constexpr int HoleRestY[HoleCount] = {252, 228, 252, 406, 429, 406};
 constexpr int HolePeakY[HoleCount] = {112, 108, 132, 286, 289, 286};
+
+// The critter picture (1 to 4) each hole shows; its caught form is the
+// picture 4 further on.
+constexpr int HolePicture[HoleCount] = {1, 2, 3, 4, 1, 2};

@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "anim/KobbinMove.h"
 #include "game/GameState.h"
 #include "game/Holes.h"
 #include "game/Pictures.h"

@@ -162,6 +162,7 @@ class RandomEvents : public GameFixture {
     QObject::connect(&player, &QTimer::timeout, [&] {
       if (actions-- == 0 || HasFailure()) {
         player.stop();
+        form->InPutShow->trigger();  // for Quit to close
         return form->Quit->trigger();
       }
       const bool wasRunning = Game.GameRunning;

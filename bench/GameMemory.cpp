@@ -136,6 +136,7 @@ int main(int argc, char** argv) {
   const auto [fewest, most] = std::minmax_element(player.caught.begin(), player.caught.end());
   std::printf("game_heap_bytes n=%zu median=%ld max=%ld over_4KiB=%td warm_games=%d\n",
               growth.size(), growth[growth.size() / 2], growth.back(), over4KiB, WarmGames);
+  std::printf("game_heap_goal median<=512 over_4KiB<=2\n");  // what the figures are held to
   std::printf("games_played n=%d caught_fewest=%d caught_most=%d\n", player.starts, *fewest, *most);
   return 0;
 }

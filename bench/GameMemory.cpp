@@ -4,11 +4,12 @@
 // the player catching every critter that stands well out of its hole. The
 // heap in use is read at each start; once the first games warmed the caches
 // up, the growth from each start to the next is printed for 19 games: its
-// median, the largest, and how many grew it by more than 4 KiB. A leak grows the heap game after
-// game, so the median game grows it; a cache of the libraries grows or shrinks by a table's size
-// now and then, and the rest is the odd small block.
+// median, the largest, and how many grew it by more than 4 KiB. A leak
+// grows the heap game after game, so the median game grows it; a cache of
+// the libraries grows or shrinks by a table's size now and then, and the
+// rest is the odd small block.
 //
-// Leaks at exit are the tests' to find: their build under the address
+// Leaks at exit are still the tests' to find: their build under the address
 // sanitizer (make test-sanitize) fails on any block left at the end.
 #include <malloc.h>
 

@@ -385,12 +385,8 @@ TEST(DailyProgress, CountsTheLearnersOwnDaysInARowAndWeekByWeek) {
   const std::vector<DayProgress> days = DaysPlayed(history, QTimeZone("Asia/Tokyo"));
   QStringList shown;
   for (const DayProgress& day : days) {
-    shown << QStringLiteral("%1 %2 %3/%4 %5")
-                 .arg(DayText(day.day))
-                 .arg(day.games)
-                 .arg(day.caught)
-                 .arg(day.presented)
-                 .arg(day.meanCatchMs);
+    shown << QString::asprintf("%s %d %d/%d %d", qPrintable(DayText(day.day)), day.games,
+                               day.caught, day.presented, day.meanCatchMs);
   }
   EXPECT_EQ(shown.join('|'), QString("12月1日（火） 1 15/30 1000|12月2日（水） 2 30/60 2000|"
                                      "12月4日（金） 1 40/50 1500|12月5日（土） 1 30/30 1000"));

@@ -192,14 +192,13 @@ TEST_F(Kana, TheHintLiesOnTheCritterApartFromTheLabel) {
       for (int y = 0; y < KobHeight; ++y) {
         for (int x = 0; x < KobWidth; ++x) {
           if (both.pixel(x, y) == label.pixel(x, y)) continue;
-          const QString at = QStringLiteral("%1 (%2) in hole %3 at %4,%5")
-                                 .arg(Game.HoleHint[h], Game.HoleMoji[h])
-                                 .arg(h)
-                                 .arg(x)
-                                 .arg(y);
-          ASSERT_LT(qGray(mask.pixel(x, y)), 128) << "off the critter: " << at.toStdString();
-          ASSERT_LT(y, Game.RestY[h] - Game.PeakY[h]) << "below the ground: " << at.toStdString();
-          ASSERT_EQ(label.pixel(x, y), qRgb(255, 255, 255)) << "on the label: " << at.toStdString();
+          const std::string at =
+              QString::asprintf("%s (%s) in hole %d at %d,%d", qPrintable(Game.HoleHint[h]),
+                                qPrintable(Game.HoleMoji[h]), h, x, y)
+                  .toStdString();
+          ASSERT_LT(qGray(mask.pixel(x, y)), 128) << "off the critter: " << at;
+          ASSERT_LT(y, Game.RestY[h] - Game.PeakY[h]) << "below the ground: " << at;
+          ASSERT_EQ(label.pixel(x, y), qRgb(255, 255, 255)) << "on the label: " << at;
         }
       }
     }

@@ -29,9 +29,10 @@ constexpr int RestDaysOfBox[ScheduleBoxes + 1] = {0, 0, 1, 3, 7, 14};
 // `gameMeanCatchMs`, in which the string fared as `inGame` says.
 inline void ScheduleAfterGame(MojiSchedule& schedule, const MojiTally& inGame, int gameMeanCatchMs,
                               const QDateTime& at) {
+  schedule.lastSeen = at;
+  if (inGame.caught == 0 && inGame.escaped == 0) return;
   const bool quick =
       inGame.caught > 0 &&
       inGame.catchMs <= QuickShareOfGameMean * double(gameMeanCatchMs) * inGame.caught;
   schedule.box = inGame.escaped == 0 && quick ? std::min(schedule.box + 1, ScheduleBoxes) : 1;
-  schedule.lastSeen = at;
 }

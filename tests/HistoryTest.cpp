@@ -370,12 +370,8 @@ TEST_F(HistoryTest, ShowsTheEarlierGamesWhenNoFileMayGrowAndSaysTheGameWasNotKep
 TEST(DailyProgress, CountsTheLearnersOwnDaysInARowAndWeekByWeek) {
   History history;
   const auto play = [&](int day, int hourUtc, int minute, int presented, int caught, int ms) {
-    GameRecord game;
-    game.playedAt = QDateTime(QDate(2026, 12, day), QTime(hourUtc, minute), Qt::UTC);
-    game.presented = presented;
-    game.caught = caught;
-    game.meanCatchMs = ms;
-    AddToHistory(history, game);
+    const QDateTime at(QDate(2026, 12, day), QTime(hourUtc, minute), Qt::UTC);
+    AddToHistory(history, {at, 1, 1, 70, presented, caught, ms, {}});
   };
   play(1, 14, 50, 30, 15, 1000);  // 12月1日 23:50 in Tokyo
   play(1, 15, 10, 30, 30, 2000);  // 12月2日 00:10
@@ -399,4 +395,25 @@ TEST(DailyProgress, CountsTheLearnersOwnDaysInARowAndWeekByWeek) {
   EXPECT_EQ(std::tie(week.day, week.games, week.presented, week.caught, week.meanCatchMs),
             std::tuple(QDate(2026, 12, 1), 5, 170, 115, 1435));
   EXPECT_EQ(WeekUpTo(days, QDate(2026, 11, 30)).games, 0);
+}
+
+// Up a box for a game without an escape and with quick catches, to box 5 at
+// most; back to box 1 for an escape or a slow catch; a string still out of
+// its hole when the game ended keeps its box.
+TEST(MojiSchedule, MovesUpForQuickCleanGamesAndBackForAnEscapeOrASlowCatch) {
+  MojiSchedule schedule;
+  std::vector<int> boxes;
+  for (const MojiTally& game : {MojiTally{2, 2, 0, 1800},
+                                {1, 1, 0, 900},
+                                {1, 1, 0, 900},
+                                {1, 1, 0, 900},
+                                {1, 1, 0, 900},
+                                {1, 0, 0, 0},
+                                {1, 1, 0, 1300},
+                                {1, 1, 0, 900},
+                                {2, 1, 1, 900}}) {
+    ScheduleAfterGame(schedule, game, 1000, QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC));
+    boxes.push_back(schedule.box);
+  }
+  EXPECT_EQ(boxes, (std::vector<int>{2, 3, 4, 5, 5, 5, 1, 2, 1}));
 }

@@ -120,6 +120,12 @@ void KeptSettings::HistoryRead(bool practiceReady) {
   kept->lessonNo = PracticeLessonNo;
 }
 
+void KeptSettings::LessonChosen() {
+  if (!practiceWaiting || Game.GameRunning || !kept) return;
+  practiceWaiting = false;
+  kept->lessonNo = 0;  // no lesson: the one shown differs, and is written
+}
+
 bool KeptSettings::SetAside() const {
   const QFileInfo file(path);
   QString aside;

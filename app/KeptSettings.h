@@ -31,6 +31,11 @@ class KeptSettings {
   // after Read counts.
   void HistoryRead(bool practiceReady);
 
+  // A lesson item was clicked outside a game, even the one already checked:
+  // the player chose, so a kept にがてな文字 waits no longer and the next
+  // KeepChanges writes the lesson shown.
+  void LessonChosen();
+
  private:
   struct Values {
     int16_t lessonNo, speedLevel, mojiTotal;

@@ -167,9 +167,11 @@ void MainForm::BuildMenus() {
   QMenu* lesson = menuBar()->addMenu(QStringLiteral("レッスン"));
   for (int i = 1; i <= LessonMenuCount; ++i) {
     // にがてな文字's tooltip follows the history (ShowPracticeState).
-    LessonCheck[i] =
-        AddItem(lesson, QString::fromUtf8(LessonCaptions[i - 1]),
-                i <= LessonCount ? LessonTips[i - 1] : "", [i] { LessonCheck_Click(i); });
+    LessonCheck[i] = AddItem(lesson, QString::fromUtf8(LessonCaptions[i - 1]),
+                             i <= LessonCount ? LessonTips[i - 1] : "", [this, i] {
+                               LessonCheck_Click(i);
+                               Kept->LessonChosen();
+                             });
   }
   ShowPracticeState();
   lesson->addSeparator();

@@ -88,6 +88,12 @@ TEST_F(KeptSettingsTest, TheNextRunStartsFromEveryChangeAndFromThePracticeOnlyWh
     form->Kept->HistoryRead(open);
     EXPECT_EQ(Game.LessonNo, open ? PracticeLessonNo : 1) << "practice open: " << open;
   }
+  for (const bool chosen : {true, false}) {
+    Restart();
+    if (chosen) form->LessonCheck[1]->trigger();  // already checked, and chosen
+    form->Kept->HistoryRead(true);
+    EXPECT_EQ(Game.LessonNo, 1) << "あ行 chosen while にがてな文字 waited; this run: " << chosen;
+  }
 }
 
 // A value outside its set gives its default and stays in the file, beside

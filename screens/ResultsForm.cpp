@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -199,7 +200,12 @@ ResultsForm::~ResultsForm() {
 }
 
 bool ResultsForm::eventFilter(QObject* target, QEvent* event) {
-  if (event->type() != QEvent::KeyPress || !target->isWidgetType()) return false;
+  // The menu bar keeps its own keys, and so does the text box while the
+  // list has nothing to scroll.
+  if (event->type() != QEvent::KeyPress || !target->isWidgetType() ||
+      qobject_cast<QMenuBar*>(target) || sheetArea->verticalScrollBar()->maximum() == 0) {
+    return false;
+  }
   const QWidget* window = static_cast<QWidget*>(target)->window();
   if (window != this && window != parentWidget()) return false;
   // The list moves by whole rows, which all take the same height, so that

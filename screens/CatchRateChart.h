@@ -15,7 +15,7 @@ struct ChartGame {
 // (libkanacatch_chart.so), so that Qt Charts loads only when the 記録
 // window first opens. Its one entry point draws the catch rate, and the mean
 // time to a catch, of `games` (oldest first) into a new widget, the games
-// numbered along the bottom under their dates.
+// along the bottom with the date of each day's first game.
 using CreateCatchRateChartFunction = QWidget* (*)(const std::vector<ChartGame>& games,
                                                   QWidget* parent);
 constexpr const char* ChartModuleName = "kanacatch_chart";

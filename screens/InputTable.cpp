@@ -24,7 +24,7 @@ constexpr int TwipsPerPixel = 15;
 // The line above the picture that says, in English, how to read a spelling
 // such as "ku+xyo" (くょ: く, then a small ょ).
 constexpr int NoteHeight = 18;
-const QString NoteText = QStringLiteral("ku+xyo = type ku, then xyo (x: small ょ)");
+const QString NoteText = QStringLiteral("ku+xyo = type ku, then xyo (small ょ)");
 
 // How far down the picture the largest scroll value reaches without the
 // note.

@@ -255,7 +255,6 @@ void DrawMoji(int h, int x, int y) {
   const Label label = LabelOf(h, x, y);
   const QString& moji = Game.HoleMoji[h];
   platform::Picture& kobPicture = KobPicture[h];
-  ++PlayfieldTextPrints.labels;
   labelStamps[h].PrintAndKeep(
       KeyOf(h, label), kobPicture, [&](platform::Picture& picture, bool outlined) {
         const QColor outline = LabelOutlineColor(picture.ForeColor);

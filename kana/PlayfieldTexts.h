@@ -24,10 +24,9 @@ void DrawCountsLowRes();
 void DrawCountsForScreen();
 int CountBandRows();
 
-// How many times the labels and the counter band's texts were printed
-// afresh, rather than put back as they were.
+// How many times the counter band's texts were printed afresh, rather than
+// put back as they were.
 struct TextPrints {
-  int labels = 0;
   int bands = 0;
 };
 extern TextPrints PlayfieldTextPrints;

@@ -7,6 +7,7 @@
 #include <array>
 #include <climits>
 #include <cstring>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -29,20 +30,19 @@ const QString SmallKana = QStringLiteral("ぁぃぅぇぉゃゅょ");
 constexpr int HintPoints = 14;
 constexpr int HintGap = 2;
 
-// The critter's own pixels in hole h's picture, by its mask (black where the
-// critter is), summed over every rectangle from the top left, so that
-// whether a box lies wholly on the critter is one look-up; empty without a
-// mask.
+// The critter's own pixels in a critter picture, by its mask (black where
+// the critter is, at any ratio), summed over every rectangle from the top
+// left in game pixels, so that whether a box lies wholly on the critter is
+// one look-up; empty without a mask.
 class CritterCover {
  public:
-  explicit CritterCover(int h) {
-    const QImage& mask = Game.KobMaskImage[HolePicture[h - 1]];
-    if (mask.size() != QSize(KobWidth, KobHeight)) return;
+  explicit CritterCover(const QImage& mask) {
+    if (mask.isNull()) return;
     sums.assign((KobWidth + 1) * (KobHeight + 1), 0);
     for (int y = 0; y < KobHeight; ++y) {
       for (int x = 0; x < KobWidth; ++x) {
-        const int critter = qGray(mask.pixel(x, y)) < 128 ? 1 : 0;
-        At(x + 1, y + 1) = critter + At(x, y + 1) + At(x + 1, y) - At(x, y);
+        const QRgb pixel = mask.pixel(x * mask.width() / KobWidth, y * mask.height() / KobHeight);
+        At(x + 1, y + 1) = (qGray(pixel) < 128 ? 1 : 0) + At(x, y + 1) + At(x + 1, y) - At(x, y);
       }
     }
   }
@@ -59,6 +59,14 @@ class CritterCover {
   int& At(int x, int y) { return sums[y * (KobWidth + 1) + x]; }
   int At(int x, int y) const { return sums[y * (KobWidth + 1) + x]; }
 };
+
+// Hole h's critter cover, worked out once for each mask the game loads
+// rather than at every rise.
+const CritterCover& CoverOf(int h) {
+  static std::map<qint64, CritterCover> covers;
+  const QImage& mask = Game.KobMaskImage[HolePicture[h - 1]];
+  return covers.try_emplace(mask.cacheKey(), mask).first->second;
+}
 
 // Where hole h's hint goes in `picture`, whose font it sets to the hint's:
 // centred under the label's glyphs `label`, and lifted where need be so
@@ -78,7 +86,7 @@ QPoint HintAt(platform::Picture& picture, int h, const QRect& label) {
   // The outline's ring, and a pixel its smoothed edge may touch.
   const int reach = ring + 1;
   const QRect box(left - reach, top - reach, ink.width() + 2 * reach, ink.height() + 2 * reach);
-  const CritterCover cover(h);
+  const CritterCover& cover = CoverOf(h);
   QPoint best(left, top);
   if (cover.Known() && !cover.Covers(box)) {
     const QRect clear =

@@ -175,7 +175,8 @@ TEST_F(Kana, TheHintLiesOnTheCritterApartFromTheLabel) {
   mask.fill(Qt::white);
   QPainter(&mask).fillRect(0, 54, 75, 54, Qt::black);
   QPainter(&mask).fillRect(20, 0, KobWidth - 20, KobHeight, Qt::black);
-  for (int k = 1; k <= 8; ++k) Game.KobMaskImage[k] = mask;
+  // At 2 the mask is of a screen of ratio 2.
+  for (int k = 1; k <= 8; ++k) Game.KobMaskImage[k] = mask.scaled(mask.size() * (k % 2 + 1));
   for (int h = 1; h <= HoleCount; ++h) {
     KobPicture[h].ForeColor = QColor(200, 200, 120);
     for (int k = 1; k <= MojiTableSize; ++k) {

@@ -5,18 +5,19 @@
 #include <cstdlib>
 #include <string>
 
-#include "anim/Playfield.h"
-#include "core/GameControl.h"
-#include "core/MainLoop.h"
-#include "game/GameState.h"
-#include "game/Pictures.h"
-#include "kana/MojiTable.h"
-#include "media/MediaLoading.h"
-#include "platform/MessageBox.h"
-#include "platform/MusicDevice.h"
-#include "platform/ProgramFolder.h"
-#include "platform/Screen.h"
-#include "platform/WaveSound.h"
+#include "platform/audio/MusicDevice.h"
+#include "platform/audio/WaveSound.h"
+#include "platform/system/Messages.h"
+#include "platform/system/ProgramFolder.h"
+#include "platform/system/Screen.h"
+#include "platform/system/Services.h"
+#include "rules/anim/Playfield.h"
+#include "rules/control/GameControl.h"
+#include "rules/control/MainLoop.h"
+#include "rules/kana/MojiTable.h"
+#include "rules/media/MediaLoading.h"
+#include "state/GameState.h"
+#include "state/Pictures.h"
 
 namespace {
 
@@ -72,11 +73,13 @@ bool LoadBenchGame(const QString& appFolder) {
     std::fprintf(stderr, "no data folder in %s: build the program first\n", qPrintable(appFolder));
     return false;
   }
-  platform::UseProgramFolder(appFolder);
-  platform::UseMessageSink(&messageToStderr);
-  platform::UseMusicDevice(&silentMusic);
-  platform::UseWavePlayer(&silentSounds);
-  platform::UseScreenSize({1024, 768});
+  platform::ChangeServices([&appFolder](platform::Services& s) {
+    s.waves = &silentSounds;
+    s.music = &silentMusic;
+    s.messages = &messageToStderr;
+    s.screen = {1024, 768};
+    s.programFolder = appFolder;
+  });
   SizePictures();
   LoadPictures();
   InitSettings();

@@ -2,7 +2,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "platform/TickCounter.h"
+#include "platform/system/TickCounter.h"
 
 // A tick counter that moves only when the benchmark moves it, so every step
 // sees the same scene.

@@ -23,14 +23,15 @@
 #include <random>
 #include <vector>
 
-#include "anim/Playfield.h"
-#include "app/KanaTextBox.h"
 #include "app/MainForm.h"
 #include "bench/BenchScene.h"
-#include "core/MainLoop.h"
-#include "game/GameState.h"
-#include "platform/PassLoop.h"
-#include "platform/Random.h"
+#include "platform/system/PassLoop.h"
+#include "platform/system/Random.h"
+#include "platform/system/Services.h"
+#include "platform/windows/KanaTextBox.h"
+#include "rules/anim/Playfield.h"
+#include "rules/control/MainLoop.h"
+#include "state/GameState.h"
 
 namespace {
 
@@ -106,7 +107,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   MainForm form;
   if (!LoadBenchGame(QStringLiteral(KANACATCH_APP_DIR))) return 1;
-  platform::UseTickSource(&gameClock);
+  platform::ChangeServices([&](platform::Services& s) { s.ticks = &gameClock; });
   form.SetPlayfieldSize({640, 480});
   form.ArrangeControls();
   form.show();

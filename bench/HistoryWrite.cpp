@@ -8,14 +8,16 @@
 
 #include "bench/Distribution.h"
 #include "history/HistoryKeeper.h"
-#include "platform/ProgramFolder.h"
-#include "platform/ProgramModule.h"
+#include "platform/system/ProgramFolder.h"
+#include "platform/system/ProgramModule.h"
+#include "platform/system/Services.h"
 #include "support/SampleGames.h"
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   constexpr int Games = 100;
-  platform::UseProgramFolder(QStringLiteral(KANACATCH_APP_DIR));
+  platform::ChangeServices(
+      [&](platform::Services& s) { s.programFolder = QStringLiteral(KANACATCH_APP_DIR); });
   QTemporaryDir folder;
 
   const auto create = reinterpret_cast<CreateHistoryStoreFunction>(

@@ -9,12 +9,13 @@
 #include <memory>
 
 #include "bench/Distribution.h"
-#include "game/GameState.h"
 #include "history/HistoryKeeper.h"
-#include "kana/MojiTable.h"
-#include "platform/ProgramFolder.h"
-#include "platform/ProgramModule.h"
+#include "platform/system/ProgramFolder.h"
+#include "platform/system/ProgramModule.h"
+#include "platform/system/Services.h"
+#include "rules/kana/MojiTable.h"
 #include "screens/RecordForm.h"
+#include "state/GameState.h"
 #include "support/SampleGames.h"
 
 namespace {
@@ -35,7 +36,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   constexpr int Games = 1000;
   constexpr int Openings = 10;
-  platform::UseProgramFolder(QStringLiteral(KANACATCH_APP_DIR));
+  platform::ChangeServices(
+      [&](platform::Services& s) { s.programFolder = QStringLiteral(KANACATCH_APP_DIR); });
   QTemporaryDir folder;
   const QString path = folder.filePath(QStringLiteral("history.sqlite"));
   {

@@ -5,10 +5,11 @@
 
 #include <QGuiApplication>
 
-#include "anim/Playfield.h"
 #include "bench/BenchScene.h"
-#include "game/GameState.h"
-#include "kana/PlayfieldTexts.h"
+#include "platform/system/Services.h"
+#include "rules/anim/Playfield.h"
+#include "rules/kana/PlayfieldTexts.h"
+#include "state/GameState.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ BENCHMARK(BM_CounterBand)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  platform::UseTickSource(&stepClock);
+  platform::ChangeServices([&](platform::Services& s) { s.ticks = &stepClock; });
   if (!LoadBenchGame(QStringLiteral(KANACATCH_APP_DIR))) return 1;
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

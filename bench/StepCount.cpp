@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "bench/BenchScene.h"
+#include "platform/system/Services.h"
 
 int main(int argc, char** argv) {
   if (argc != 2 || std::atoi(argv[1]) < 0) {
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   BenchClock clock;
-  platform::UseTickSource(&clock);
+  platform::ChangeServices([&](platform::Services& s) { s.ticks = &clock; });
   if (!LoadBenchGame(QStringLiteral(KANACATCH_APP_DIR))) return 1;
   for (int i = 0; i < steps; ++i) {
     if (!SixHoleStep(clock)) {

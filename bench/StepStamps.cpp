@@ -10,9 +10,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "game/GameState.h"
-#include "platform/ProgramFolder.h"
-#include "platform/TickCounter.h"
+#include "platform/system/ProgramFolder.h"
+#include "platform/system/Services.h"
+#include "platform/system/TickCounter.h"
+#include "state/GameState.h"
 
 namespace {
 
@@ -47,9 +48,11 @@ class StampingClock : public platform::TickSource {
 [[maybe_unused]] const bool installed = [] {
   const char* path = std::getenv("KANACATCH_STEP_STAMPS");
   std::FILE* stamps = path ? std::fopen(path, "a") : nullptr;
-  if (stamps) platform::UseTickSource(new StampingClock(stamps));
+  if (stamps)
+    platform::ChangeServices([&](platform::Services& s) { s.ticks = new StampingClock(stamps); });
   // The data folder and the modules are those beside the program itself.
-  platform::UseProgramFolder(QStringLiteral(KANACATCH_APP_DIR));
+  platform::ChangeServices(
+      [&](platform::Services& s) { s.programFolder = QStringLiteral(KANACATCH_APP_DIR); });
   return true;
 }();
 

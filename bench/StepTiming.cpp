@@ -14,17 +14,18 @@
 #include <cstdlib>
 #include <vector>
 
-#include "anim/Playfield.h"
 #include "app/MainForm.h"
 #include "bench/BenchScene.h"
 #include "bench/Distribution.h"
-#include "core/GameControl.h"
-#include "core/MainLoop.h"
-#include "game/GameState.h"
 #include "history/HistoryKeeper.h"
-#include "kana/SettingsMenus.h"
-#include "platform/PassLoop.h"
-#include "platform/ProgramFolder.h"
+#include "platform/system/PassLoop.h"
+#include "platform/system/ProgramFolder.h"
+#include "platform/system/Services.h"
+#include "rules/anim/Playfield.h"
+#include "rules/control/GameControl.h"
+#include "rules/control/MainLoop.h"
+#include "rules/kana/SettingsMenus.h"
+#include "state/GameState.h"
 #include "support/SampleGames.h"
 
 int main(int argc, char** argv) {
@@ -48,7 +49,8 @@ int main(int argc, char** argv) {
   HistoryKeeper history(nullptr);
   QTimer writes;
   if (argc > 2 && QByteArray(argv[2]) == "writes") {
-    platform::UseProgramFolder(QStringLiteral(KANACATCH_APP_DIR));
+    platform::ChangeServices(
+        [&](platform::Services& s) { s.programFolder = QStringLiteral(KANACATCH_APP_DIR); });
     history.Open(folder.filePath(QStringLiteral("history.sqlite")));
     QObject::connect(&writes, &QTimer::timeout, [&] { history.Record(SampleGame(1)); });
     writes.start(250);

@@ -10,13 +10,14 @@
 #include <map>
 #include <stdexcept>
 
-#include "game/GameState.h"
-#include "game/Pictures.h"
-#include "media/MediaLoading.h"
-#include "platform/MusicDevice.h"
-#include "platform/ProgramFolder.h"
-#include "platform/WaveFile.h"
-#include "platform/WaveSound.h"
+#include "platform/audio/MusicDevice.h"
+#include "platform/audio/WaveFile.h"
+#include "platform/audio/WaveSound.h"
+#include "platform/system/ProgramFolder.h"
+#include "platform/system/Services.h"
+#include "rules/media/MediaLoading.h"
+#include "state/GameState.h"
+#include "state/Pictures.h"
 #include "support/GameFixture.h"
 #include "support/MediaFiles.h"
 
@@ -120,14 +121,11 @@ class BrokenInstall : public GameFixture {
  protected:
   void SetUp() override {
     GameFixture::SetUp();
-    platform::UseMessageSink(&messages);
-    platform::UseMusicDevice(nullptr);
-    platform::UseWavePlayer(nullptr);
-  }
-  void TearDown() override {
-    platform::UseMessageSink(nullptr);
-    platform::UseProgramFolder(QString());
-    GameFixture::TearDown();
+    platform::ChangeServices([this](platform::Services& s) {
+      s.messages = &messages;
+      s.music = nullptr;
+      s.waves = nullptr;
+    });
   }
 
   // A folder whose name holds blanks, Japanese, quotes, an apostrophe and
@@ -187,7 +185,7 @@ TEST_F(BrokenInstall, EveryFileDamagedEveryWayIsReportedOrSilencedAsItsFileRequi
   for (int damage = Missing; damage < None; ++damage) {
     const QString folder = root.filePath(DamageNames[damage]);
     for (const QString& name : DataFiles) Write(folder, name);
-    platform::UseProgramFolder(folder);
+    platform::ChangeServices([&](platform::Services& s) { s.programFolder = folder; });
     if (damage == Missing) {
       LoadPictures();
       const QImage& back = BackPicture.Image();
@@ -229,7 +227,7 @@ TEST_F(BrokenInstall, AMusicDeviceOutOfReachEndsTheProgramWithTheSoundMessage) {
   struct Unreachable : MusicRecorder {
     int Open(const QString&) override { throw std::runtime_error("no multimedia"); }
   } unreachable;
-  platform::UseMusicDevice(&unreachable);
+  platform::ChangeServices([&](platform::Services& s) { s.music = &unreachable; });
   EXPECT_THROW(LoadSounds(), ProgramEnded);
   EXPECT_EQ(messages.messages, std::vector<QString>{"サウンドデータ読み込みエラー"});
   EXPECT_TRUE(Game.CatchSoundPath.isEmpty());

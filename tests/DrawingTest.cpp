@@ -5,14 +5,15 @@
 #include <tuple>
 #include <vector>
 
-#include "anim/KobbinMove.h"
-#include "anim/Playfield.h"
-#include "core/GameControl.h"
-#include "game/GameState.h"
-#include "game/Pictures.h"
-#include "kana/PlayfieldTexts.h"
-#include "platform/Blit.h"
-#include "platform/Screen.h"
+#include "platform/drawing/Blit.h"
+#include "platform/system/Screen.h"
+#include "platform/system/Services.h"
+#include "rules/anim/KobbinMove.h"
+#include "rules/anim/Playfield.h"
+#include "rules/control/GameControl.h"
+#include "rules/kana/PlayfieldTexts.h"
+#include "state/GameState.h"
+#include "state/Pictures.h"
 #include "support/GameFixture.h"
 #include "support/PictureCheck.h"
 #include "support/PresentRecorder.h"
@@ -49,18 +50,15 @@ class Playfield : public GameFixture {
  protected:
   void SetUp() override {
     GameFixture::SetUp();
+    platform::ChangeServices([this](platform::Services& s) { s.playfield = &shown; });
     UseRatio(1);
-  }
-  void TearDown() override {
-    GameFixture::TearDown();
-    platform::UsePixelRatio(0);
   }
 
   // A screen of `ratio` image pixels per game pixel in each direction. On
   // a screen of ratio 1 the pictures are twice the critter's size and the
   // drawing shrinks them; on one of ratio 2 they are shrunk when loaded.
   void UseRatio(int ratio) {
-    platform::UsePixelRatio(ratio);
+    platform::ChangeServices([&](platform::Services& s) { s.pixelRatio = ratio; });
     SizePictures();
     FillWithPattern(BackPicture.ImageToDrawIn());
     for (int k = 1; k <= 8; ++k) {
@@ -139,7 +137,7 @@ TEST(BlockCopy, MaskAndPictureCombineBitByBitAlsoWhereTheyOverhang) {
 TEST_F(Playfield, TheScriptedScenesLookAsBefore) {
   const char* labels[HoleCount] = {"あ", "ぁ", "きゃ", "っ", "ゃ", "ん"};
   for (const int ratio : {1, 2}) {
-    platform::UseScreenSize({800, 601 - ratio});
+    platform::ChangeServices([&](platform::Services& s) { s.screen = {800, 601 - ratio}; });
     UseRatio(ratio);
     platform::ResetRandom();
     Start_Click();
@@ -161,7 +159,7 @@ TEST_F(Playfield, TheScriptedScenesLookAsBefore) {
   }
   UseRatio(1);
   for (const int width : {1024, 641, 640}) {
-    platform::UseScreenSize({width, 480});
+    platform::ChangeServices([&](platform::Services& s) { s.screen = {width, 480}; });
     AllPicture.ImageToDrawIn().fill(Qt::white);
     Start_Click();
     for (int h = 1; h <= HoleCount; ++h) Game.HoleWait[h] = 30000;

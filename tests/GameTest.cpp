@@ -4,13 +4,14 @@
 #include <cmath>
 #include <tuple>
 
-#include "anim/KobbinMove.h"
-#include "core/GameControl.h"
-#include "core/InputMatching.h"
-#include "game/GameState.h"
-#include "game/Pictures.h"
-#include "media/BgmSwitch.h"
-#include "platform/TextBox.h"
+#include "platform/system/Services.h"
+#include "platform/system/TextBox.h"
+#include "rules/anim/KobbinMove.h"
+#include "rules/control/GameControl.h"
+#include "rules/control/InputMatching.h"
+#include "rules/media/BgmSwitch.h"
+#include "state/GameState.h"
+#include "state/Pictures.h"
 #include "support/GameFixture.h"
 #include "support/PresentRecorder.h"
 
@@ -138,7 +139,7 @@ TEST_F(GameCore, AScriptedGameRunsTheSameWhereverTheTickCounterStands) {
 // round up to 8.
 TEST_F(GameCore, PausesFollowTheSpeedLevel) {
   ScriptedRandom draws;
-  platform::UseRandomSource(&draws);
+  platform::ChangeServices([&](platform::Services& s) { s.random = &draws; });
   const float top = std::nextafter(1.0f, 0.0f);
   const std::tuple<int, float, int> cases[] = {{0, 0.0f, 1000}, {0, top, 7000}, {3, 0.0f, 4000},
                                                {3, 0.5f, 5000}, {3, top, 6000}, {2, 0.0f, 2000},

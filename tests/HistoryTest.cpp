@@ -22,15 +22,16 @@
 
 #include "app/GameHistory.h"
 #include "app/MainForm.h"
-#include "game/GameState.h"
 #include "history/DailyProgress.h"
 #include "history/HistoryStore.h"
-#include "platform/ProgramFolder.h"
-#include "platform/ProgramModule.h"
-#include "platform/Screen.h"
+#include "platform/system/ProgramFolder.h"
+#include "platform/system/ProgramModule.h"
+#include "platform/system/Screen.h"
+#include "platform/system/Services.h"
 #include "screens/HistoryWords.h"
 #include "screens/RecordForm.h"
 #include "screens/ResultsForm.h"
+#include "state/GameState.h"
 #include "support/GameFixture.h"
 #include "support/MediaFiles.h"
 #include "support/QtPrinters.h"
@@ -46,11 +47,11 @@ class HistoryTest : public GameFixture {
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     // Where the games have always been kept, whatever the organisation name.
     path = data.path() + "/kanacatch/history.sqlite";
-    platform::UseProgramFolder(QStringLiteral(KANACATCH_APP_DIR));
+    platform::ChangeServices(
+        [&](platform::Services& s) { s.programFolder = QStringLiteral(KANACATCH_APP_DIR); });
   }
   void TearDown() override {
     form.reset();
-    platform::UseProgramFolder({});
     qputenv("XDG_DATA_HOME", dataHomeBefore);
     GameFixture::TearDown();
   }
@@ -157,7 +158,7 @@ TEST_F(HistoryTest, KeepsEveryGameAndShowsThemPerLessonInAChartAndTheWeakestOnAS
 
   OpenHistory();
   EXPECT_TRUE(form->LessonCheck[PracticeLessonNo]->isEnabled());
-  platform::UseScreenSize({640, 480});
+  platform::ChangeServices([&](platform::Services& s) { s.screen = {640, 480}; });
   RecordForm& record = ShowRecord();
   EXPECT_TRUE(record.Notice->isHidden());
   // Game n, of lesson (n - 1) % 12 + 1, caught n strings: per lesson its
@@ -232,7 +233,9 @@ TEST_F(HistoryTest, SetsADamagedFileAsideUntouchedAndBeginsAFreshOne) {
   WriteTestFile(path, QByteArray(5000, 'k'));
   QTemporaryDir noModules;
   for (const bool damaged : {true, false}) {
-    platform::UseProgramFolder(damaged ? QStringLiteral(KANACATCH_APP_DIR) : noModules.path());
+    platform::ChangeServices([&](platform::Services& s) {
+      s.programFolder = damaged ? QStringLiteral(KANACATCH_APP_DIR) : noModules.path();
+    });
     OpenHistory();
     EXPECT_TRUE(
         ShowRecord().Notice->text().contains(damaged ? "こわれていた" : "記録は使えません"));

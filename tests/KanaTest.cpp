@@ -9,16 +9,17 @@
 #include <cmath>
 #include <map>
 
-#include "anim/KobbinMove.h"
-#include "game/GameState.h"
-#include "game/Pictures.h"
 #include "history/PracticeWeights.h"
-#include "kana/MojiPicking.h"
-#include "kana/MojiTable.h"
-#include "kana/PlayfieldTexts.h"
-#include "kana/PracticePick.h"
-#include "kana/RomajiTable.h"
-#include "kana/SettingsMenus.h"
+#include "platform/system/Services.h"
+#include "romaji/RomajiTable.h"
+#include "rules/anim/KobbinMove.h"
+#include "rules/kana/MojiPicking.h"
+#include "rules/kana/MojiTable.h"
+#include "rules/kana/PlayfieldTexts.h"
+#include "rules/kana/PracticePick.h"
+#include "rules/kana/SettingsMenus.h"
+#include "state/GameState.h"
+#include "state/Pictures.h"
 #include "support/GameFixture.h"
 
 namespace {
@@ -29,7 +30,7 @@ class Kana : public GameFixture {
   // can choose.
   void DrawEndsFirst() {
     draws.draws = {0.0f, std::nextafter(1.0f, 0.0f)};
-    platform::UseRandomSource(&draws);
+    platform::ChangeServices([&](platform::Services& s) { s.random = &draws; });
   }
 
   ScriptedRandom draws;
@@ -118,7 +119,7 @@ std::map<QString, int> PracticeDraws(const History& history, const QDateTime& no
   }
   SetPracticeWeights(WeightsOf(PracticePlan(history, table, inRowsPlayed, now)));
   Game.LessonNo = PracticeLessonNo;
-  platform::UseRandomSource(&draws);
+  platform::ChangeServices([&](platform::Services& s) { s.random = &draws; });
   std::map<QString, int> seen;
   for (int pick = 1; pick <= picks; ++pick) {
     SelectMoji(1);

@@ -13,8 +13,8 @@
 
 #include "app/KeptSettings.h"
 #include "app/MainForm.h"
-#include "game/GameState.h"
-#include "kana/MojiTable.h"
+#include "rules/kana/MojiTable.h"
+#include "state/GameState.h"
 #include "support/GameFixture.h"
 #include "support/MediaFiles.h"
 #include "support/QtPrinters.h"

@@ -16,17 +16,18 @@
 #include <cstring>
 #include <vector>
 
-#include "media/DataFolder.h"
-#include "platform/AudioPresence.h"
-#include "platform/FlaggedWavePlayer.h"
-#include "platform/FluidSynthSequencer.h"
-#include "platform/JpegFile.h"
-#include "platform/ProgramFolder.h"
-#include "platform/ProgramWaveOutput.h"
-#include "platform/Random.h"
-#include "platform/SequencerDevice.h"
-#include "platform/SingleInstance.h"
-#include "platform/WaveFile.h"
+#include "platform/audio/AudioPresence.h"
+#include "platform/audio/FlaggedWavePlayer.h"
+#include "platform/audio/FluidSynthSequencer.h"
+#include "platform/audio/ProgramWaveOutput.h"
+#include "platform/audio/SequencerDevice.h"
+#include "platform/audio/WaveFile.h"
+#include "platform/drawing/JpegFile.h"
+#include "platform/system/ProgramFolder.h"
+#include "platform/system/Random.h"
+#include "platform/system/Services.h"
+#include "platform/windows/SingleInstance.h"
+#include "rules/media/DataFolder.h"
 #include "support/MediaFiles.h"
 #include "support/TestDoubles.h"
 
@@ -102,7 +103,7 @@ TEST(DataFolder, IsTheDetaFolderInsideTheProgramFolderWithExactlyOneSeparator) {
 // nothing.
 TEST(WaveRequests, WithTheGamesFlagsARequestWhileASoundPlaysIsDroppedAlsoAcrossTheTickWrap) {
   TestClock clock;
-  UseTickSource(&clock);
+  platform::UseServices({.ticks = &clock});
   ListedWaveOutput output;
   FlaggedWavePlayer player{output};
   for (uint32_t start : {1000u, 0xFFFFFFFFu - 200}) {
@@ -121,7 +122,7 @@ TEST(WaveRequests, WithTheGamesFlagsARequestWhileASoundPlaysIsDroppedAlsoAcrossT
   player.Play("miss.wav", SndAsync | SndNoDefault);
   EXPECT_EQ(output.log, (Log{"start catch.wav", "load miss.wav", "stop", "start miss.wav"}))
       << "without SndNoStop a new sound cuts the playing one off";
-  UseTickSource(nullptr);
+  platform::ResetServices();
 }
 
 // A picture of an image's own size and format is decoded into the image's
@@ -182,7 +183,7 @@ TEST(ProgramWaveOutput, LoadsTheAudioModuleAtTheFirstPlayableSound) {
   const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
   qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
   qunsetenv("PULSE_SERVER");
-  UseProgramFolder(QStringLiteral(KANACATCH_APP_DIR));
+  platform::UseServices({.programFolder = QStringLiteral(KANACATCH_APP_DIR)});
   const QString sound = dir.filePath("250.wav"), broken = dir.filePath("broken.wav");
   WriteTestFile(sound, ToneWave(250, 22050));
   WriteTestFile(broken, ToneWave(250, 22050).left(60));
@@ -200,7 +201,7 @@ TEST(ProgramWaveOutput, LoadsTheAudioModuleAtTheFirstPlayableSound) {
   EXPECT_TRUE(QtMultimediaLoaded());
   output.Start(sound);
   output.StopAll();
-  UseProgramFolder({});
+  platform::ResetServices();
   qputenv("XDG_RUNTIME_DIR", runtimeBefore);
 }
 

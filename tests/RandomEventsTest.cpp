@@ -11,14 +11,15 @@
 #include <QTimer>
 #include <random>
 
-#include "app/KanaTextBox.h"
 #include "app/MainForm.h"
-#include "core/MainLoop.h"
-#include "game/GameState.h"
-#include "kana/MojiTable.h"
-#include "platform/ProgramFolder.h"
+#include "platform/system/ProgramFolder.h"
+#include "platform/system/Services.h"
+#include "platform/windows/KanaTextBox.h"
+#include "rules/control/MainLoop.h"
+#include "rules/kana/MojiTable.h"
 #include "screens/InputTable.h"
 #include "screens/TitleForm.h"
+#include "state/GameState.h"
 #include "support/GameFixture.h"
 #include "support/MediaFiles.h"
 
@@ -34,8 +35,10 @@ class RandomEvents : public GameFixture {
  protected:
   void SetUp() override {
     GameFixture::SetUp();
-    platform::UseProgramFolder(folder.path());
-    platform::UseMessageSink(&messages);
+    platform::ChangeServices([this](platform::Services& s) {
+      s.messages = &messages;
+      s.programFolder = folder.path();
+    });
     QDir(folder.path()).mkdir(QStringLiteral("Deta"));
     WriteTestFile(folder.filePath(QStringLiteral("Deta/input.jpg")),
                   JpegBytes(PlainPicture(220, 1600, Qt::yellow)));
@@ -51,8 +54,6 @@ class RandomEvents : public GameFixture {
     UnloadInPutForm();
     delete TitleForm::Instance();
     form.reset();
-    platform::UseMessageSink(nullptr);
-    platform::UseProgramFolder(QString());
     GameFixture::TearDown();
   }
 

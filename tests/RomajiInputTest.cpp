@@ -11,13 +11,13 @@
 #include <QTextCharFormat>
 #include <array>
 
-#include "app/CachedPanelStyle.h"
-#include "app/KanaTextBox.h"
-#include "game/GameState.h"
-#include "kana/MojiTable.h"
-#include "kana/RomajiInput.h"
-#include "kana/RomajiTable.h"
-#include "platform/TextFont.h"
+#include "platform/drawing/TextFont.h"
+#include "platform/windows/CachedPanelStyle.h"
+#include "platform/windows/KanaTextBox.h"
+#include "romaji/RomajiInput.h"
+#include "romaji/RomajiTable.h"
+#include "rules/kana/MojiTable.h"
+#include "state/GameState.h"
 #include "support/QtPrinters.h"
 
 namespace {

@@ -19,24 +19,25 @@
 #include <QThread>
 #include <QTimer>
 
-#include "app/KanaTextBox.h"
 #include "app/MainForm.h"
 #include "app/StartUp.h"
 #include "app/WindowPlace.h"
-#include "core/GameControl.h"
-#include "core/MainLoop.h"
-#include "game/GameState.h"
-#include "game/Pictures.h"
-#include "kana/PlayfieldTexts.h"
-#include "platform/Picture.h"
-#include "platform/PlayfieldWidget.h"
-#include "platform/ProgramFolder.h"
-#include "platform/SingleInstance.h"
+#include "platform/drawing/Picture.h"
+#include "platform/system/ProgramFolder.h"
+#include "platform/system/Services.h"
+#include "platform/windows/KanaTextBox.h"
+#include "platform/windows/PlayfieldWidget.h"
+#include "platform/windows/SingleInstance.h"
+#include "rules/control/GameControl.h"
+#include "rules/control/MainLoop.h"
+#include "rules/kana/PlayfieldTexts.h"
 #include "screens/HowToUse.h"
 #include "screens/InputTable.h"
 #include "screens/RecordForm.h"
 #include "screens/ResultsForm.h"
 #include "screens/TitleForm.h"
+#include "state/GameState.h"
+#include "state/Pictures.h"
 #include "support/GameFixture.h"
 #include "support/MediaFiles.h"
 #include "support/PictureCheck.h"
@@ -84,10 +85,11 @@ class Windows : public GameFixture {
  protected:
   void SetUp() override {
     GameFixture::SetUp();
-    platform::UseProgramFolder(folder.path());
+    platform::ChangeServices([this](platform::Services& s) {
+      s.messages = &messages;
+      s.programFolder = s.lockFolder = folder.path();
+    });
     QDir(folder.path()).mkdir("Deta");
-    platform::UseMessageSink(&messages);
-    platform::UseLockFolder(folder.path());
     BackPicture.ImageToDrawIn().fill(QColor(120, 200, 250));
     NewMainWindow({1024, 768});
   }
@@ -95,16 +97,13 @@ class Windows : public GameFixture {
     UnloadInPutForm();
     delete TitleForm::Instance();
     form.reset();  // and the results window it owns
-    platform::UseMessageSink(nullptr);
-    platform::UseLockFolder({});
-    platform::UseProgramFolder({});
     GameFixture::TearDown();
   }
 
   // The main window on a screen of `screen`, as start-up leaves it.
   void NewMainWindow(platform::ScreenSize screen) {
     form.reset();  // before the next one sets its hooks
-    platform::UseScreenSize(screen);
+    platform::ChangeServices([&](platform::Services& s) { s.screen = screen; });
     form = std::make_unique<MainForm>();
     form->SetPlayfieldSize(CalcFormSize(screen));
     form->ArrangeControls();
@@ -420,7 +419,7 @@ TEST_F(Windows, TheInputTableStandsAtTheLeftScrollsByWholeStepsAndKeepsItsPlaceU
   const int frame = table->frameGeometry().height() - table->height();
   EXPECT_EQ(table->height() - table->Picture1->y(), InputTableReach(768, frame))
       << "the picture's rows that the window shows at the largest value";
-  platform::UseScreenSize({640, 480});
+  platform::ChangeServices([&](platform::Services& s) { s.screen = {640, 480}; });
   table->VScroll1->setValue(4);
   EXPECT_EQ(table->Picture1->y(), table->Note->height() - 640);
   InPutShow_Click();
@@ -624,7 +623,7 @@ TEST(WindowPlaces, AreFullSizeFrom800By600ClearOfTheInputTableAndShrinkOnlyWhere
 TEST(PlayfieldWidget, PaintsEveryChangedAreaAsOneDrawingOfTheCompositeWould) {
   const QRegion changed = QRegion(10, 0, 70, 300) + QRegion(500, 123, 40, 211);
   for (const int ratio : {1, 2}) {
-    platform::UsePixelRatio(ratio);
+    platform::ChangeServices([&](platform::Services& s) { s.pixelRatio = ratio; });
     platform::Picture composite(640, 480);
     QImage& pixels = composite.ImageToDrawIn();
     quint32 noise = 12345;
@@ -658,5 +657,5 @@ TEST(PlayfieldWidget, PaintsEveryChangedAreaAsOneDrawingOfTheCompositeWould) {
       }
     }
   }
-  platform::UsePixelRatio(0);
+  platform::ChangeServices([&](platform::Services& s) { s.pixelRatio = 0; });
 }

@@ -23,18 +23,19 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/KanaTextBox.h"
 #include "app/MainForm.h"
-#include "game/GameState.h"
-#include "platform/MessageBox.h"
-#include "platform/MusicDevice.h"
-#include "platform/ProgramFolder.h"
-#include "platform/SingleInstance.h"
-#include "platform/TextFont.h"
-#include "platform/TickCounter.h"
-#include "platform/WaveSound.h"
+#include "platform/audio/MusicDevice.h"
+#include "platform/audio/WaveSound.h"
+#include "platform/drawing/TextFont.h"
+#include "platform/system/Messages.h"
+#include "platform/system/ProgramFolder.h"
+#include "platform/system/Services.h"
+#include "platform/system/TickCounter.h"
+#include "platform/windows/KanaTextBox.h"
+#include "platform/windows/SingleInstance.h"
 #include "screens/InputTable.h"
 #include "screens/TitleForm.h"
+#include "state/GameState.h"
 
 namespace {
 
@@ -63,9 +64,9 @@ class PrintedSounds : public platform::WavePlayer {
  public:
   void Play(const QString& path, unsigned flags) override {
     Say(QStringLiteral("sound %1 %2").arg(path).arg(flags));
-    platform::UseWavePlayer(nullptr);
+    platform::ChangeServices([](platform::Services& s) { s.waves = nullptr; });
     platform::PlayWaveSound(path, flags);
-    platform::UseWavePlayer(this);
+    platform::ChangeServices([this](platform::Services& s) { s.waves = this; });
   }
 };
 
@@ -127,13 +128,11 @@ FastClock clock;
 
 // Installed before main runs, so the game never reaches the devices unseen.
 [[maybe_unused]] const bool installed = [] {
-  platform::UseMusicDevice(&music);
-  platform::UseWavePlayer(&sounds);
-  if (playsItself) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    platform::UseMessageSink(&messages);
-    platform::UseTickSource(&clock);
-  }
+  if (playsItself) qputenv("QT_QPA_PLATFORM", "offscreen");
+  platform::UseServices({.ticks = playsItself ? &clock : nullptr,
+                         .waves = &sounds,
+                         .music = &music,
+                         .messages = playsItself ? &messages : nullptr});
   return true;
 }();
 
@@ -141,7 +140,8 @@ void StartPlaying() {
   if (!playsItself) return;
   // Each copy keeps its own lock, so that copies started side by side by
   // the tests do not take each other for a second copy.
-  platform::UseLockFolder(platform::ProgramFolder());
+  platform::ChangeServices(
+      [&](platform::Services& s) { s.lockFolder = platform::ProgramFolder(); });
   QTimer::singleShot(0, PlayAsThePlayer);
 }
 Q_COREAPP_STARTUP_FUNCTION(StartPlaying)

@@ -7,14 +7,15 @@
 #include <memory>
 
 #include "history/HistoryStore.h"
-#include "platform/ProgramFolder.h"
-#include "platform/ProgramModule.h"
+#include "platform/system/ProgramFolder.h"
+#include "platform/system/ProgramModule.h"
+#include "platform/system/Services.h"
 #include "support/SampleGames.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   if (argc != 3) return 2;
-  platform::UseProgramFolder(QString::fromLocal8Bit(argv[1]));
+  platform::UseServices({.programFolder = QString::fromLocal8Bit(argv[1])});
   const auto create = reinterpret_cast<CreateHistoryStoreFunction>(
       platform::ProgramModuleFunction(HistoryModuleName, CreateHistoryStoreSymbol, nullptr));
   if (!create) return 3;

@@ -1,21 +1,17 @@
 #include "support/GameFixture.h"
 
-#include "core/GameControl.h"
-#include "core/MainLoop.h"
-#include "game/GameState.h"
-#include "game/Pictures.h"
-#include "kana/MojiTable.h"
-#include "platform/Screen.h"
-#include "platform/TextBox.h"
+#include "platform/system/Services.h"
+#include "platform/system/TextBox.h"
+#include "rules/control/GameControl.h"
+#include "rules/control/MainLoop.h"
+#include "rules/kana/MojiTable.h"
+#include "state/GameState.h"
+#include "state/Pictures.h"
 
 void GameFixture::SetUp() {
-  platform::UseTickSource(&clock);
-  platform::UseMusicDevice(&music);
-  platform::UseWavePlayer(&sounds);
-  platform::UseRandomSource(nullptr);
+  platform::UseServices(
+      {.ticks = &clock, .waves = &sounds, .music = &music, .screen = {1024, 768}});
   platform::ResetRandom();
-  platform::UseScreenSize({1024, 768});
-  platform::UseText1(nullptr);
   platform::DetachedText1() = platform::DetachedTextBox{};
   ClearGameState();
   SizePictures();
@@ -24,13 +20,7 @@ void GameFixture::SetUp() {
   MakeMojiTable();
 }
 
-void GameFixture::TearDown() {
-  platform::UseTickSource(nullptr);
-  platform::UseMusicDevice(nullptr);
-  platform::UseWavePlayer(nullptr);
-  platform::UseRandomSource(nullptr);
-  platform::UseScreenSize({});
-}
+void GameFixture::TearDown() { platform::ResetServices(); }
 
 void GameFixture::Pass(uint32_t ms) {
   clock.Advance(ms);

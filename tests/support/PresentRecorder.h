@@ -3,14 +3,15 @@
 #include <utility>
 #include <vector>
 
-#include "platform/PlayfieldView.h"
+#include "platform/drawing/PlayfieldView.h"
+#include "platform/system/Services.h"
 
 // A visible playfield that records which parts of the composite it was told
 // to show, and installs itself for its lifetime.
 class PresentRecorder : public platform::PlayfieldView {
  public:
-  PresentRecorder() { platform::UsePlayfieldView(this); }
-  ~PresentRecorder() override { platform::UsePlayfieldView(nullptr); }
+  PresentRecorder() { HandOver(this); }
+  ~PresentRecorder() override { HandOver(nullptr); }
 
   void Present(const QRect& compositeArea) override { areas.push_back(compositeArea); }
   void PresentBand(const QRect& compositeArea, int windowRows) override {
@@ -19,4 +20,9 @@ class PresentRecorder : public platform::PlayfieldView {
 
   std::vector<QRect> areas;
   std::vector<std::pair<QRect, int>> bands;  // composite area, window rows
+
+ private:
+  static void HandOver(PresentRecorder* view) {
+    platform::ChangeServices([view](platform::Services& services) { services.playfield = view; });
+  }
 };

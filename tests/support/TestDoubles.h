@@ -5,11 +5,11 @@
 #include <deque>
 #include <vector>
 
-#include "platform/MessageBox.h"
-#include "platform/MusicDevice.h"
-#include "platform/Random.h"
-#include "platform/TickCounter.h"
-#include "platform/WaveSound.h"
+#include "platform/audio/MusicDevice.h"
+#include "platform/audio/WaveSound.h"
+#include "platform/system/Messages.h"
+#include "platform/system/Random.h"
+#include "platform/system/TickCounter.h"
 #include "support/QtPrinters.h"
 
 // A tick counter that tests set and advance by hand.
@@ -26,10 +26,9 @@ class ScriptedRandom : public platform::RandomSource {
  public:
   float Next() override {
     ++drawn;
-    platform::UseRandomSource(nullptr);
-    const float r = draws.empty() ? platform::Rnd() : draws.front();
-    if (!draws.empty()) draws.pop_front();
-    platform::UseRandomSource(this);
+    if (draws.empty()) return platform::BuiltInRnd();
+    const float r = draws.front();
+    draws.pop_front();
     return r;
   }
   std::deque<float> draws;

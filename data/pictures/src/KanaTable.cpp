@@ -7,7 +7,7 @@
 
 #include "Canvas.h"
 #include "Playfield.h"
-#include "kana/RomajiTable.h"
+#include "romaji/RomajiTable.h"
 
 namespace pictures {
 

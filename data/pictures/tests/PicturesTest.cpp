@@ -8,9 +8,9 @@
 #include "Compose.h"
 #include "KanaTable.h"
 #include "Playfield.h"
-#include "game/GameState.h"
-#include "kana/MojiTable.h"
+#include "rules/kana/MojiTable.h"
 #include "screens/InputTable.h"
+#include "state/GameState.h"
 #include "support/PictureCheck.h"
 
 using namespace pictures;

@@ -1,7 +1,0 @@
-#include "platform/WallClock.h"
-
-namespace platform {
-
-QDateTime WallClock() { return QDateTime::currentDateTimeUtc(); }
-
-}  // namespace platform

@@ -1,0 +1,42 @@
+#pragma once
+#include <cstdint>
+
+#include "history/HistoryRecord.h"
+#include "rules/kana/MojiTable.h"
+
+// The values a game of this program can leave in the history. A game read
+// back with any value outside them (a file edited by hand, or damaged in a
+// way SQLite's check does not see) is left out, so that no window shows a
+// share over 100 % or a chart builds an axis for a catch of 24 days.
+// Header only: the store module checks with it too.
+
+// Far longer than a critter ever stays out of its hole.
+constexpr int LongestCatchMs = 60'000;
+constexpr int LargestMojiTotal = 70;
+constexpr int SpeedLevels = 3;
+
+inline bool InRange(const MojiTally& tally) {
+  return tally.presented >= 0 && tally.caught >= 0 && tally.escaped >= 0 &&
+         int64_t{tally.caught} + tally.escaped <= tally.presented && tally.catchMs >= 0 &&
+         tally.catchMs <= int64_t{tally.caught} * LongestCatchMs;
+}
+
+// `game` with its per-string figures, which add up to no more than it
+// presented.
+inline bool InRange(const GameRecord& game) {
+  if (!game.playedAt.isValid() || game.lessonNo < 1 || game.lessonNo > LessonMenuCount ||
+      game.speedLevel < 1 || game.speedLevel > SpeedLevels) {
+    return false;
+  }
+  if (game.caught < 0 || game.caught > game.presented || game.presented > game.mojiTotal ||
+      game.mojiTotal > LargestMojiTotal || game.meanCatchMs < 0 ||
+      game.meanCatchMs > LongestCatchMs) {
+    return false;
+  }
+  int64_t presented = 0;
+  for (const auto& [moji, tally] : game.moji) {
+    if (!InRange(tally)) return false;
+    presented += tally.presented;
+  }
+  return presented <= game.presented;
+}

@@ -1,0 +1,58 @@
+#pragma once
+#include <QDateTime>
+#include <QString>
+#include <cstdint>
+#include <map>
+#include <vector>
+
+#include "history/MojiSchedule.h"
+#include "state/GameResults.h"
+
+// One game that ended by itself, as the history keeps it.
+struct GameRecord {
+  QDateTime playedAt;  // when it ended, UTC
+  int lessonNo = 0;
+  int speedLevel = 0;
+  int mojiTotal = 0;
+  int presented = 0;
+  int caught = 0;
+  int meanCatchMs = 0;  // mean time from a rise to its catch; 0 when nothing was caught
+  // Each string presented in the game; a string that did not come is left out.
+  std::map<QString, MojiTally> moji;
+};
+
+// The games played so far, oldest first (their per-string figures left
+// out), and each string's figures summed over all of them.
+struct History {
+  std::vector<GameRecord> games;
+  std::map<QString, MojiTally> mojiTotals;
+  // Each string's place in the practice's schedule after all of them.
+  std::map<QString, MojiSchedule> schedule;
+  // The file's ids of the games left out, their values out of range.
+  std::vector<int64_t> gamesLeftOut;
+};
+
+// Strings presented over all the games of `history`.
+int PresentedTotal(const History& history);
+
+// Adds `game` to `history`: to its games (without its per-string figures)
+// to the per-string sums and to each string's schedule. Inline: the store module adds the games it
+// reads with it.
+inline void AddToHistory(History& history, const GameRecord& game) {
+  GameRecord summary = game;
+  summary.moji.clear();
+  history.games.push_back(std::move(summary));
+  for (const auto& [moji, tally] : game.moji) {
+    MojiTally& sum = history.mojiTotals[moji];
+    sum.presented += tally.presented;
+    sum.caught += tally.caught;
+    sum.escaped += tally.escaped;
+    sum.catchMs += tally.catchMs;
+    ScheduleAfterGame(history.schedule[moji], tally, game.meanCatchMs, game.playedAt);
+  }
+}
+
+// The record of the game that `results` describe, played with the given
+// settings and ended at `at`.
+GameRecord RecordOfGame(const GameResults& results, int lessonNo, int speedLevel, int mojiTotal,
+                        const QDateTime& at);

@@ -1,0 +1,17 @@
+#include "platform/system/ProgramModule.h"
+
+#include <QLibrary>
+
+#include "platform/system/ProgramFolder.h"
+
+namespace platform {
+
+void* ProgramModuleFunction(const QString& module, const char* function, QString* error) {
+  QLibrary library(ProgramFolder() + QStringLiteral("/lib") + module + QStringLiteral(".so"));
+  // A QLibrary leaves its library loaded when it goes away.
+  auto* found = reinterpret_cast<void*>(library.resolve(function));
+  if (!found && error) *error = library.errorString();
+  return found;
+}
+
+}  // namespace platform

@@ -1,0 +1,7 @@
+#include "platform/system/WallClock.h"
+
+namespace platform {
+
+QDateTime WallClock() { return QDateTime::currentDateTimeUtc(); }
+
+}  // namespace platform

@@ -1,7 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTemporaryDir>
+
+// Each layer's tests run in the least application object they need,
+// KANACATCH_TEST_APPLICATION: the romaji's in a core application, those of
+// pictures and the game's rules in a GUI application, those of widgets in a
+// widget application. A layer that does not link a module has none of its
+// headers.
+#if __has_include(<QGuiApplication>)
+#include <QGuiApplication>
+#endif
+#if __has_include(<QApplication>)
+#include <QApplication>
+#endif
 
 // Every test runs inside one application object on the offscreen platform,
 // so pictures, fonts and widgets work without a display. Settings and
@@ -14,8 +26,8 @@ int main(int argc, char* argv[]) {
   const QTemporaryDir configFolder, dataFolder;
   qputenv("XDG_CONFIG_HOME", configFolder.path().toUtf8());
   qputenv("XDG_DATA_HOME", dataFolder.path().toUtf8());
-  QApplication app(argc, argv);
-  QApplication::setOrganizationName(QStringLiteral("kanacatch"));
+  KANACATCH_TEST_APPLICATION app(argc, argv);
+  QCoreApplication::setOrganizationName(QStringLiteral("kanacatch"));
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,6 +1,6 @@
-// The platform's seams: the shared generator, the second-copy lock, the data
-// folder, the wave player with its flags and wave files, and the music
-// device with its synthesizer.
+// The platform's sound: the wave player with its flags, wave files, the
+// audio module loaded at the first playable sound, and the music device with
+// its synthesizer.
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -22,12 +22,8 @@
 #include "platform/audio/ProgramWaveOutput.h"
 #include "platform/audio/SequencerDevice.h"
 #include "platform/audio/WaveFile.h"
-#include "platform/drawing/JpegFile.h"
-#include "platform/system/ProgramFolder.h"
-#include "platform/system/Random.h"
+#include "platform/system/ProgramModule.h"
 #include "platform/system/Services.h"
-#include "platform/windows/SingleInstance.h"
-#include "rules/media/DataFolder.h"
 #include "support/MediaFiles.h"
 #include "support/TestDoubles.h"
 
@@ -61,41 +57,12 @@ class LoggedTune : public Sequencer {
   Log& log;
 };
 
+bool QtMultimediaLoaded() {
+  QFile maps("/proc/self/maps");
+  return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+}
+
 }  // namespace
-
-// A copy that crashed or was killed leaves its lock file and its socket
-// file behind. The lock keeps no one from starting; the socket answers
-// nobody: a call to it gives up at once, and the next first copy takes its
-// name over. The copy that runs refuses a second, whose call brings the
-// first forward, without waiting until it has.
-TEST(SingleInstance, ALaterCopyIsRefusedAndBringsTheFirstForwardButACrashedCopyBlocksNothing) {
-  QTemporaryDir folder;
-  WriteTestFile(folder.filePath("kanacatch.lock"),
-                "2147483000\nkanacatch\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  std::strncpy(address.sun_path, QFile::encodeName(folder.filePath("kanacatch.socket")),
-               sizeof address.sun_path - 1);
-  const int crashed = socket(AF_UNIX, SOCK_STREAM, 0);
-  ASSERT_EQ(bind(crashed, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-  close(crashed);
-  SingleInstance first(folder.path()), later(folder.path());
-  QElapsedTimer waited;
-  waited.start();
-  EXPECT_FALSE(later.CallRunningCopy()) << "nobody listens on the crashed copy's socket";
-  ASSERT_TRUE(first.Acquire()) << "the crashed copy's lock kept the first out";
-  int calls = 0;
-  first.AnswerLaterCopies([&] { ++calls; });
-  EXPECT_FALSE(later.Acquire());
-  EXPECT_TRUE(later.CallRunningCopy()) << "the first copy's socket took the crashed one's place";
-  EXPECT_LT(waited.elapsed(), 2000) << "the calls waited on the first copy";
-  EXPECT_TRUE(QTest::qWaitFor([&] { return calls == 1; }, 5000)) << "the first never came forward";
-}
-
-TEST(DataFolder, IsTheDetaFolderInsideTheProgramFolderWithExactlyOneSeparator) {
-  EXPECT_EQ(DataFolderOf("/opt/kana catch"), "/opt/kana catch/Deta/");
-  EXPECT_EQ(DataFolderOf("/"), "/Deta/");
-}
 
 // The game's flags, 19, hold SndNoStop: a request while a sound plays is
 // dropped, neither cutting it off nor loading its file, until the playing
@@ -125,26 +92,6 @@ TEST(WaveRequests, WithTheGamesFlagsARequestWhileASoundPlaysIsDroppedAlsoAcrossT
   platform::ResetServices();
 }
 
-// A picture of an image's own size and format is decoded into the image's
-// memory (the background on a screen of ratio 2); any other is refused and
-// leaves the image as it was.
-TEST(JpegFiles, DecodeStraightIntoAnImageOfTheirOwnSizeAndFormatOnly) {
-  const QByteArray colour = JpegBytes(PlainPicture(64, 48, Qt::red));
-  const QByteArray grey =
-      JpegBytes(PlainPicture(64, 48, Qt::gray).convertToFormat(QImage::Format_Grayscale8));
-  for (const auto& [file, size, decoded] : {std::tuple{colour, QSize(64, 48), true},
-                                            {colour, QSize(64, 47), false},
-                                            {grey, QSize(64, 48), false},
-                                            {QByteArray("no picture"), QSize(64, 48), false}}) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    const uchar* memory = image.constBits();
-    EXPECT_EQ(DecodeJpegInto(file, image), decoded);
-    EXPECT_EQ(image.constBits(), memory);
-    EXPECT_EQ(image.pixel(5, 5), decoded ? DecodeJpeg(colour).pixel(5, 5) : qRgb(255, 255, 255));
-  }
-}
-
 // A length is rounded up to whole milliseconds and counts frames of the
 // size the format chunk gives; a wave without frames, without a format
 // chunk before its samples, or in a format the sound effects cannot play
@@ -166,11 +113,6 @@ TEST(WaveFiles, KnowTheirLengthRoundedUpToWholeMilliseconds) {
     WriteTestFile(path, QByteArray(tone).replace(at, bytes.size(), bytes));
     EXPECT_EQ(WaveFileLength(path), ms) << "changed at " << at;
   }
-}
-
-bool QtMultimediaLoaded() {
-  QFile maps("/proc/self/maps");
-  return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
 }
 
 // Qt Multimedia and the sound server's libraries are loaded with the audio

@@ -1,7 +1,8 @@
-// Typing romaji: the spellings that make each string, the composer that
-// turns letters into kana, and the text box that feeds it keys.
+// The text box: keys fed to its romaji input, an input method's composition
+// and commit, a long text, and its drawing beside a line edit's.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QScreen>
@@ -14,38 +15,9 @@
 #include "platform/drawing/TextFont.h"
 #include "platform/windows/CachedPanelStyle.h"
 #include "platform/windows/KanaTextBox.h"
-#include "romaji/RomajiInput.h"
-#include "romaji/RomajiTable.h"
-#include "rules/kana/MojiTable.h"
-#include "state/GameState.h"
 #include "support/QtPrinters.h"
 
 namespace {
-
-// Feeds `keys` to a fresh composer: "\b" stands for Backspace and "\n" for
-// Enter, every other character is typed.
-RomajiComposer Typed(const QString& keys) {
-  RomajiComposer box;
-  for (const QChar key : keys) {
-    if (key == u'\b') box.Backspace();
-    if (key == u'\n') box.CommitAtEnter();
-    if (key != u'\b' && key != u'\n') box.Type(key);
-  }
-  return box;
-}
-
-// Spellings of the game's strings that Mozc or Anthy takes; the box must too.
-constexpr const char* InputMethodSpellings[] = {
-    "てぃ t'i", "でぃ d'i",  "てゅ t'yu",  "でゅ d'yu",  "とぅ t'u", "どぅ d'u",   "ふぁ hwa",
-    "ふぃ hwi", "ふぇ hwe",  "ふぉ hwo",   "ふゅ hwyu",  "づ dzu",   "ん n' n xn", "くぅ kwu",
-    "い yi",    "う wu whu", "ぃ xyi lyi", "ぇ xye lye", "く qu",    "ふぃ fyi",   "ふぇ fye"};
-
-// Spellings that Mozc or Anthy leaves as Latin letters ("qya" gives ｑや).
-const QStringList RefusedByAnInputMethod =
-    QStringLiteral(
-        "qa qi qe qo qya qyu qyo qwu qwa qwi qwe qwo fwu gwi gwu gwe gwo swa swi swu "
-        "swe swo twa twi twe two dwa dwi dwe dwo kwu hwu")
-        .split(u' ');
 
 // Presses and releases each key of `keys` in `into`: a letter types itself (a
 // capital with Shift held); "^" is Shift, "#" Caps Lock, "<" the left arrow,
@@ -95,64 +67,6 @@ bool NearlyAlike(const QImage& one, const QImage& other) {
 }
 
 }  // namespace
-
-// Every shown spelling of each game string gives it ("+" joins parts typed
-// one after the other), and the first, the one to learn, works in every
-// common input method. Every spelling the box knows can be typed: one that a
-// shorter one completed before its last letter could not.
-TEST(RomajiSpellings, EachGivesItsKanaAndTheFirstShownWorksInEveryInputMethod) {
-  MakeMojiTable();
-  for (int k = 1; k <= MojiTableSize; ++k) {
-    const QString& moji = Game.MojiTable[k];
-    const QStringList spellings = ShownSpellings(moji);
-    ASSERT_FALSE(spellings.isEmpty()) << moji.toStdString();
-    for (const QString& part : spellings.first().split(u'+'))
-      EXPECT_FALSE(RefusedByAnInputMethod.contains(part)) << part.toStdString();
-    for (const QString& spelling : spellings) {
-      const RomajiComposer box = Typed(QString(spelling).remove(u'+'));
-      EXPECT_EQ(box.Text() + box.Pending(), moji) << spelling.toStdString();
-    }
-  }
-  for (const RomajiRule& rule : RomajiRules())
-    EXPECT_EQ(Typed(rule.spelling + ".").Text(), rule.kana + rule.carry + ".")
-        << rule.spelling.toStdString();
-  for (const char* line : InputMethodSpellings) {
-    QStringList words = QString::fromUtf8(line).split(u' ');
-    const QString moji = words.takeFirst();
-    for (const QString& spelling : words)
-      EXPECT_EQ(Typed(spelling + "\n").Text(), moji) << spelling.toStdString();
-  }
-}
-
-// A lone n waits, since na or nya may follow; nn, n', a consonant and Enter
-// end it, and Enter drops other waiting letters. A doubled consonant gives っ
-// and keeps the second letter waiting. Capitals convert and waiting letters
-// keep their case. A letter no spelling goes on with settles the ones before
-// it; any other character settles them and joins the text, but control
-// characters are left to the box. Backspace takes the last waiting letter,
-// else the last character.
-TEST(RomajiComposer, TurnsTypedLettersIntoKanaAndKeepsTheRestAsTyped) {
-  // Keys typed, then the text and the waiting letters.
-  const char* const cases[][3] = {
-      {"nna", "んあ", ""}, {"nnna", "んな", ""},   {"n'a", "んあ", ""},    {"nk", "ん", "k"},
-      {"N\n", "ん", ""},   {"kak\n", "か", ""},    {"ssha", "っしゃ", ""}, {"tchi", "っち", ""},
-      {"KK", "っ", "K"},   {"Kya", "きゃ", ""},    {"kY", "", "kY"},       {"kqa", "kくぁ", ""},
-      {"tsk", "ts", "k"},  {"K1", "K1", ""},       {"n.", "ん.", ""},      {"ka ", "か ", ""},
-      {"nか", "んか", ""}, {"éa", "éあ", ""},      {"k'", "k'", ""},       {"t'a", "t'あ", ""},
-      {"D'U", "どぅ", ""}, {"ka\t\x1b", "か", ""}, {"ky\b", "", "k"},      {"kya\b", "き", ""}};
-  for (const auto& [keys, text, pending] : cases) {
-    const RomajiComposer box = Typed(QString::fromUtf8(keys));
-    EXPECT_EQ(box.Text(), QString::fromUtf8(text)) << keys;
-    EXPECT_EQ(box.Pending(), QString::fromUtf8(pending)) << keys;
-  }
-  // An input method's text replaces the box's, waiting letters too, and
-  // Backspace never leaves half a character outside the basic plane.
-  RomajiComposer box = Typed("k");
-  box.SetText(QString::fromUtf8("か😀"));
-  box.Backspace();
-  EXPECT_EQ(box.Text() + box.Pending(), "か");
-  EXPECT_EQ(box.Type(QChar(0x1b)), KeyResult::Ignored) << "Escape goes on to the window";
-}
 
 // Keys without text leave waiting letters waiting, and in view. Emptying the
 // box leaves what is still being composed, the box's own waiting letters or

@@ -1,3 +1,5 @@
+// The playfield's drawing: critters rising through their masks with their
+// labels, and the counter band, checked against reviewed reference pictures.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -78,50 +80,6 @@ class Playfield : public GameFixture {
 };
 
 }  // namespace
-
-// MERGEPAINT and SRCAND, which put a critter through its mask, combine each
-// pixel bit by bit, and SRCCOPY copies it, also where the area overhangs the
-// picture's corner, from a coloured source and from one kept as greys.
-TEST(BlockCopy, MaskAndPictureCombineBitByBitAlsoWhereTheyOverhang) {
-  constexpr int W = 64, H = 32;
-  platform::Picture dest(W, H);
-  platform::Picture source(W, H);
-  ASSERT_EQ(source.Image().pixel(W - 1, H - 1), qRgb(255, 255, 255)) << "a new picture is white";
-  FillWithPattern(dest.ImageToDrawIn());
-  const QImage before = dest.Image().copy();
-  const QImage coloured = before.mirrored(true, true);
-  const QImage grey =
-      coloured.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
-  ASSERT_EQ(platform::GrayIfColourless(coloured).format(), QImage::Format_RGB32);
-  ASSERT_EQ(platform::GrayIfColourless(grey).format(), QImage::Format_Grayscale8);
-  const struct {
-    platform::RasterOp op;
-    QRgb (*rule)(QRgb src, QRgb old);
-  } ops[] = {{platform::MERGEPAINT, [](QRgb src, QRgb old) { return ~src | old; }},
-             {platform::SRCAND, [](QRgb src, QRgb old) { return src & old; }},
-             {platform::SRCCOPY, [](QRgb src, QRgb) { return src; }}};
-  for (const auto& [op, rule] : ops) {
-    for (const auto& [kept, shift] : {std::pair{coloured, QPoint(0, 0)},
-                                      {coloured, QPoint(-5, -3)},
-                                      {grey, QPoint(0, 0)},
-                                      {grey, QPoint(-5, -3)}}) {
-      source.ImageToDrawIn() = platform::GrayIfColourless(kept);
-      dest.ImageToDrawIn() = before.copy();
-      platform::BitBlt(dest, dest.Rect().translated(shift), source, QPoint(0, 0), op);
-      for (int y = 0; y < H; ++y) {
-        for (int x = 0; x < W; ++x) {
-          const QPoint from = QPoint(x, y) - shift;
-          const QRgb expected =
-              from.x() < W && from.y() < H
-                  ? rule(source.Image().pixel(from), before.pixel(x, y)) | 0xff000000u
-                  : before.pixel(x, y);
-          ASSERT_EQ(dest.Image().pixel(x, y), expected)
-              << op << " from format " << source.Image().format() << " at " << x << ", " << y;
-        }
-      }
-    }
-  }
-}
 
 // Scene 1, on screens of ratio 1 and 2: the six critters of a game rise step
 // by step with the labels "あ", "ぁ", "きゃ", "っ", "ゃ" and "ん" in their game

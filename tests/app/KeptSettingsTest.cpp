@@ -127,7 +127,8 @@ TEST_F(KeptSettingsTest, AFileItCannotUseGivesTheDefaultsAndLosesNothing) {
     EXPECT_EQ(Bytes(path), bytes) << "nothing written before a change";
 
     form->SpeedCheck[1]->trigger();
-    const QString aside = QFileInfo(path).path() + "/kanacatch_tests-damaged.conf";
+    const QString aside =
+        QFileInfo(path).path() + '/' + QFileInfo(path).completeBaseName() + "-damaged.conf";
     if (keysAfterAClick.isEmpty()) {
       EXPECT_EQ(Bytes(path), bytes);
     } else {

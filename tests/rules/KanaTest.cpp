@@ -1,5 +1,5 @@
 // The kana of the game: the lessons' strings, picking them and their
-// colours, the practice of weak strings, and the romaji hint printed under a
+// colours, the romaji spellings, and the romaji hint printed under a
 // rising critter's label.
 #include <gtest/gtest.h>
 
@@ -9,7 +9,6 @@
 #include <cmath>
 #include <map>
 
-#include "history/PracticeWeights.h"
 #include "platform/system/Services.h"
 #include "romaji/RomajiTable.h"
 #include "rules/anim/KobbinMove.h"
@@ -21,6 +20,7 @@
 #include "state/GameState.h"
 #include "state/Pictures.h"
 #include "support/GameFixture.h"
+#include "support/RomajiTyping.h"
 
 namespace {
 
@@ -49,6 +49,19 @@ QImage Ink(int h) {
   DrawMoji(h, HoleLabelAnchor[h - 1].x, HoleLabelAnchor[h - 1].y);
   return KobPicture[h].Image().scaled(KobWidth, KobHeight).convertToFormat(QImage::Format_RGB32);
 }
+
+// Spellings of the game's strings that Mozc or Anthy takes; the box must too.
+constexpr const char* InputMethodSpellings[] = {
+    "てぃ t'i", "でぃ d'i",  "てゅ t'yu",  "でゅ d'yu",  "とぅ t'u", "どぅ d'u",   "ふぁ hwa",
+    "ふぃ hwi", "ふぇ hwe",  "ふぉ hwo",   "ふゅ hwyu",  "づ dzu",   "ん n' n xn", "くぅ kwu",
+    "い yi",    "う wu whu", "ぃ xyi lyi", "ぇ xye lye", "く qu",    "ふぃ fyi",   "ふぇ fye"};
+
+// Spellings that Mozc or Anthy leaves as Latin letters ("qya" gives ｑや).
+const QStringList RefusedByAnInputMethod =
+    QStringLiteral(
+        "qa qi qe qo qya qyu qyo qwu qwa qwi qwe qwo fwu gwi gwu gwe gwo swa swi swu "
+        "swe swo twa twi twe two dwa dwi dwe dwo kwu hwu")
+        .split(u' ');
 
 }  // namespace
 
@@ -85,86 +98,6 @@ TEST_F(Kana, EveryLessonHoldsExactlyItsEntriesAndTheEndDrawsPickItsEnds) {
            "ふゃ ふゅ ふょ ふぁ ふぃ ふぅ ふぇ ふぉ びゃ びぃ びゅ びぇ びょ ぴゃ ぴぃ ぴゅ ぴぇ "
            "ぴょ ゃ ゅ ょ"}));
   EXPECT_EQ(EntriesOf(LessonRangeOf(11)).join(' '), lessons.join(' '));
-}
-
-// Three lesson-1 games of one morning: ぅ escaped all 7 times it came, ぇ
-// 7 times of 10 and came slowly; the other 13 strings were caught at once.
-History FirstMorning() {
-  History history;
-  const QStringList lesson1 = EntriesOf(LessonRangeOf(1));
-  for (int game = 0; game < 3; ++game) {
-    GameRecord record{
-        QDateTime(QDate(2026, 12, 1), QTime(9, 10 * game), Qt::UTC), 1, 1, 30, 0, 0, 900, {}};
-    for (const QString& moji : lesson1) record.moji[moji] = {2, 2, 0, 1800};
-    record.moji[QStringLiteral("ぅ")] = {2 + game / 2, 0, 2 + game / 2, 0};
-    record.moji[QStringLiteral("ぇ")] = {3 + game / 2, 1, 2 + game / 2, 1500};
-    for (const auto& [moji, tally] : record.moji) {
-      record.presented += tally.presented;
-      record.caught += tally.caught;
-    }
-    AddToHistory(history, record);
-  }
-  return history;
-}
-
-// How often each string comes in `picks` practice picks planned at `now`,
-// each pick one draw of the game's generator.
-std::map<QString, int> PracticeDraws(const History& history, const QDateTime& now, int picks,
-                                     ScriptedRandom& draws) {
-  std::vector<QString> table;
-  std::vector<bool> inRowsPlayed;
-  for (int k = 1; k <= MojiTableSize; ++k) {
-    table.push_back(Game.MojiTable[k]);
-    inRowsPlayed.push_back(k <= LessonRangeOf(2).Base + LessonRangeOf(2).Size);
-  }
-  SetPracticeWeights(WeightsOf(PracticePlan(history, table, inRowsPlayed, now)));
-  Game.LessonNo = PracticeLessonNo;
-  platform::ChangeServices([&](platform::Services& s) { s.random = &draws; });
-  std::map<QString, int> seen;
-  for (int pick = 1; pick <= picks; ++pick) {
-    SelectMoji(1);
-    ++seen[Game.HoleMoji[1]];
-  }
-  SetPracticeWeights({});
-  return seen;
-}
-
-// The strings drawn more often than ぅ or ぇ.
-QStringList DrawnMoreThanTheWeak(std::map<QString, int> seen) {
-  const int fewer = std::min(seen[QStringLiteral("ぅ")], seen[QStringLiteral("ぇ")]);
-  QStringList more;
-  for (const auto& [moji, times] : seen)
-    if (times > fewer && moji != QStringLiteral("ぅ") && moji != QStringLiteral("ぇ")) more << moji;
-  return more;
-}
-// The practice asks for the strings the learner met and finds hard; a
-// string caught well rests, and comes back after days; new strings come a
-// few at a time from the rows played (here lessons 1 and 2), never the
-// whole table.
-TEST_F(Kana, ThePracticeAsksForWeakStringsRestsTheWellCaughtAndBringsInAFewNewOnes) {
-  constexpr int Picks = 30000;
-  const History history = FirstMorning();
-  const QDateTime thatNoon(QDate(2026, 12, 1), QTime(12, 0), Qt::UTC);
-  std::map<QString, int> seen = PracticeDraws(history, thatNoon, Picks, draws);
-  EXPECT_EQ(draws.drawn, Picks) << "one draw of the generator per pick";
-  EXPECT_EQ(DrawnMoreThanTheWeak(seen), QStringList());
-  const QStringList lesson1 = EntriesOf(LessonRangeOf(1));
-  int met = 0, weak = seen[QStringLiteral("ぅ")] + seen[QStringLiteral("ぇ")];
-  for (const QString& moji : lesson1) met += seen[moji];
-  EXPECT_GE(met, Picks * 70 / 100) << "strings met";
-  EXPECT_GE(weak, Picks * 60 / 100) << "ぅ and ぇ";
-  QStringList fresh;
-  for (const auto& [moji, times] : seen) {
-    if (!lesson1.contains(moji)) fresh << moji;
-  }
-  EXPECT_EQ(fresh.join(' '), QStringLiteral("が ぎ ぐ")) << "the next strings of lesson 2";
-  const int resting = seen[QStringLiteral("あ")];
-
-  // Ten days on, the strings caught well have rested long enough: they come
-  // back, though ぅ and ぇ still come most.
-  seen = PracticeDraws(history, thatNoon.addDays(10), Picks, draws);
-  EXPECT_EQ(DrawnMoreThanTheWeak(seen), QStringList());
-  EXPECT_GT(seen[QStringLiteral("あ")], 4 * resting) << "あ, rested 10 days";
 }
 
 // Every string of the table in every hole, over a critter shaped like one
@@ -212,5 +145,33 @@ TEST_F(Kana, TheHintIsOffAtFirstAndSwitchesFromTheNextRise) {
     SelectMoji(1);
     EXPECT_EQ(Game.HoleHint[1], on ? FirstSpelling(Game.HoleMoji[1]) : QString());
     before = on;
+  }
+}
+
+// Every shown spelling of each game string gives it ("+" joins parts typed
+// one after the other), and the first, the one to learn, works in every
+// common input method. Every spelling the box knows can be typed: one that a
+// shorter one completed before its last letter could not.
+TEST(RomajiSpellings, EachGivesItsKanaAndTheFirstShownWorksInEveryInputMethod) {
+  MakeMojiTable();
+  for (int k = 1; k <= MojiTableSize; ++k) {
+    const QString& moji = Game.MojiTable[k];
+    const QStringList spellings = ShownSpellings(moji);
+    ASSERT_FALSE(spellings.isEmpty()) << moji.toStdString();
+    for (const QString& part : spellings.first().split(u'+'))
+      EXPECT_FALSE(RefusedByAnInputMethod.contains(part)) << part.toStdString();
+    for (const QString& spelling : spellings) {
+      const RomajiComposer box = Typed(QString(spelling).remove(u'+'));
+      EXPECT_EQ(box.Text() + box.Pending(), moji) << spelling.toStdString();
+    }
+  }
+  for (const RomajiRule& rule : RomajiRules())
+    EXPECT_EQ(Typed(rule.spelling + ".").Text(), rule.kana + rule.carry + ".")
+        << rule.spelling.toStdString();
+  for (const char* line : InputMethodSpellings) {
+    QStringList words = QString::fromUtf8(line).split(u' ');
+    const QString moji = words.takeFirst();
+    for (const QString& spelling : words)
+      EXPECT_EQ(Typed(spelling + "\n").Text(), moji) << spelling.toStdString();
   }
 }

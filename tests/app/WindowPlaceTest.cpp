@@ -1,14 +1,10 @@
 // Where the main window stands on screens and work areas of every size.
 #include <gtest/gtest.h>
 
-#include <QMargins>
-#include <QRect>
 #include <QStringList>
-#include <tuple>
 
 #include "app/StartUp.h"
 #include "app/WindowPlace.h"
-#include "platform/system/Screen.h"
 
 // The playfield's size and the main window's place on screens at either
 // side of the full-size rule and of the width where the input table

@@ -2,11 +2,7 @@
 // each string's place in the practice's schedule.
 #include <gtest/gtest.h>
 
-#include <QDateTime>
-#include <QTimeZone>
-
 #include "history/DailyProgress.h"
-#include "history/MojiSchedule.h"
 #include "support/QtPrinters.h"
 
 // The learner's days in Tokyo, nine hours ahead of the UTC the history

@@ -2,13 +2,6 @@
 // through the game's own pick.
 #include <gtest/gtest.h>
 
-#include <QDateTime>
-#include <QStringList>
-#include <algorithm>
-#include <map>
-#include <vector>
-
-#include "history/HistoryRecord.h"
 #include "history/PracticeWeights.h"
 #include "platform/system/Services.h"
 #include "rules/kana/MojiPicking.h"

@@ -2,27 +2,14 @@
 // audio module loaded at the first playable sound, and the music device with
 // its synthesizer.
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QSysInfo>
-#include <QTemporaryDir>
 #include <QTest>
-#include <cmath>
-#include <cstring>
-#include <vector>
 
 #include "platform/audio/AudioPresence.h"
 #include "platform/audio/FlaggedWavePlayer.h"
 #include "platform/audio/FluidSynthSequencer.h"
 #include "platform/audio/ProgramWaveOutput.h"
-#include "platform/audio/SequencerDevice.h"
 #include "platform/audio/WaveFile.h"
-#include "platform/system/ProgramModule.h"
 #include "platform/system/Services.h"
 #include "support/MediaFiles.h"
 #include "support/TestDoubles.h"

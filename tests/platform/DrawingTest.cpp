@@ -2,10 +2,6 @@
 // JPEG files decoded into pictures.
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QTemporaryDir>
-#include <utility>
-
 #include "platform/drawing/Blit.h"
 #include "platform/drawing/JpegFile.h"
 #include "platform/drawing/Picture.h"

@@ -1,7 +1,6 @@
 // The box's own romaji input: the composer that turns typed letters into kana.
 #include <gtest/gtest.h>
 
-#include "romaji/RomajiInput.h"
 #include "support/QtPrinters.h"
 #include "support/RomajiTyping.h"
 

@@ -2,14 +2,8 @@
 // labels, and the counter band, checked against reviewed reference pictures.
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <QPainter>
-#include <tuple>
-#include <vector>
 
-#include "platform/drawing/Blit.h"
-#include "platform/system/Screen.h"
-#include "platform/system/Services.h"
 #include "rules/anim/KobbinMove.h"
 #include "rules/anim/Playfield.h"
 #include "rules/control/GameControl.h"

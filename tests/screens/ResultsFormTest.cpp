@@ -1,9 +1,6 @@
 // Where the results window stands.
 #include <gtest/gtest.h>
 
-#include <QMargins>
-#include <QRect>
-
 #include "screens/ResultsForm.h"
 
 TEST(ResultsPlace, TheWholeWindowWithItsFrameStaysInTheAreaAndOnTheScreen) {

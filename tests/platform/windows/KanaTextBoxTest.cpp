@@ -2,15 +2,9 @@
 // and commit, a long text, and its drawing beside a line edit's.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QFontMetricsF>
-#include <QInputMethodEvent>
-#include <QScreen>
 #include <QStyleFactory>
 #include <QStyleHints>
 #include <QTest>
-#include <QTextCharFormat>
-#include <array>
 
 #include "platform/drawing/TextFont.h"
 #include "platform/windows/CachedPanelStyle.h"

@@ -1,9 +1,7 @@
 // The visible playfield: the composite painted area by area.
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <QPainter>
-#include <QRegion>
 
 #include "platform/drawing/Picture.h"
 #include "platform/system/Services.h"

@@ -2,15 +2,8 @@
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
-#include <unistd.h>
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QWidget>
-#include <cstring>
 
 #include "platform/windows/SingleInstance.h"
 #include "support/MediaFiles.h"

@@ -4,6 +4,7 @@
 // openings, each from the menu command to the window painted. Prints the
 // distributions in milliseconds.
 #include <QApplication>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
@@ -21,11 +22,11 @@
 namespace {
 
 // Milliseconds from the menu command to the window's picture.
-double OpenRecordForm(const HistoryKeeper& keeper) {
+double OpenRecordForm(QPointer<RecordForm>& record, const HistoryKeeper& keeper) {
   const Clock::time_point begin = Clock::now();
-  RecordShow_Click(keeper, nullptr);
+  RecordShow_Click(record, keeper, nullptr);
   QApplication::processEvents();
-  RecordForm::Instance()->grab();
+  record->grab();
   return Ms(Clock::now() - begin);
 }
 
@@ -64,15 +65,16 @@ int main(int argc, char** argv) {
   if (keeper.Games().games.size() != size_t{Games}) return 1;
   std::printf("read_ms n=1 p50=%.2f p90=%.2f p99=%.2f max=%.2f\n", readMs, readMs, readMs, readMs);
 
-  std::vector<double> firstMs{OpenRecordForm(keeper)};
+  QPointer<RecordForm> record;
+  std::vector<double> firstMs{OpenRecordForm(record, keeper)};
   std::vector<double> laterMs;
   for (int n = 0; n < Openings; ++n) {
-    CloseRecordForm();
+    CloseRecordForm(record);
     QApplication::processEvents();
-    laterMs.push_back(OpenRecordForm(keeper));
+    laterMs.push_back(OpenRecordForm(record, keeper));
   }
   PrintDistribution("first_open_ms", firstMs);
   PrintDistribution("open_ms", laterMs);
-  CloseRecordForm();
+  CloseRecordForm(record);
   return 0;
 }

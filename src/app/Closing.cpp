@@ -8,26 +8,26 @@
 
 namespace {
 
-// Ends the game and the main loop and closes the side windows; the main
-// window's close handlers also stop and close the music device.
-void EndEverything(bool closeMusic) {
+// Ends the game and the main loop and closes the side windows of `form`;
+// the main window's close handlers also stop and close the music device.
+void EndEverything(MainForm& form, bool closeMusic) {
   Game.GameRunning = false;
   Game.MainLoopActive = false;
   if (closeMusic) {
     platform::Music().Stop();
     platform::Music().Close();
   }
-  UnloadInPutForm();
-  CloseResultsForm();
+  UnloadInPutForm(form.InPutWindow);
+  CloseResultsForm(form.ResultsWindow);
 }
 
 }  // namespace
 
-void Quit_Click() {
-  EndEverything(false);
-  if (MainForm* form = MainForm::Instance()) form->close();
+void Quit_Click(MainForm& form) {
+  EndEverything(form, false);
+  form.close();
 }
 
-void Form_QueryUnload() { EndEverything(true); }
+void Form_QueryUnload(MainForm& form) { EndEverything(form, true); }
 
-void Form_Unload() { EndEverything(true); }
+void Form_Unload(MainForm& form) { EndEverything(form, true); }

@@ -33,8 +33,6 @@
 
 namespace {
 
-MainForm* theMainForm = nullptr;
-
 constexpr const char* SpeedCaptions[3] = {"はやい", "ややはやい", "おそい"};
 constexpr const char* MojiCountCaptions[3] = {"３０", "５０", "７０"};
 
@@ -78,7 +76,6 @@ QString PracticeTip(const HistoryKeeper& history, bool ready) {
 }  // namespace
 
 MainForm::MainForm() {
-  theMainForm = this;
   setWindowTitle(QStringLiteral("かなキャッチ"));
   History = std::make_unique<GameHistory>([this] { HistoryChanged(); });
   Kept = std::make_unique<KeptSettings>();
@@ -89,9 +86,9 @@ MainForm::MainForm() {
   // opens when a game ends by itself and closes when the next one starts or
   // a game is stopped; it says so when the game could not be kept. The 記録
   // window, which would hide the holes, closes when a game starts.
-  Hooks.GameLeaving = CloseResultsForm;
+  Hooks.GameLeaving = [this] { CloseResultsForm(ResultsWindow); };
   Hooks.GameStarting = [this] {
-    CloseRecordForm();
+    CloseRecordForm(RecordWindow);
     History->GameStarting();
   };
   Hooks.GameEnded = [this] {
@@ -99,23 +96,24 @@ MainForm::MainForm() {
     const QString note = History->GameEnded([results](const SaveReport& report) {
       if (!report.saved && *results) (*results)->SayNotKept(NotKeptNote(report), report.error);
     });
-    ShowResultsForm(this, PlayfieldBelowCountBand(), note);
-    *results = ResultsForm::Instance();
-    ShareFileShortcuts(ResultsForm::Instance());
+    ShowResultsForm(ResultsWindow, this, PlayfieldBelowCountBand(), note);
+    *results = ResultsWindow;
+    ShareFileShortcuts(ResultsWindow);
   };
 }
 
 MainForm::~MainForm() {
   Hooks = {};
-  delete RecordForm::Instance();
+  // The side windows keep their places in this window's members: they go
+  // before them.
+  delete RecordWindow;
+  delete ResultsWindow;
+  delete InPutWindow;
   platform::ChangeServices([](platform::Services& services) {
     services.text1 = nullptr;
     services.playfield = nullptr;
   });
-  if (theMainForm == this) theMainForm = nullptr;
 }
-
-MainForm* MainForm::Instance() { return theMainForm; }
 
 void MainForm::BuildControls() {
   auto* inner = new QWidget(this);
@@ -168,7 +166,8 @@ void MainForm::BuildMenus() {
   Stop = AddItem(file, QStringLiteral("ストップ"), "Stop the game (Ctrl+S)", Stop_Click);
   Stop->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
   file->addSeparator();
-  Quit = AddItem(file, QStringLiteral("おわり"), "Quit kanacatch (Ctrl+Q)", Quit_Click);
+  Quit = AddItem(file, QStringLiteral("おわり"), "Quit kanacatch (Ctrl+Q)",
+                 [this] { Quit_Click(*this); });
   Quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
   QMenu* lesson = menuBar()->addMenu(QStringLiteral("レッスン"));
@@ -207,8 +206,8 @@ void MainForm::BuildMenus() {
   QMenu* input = menuBar()->addMenu(QStringLiteral("入力表"));
   InPutShow = AddItem(input, QStringLiteral("入力表表示"),
                       "Show the table of kana and the keys that type them", [this] {
-                        InPutShow_Click();
-                        ShareFileShortcuts(InPutForm::Instance());
+                        InPutShow_Click(InPutWindow);
+                        ShareFileShortcuts(InPutWindow);
                       });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("つかいかた"));
@@ -218,8 +217,8 @@ void MainForm::BuildMenus() {
   QMenu* record = menuBar()->addMenu(QStringLiteral("記録"));
   RecordShow = AddItem(record, QStringLiteral("記録表示"),
                        "Show your history: games, weak strings, progress by day", [this] {
-                         RecordShow_Click(History->Keeper(), this);
-                         ShareFileShortcuts(RecordForm::Instance());
+                         RecordShow_Click(RecordWindow, History->Keeper(), this);
+                         ShareFileShortcuts(RecordWindow);
                        });
 }
 
@@ -227,7 +226,7 @@ void MainForm::HistoryChanged() {
   ShowPracticeState();
   Kept->HistoryRead(History->PracticeReady());
   SyncMenuChecks();
-  if (RecordForm* record = RecordForm::Instance()) record->Refresh();
+  if (RecordWindow) RecordWindow->Refresh();
 }
 
 void MainForm::ShowPracticeState() {
@@ -271,16 +270,16 @@ void MainForm::ArrangeControls() {
 void MainForm::keyPressEvent(QKeyEvent* event) {
   // The results window leaves the keyboard here: Escape closes it from here
   // too, as it does in the window itself.
-  if (event->key() == Qt::Key_Escape && ResultsForm::Instance()) {
-    CloseResultsForm();
+  if (event->key() == Qt::Key_Escape && ResultsWindow) {
+    CloseResultsForm(ResultsWindow);
     return;
   }
   QMainWindow::keyPressEvent(event);
 }
 
 void MainForm::closeEvent(QCloseEvent* event) {
-  Form_QueryUnload();
-  Form_Unload();
+  Form_QueryUnload(*this);
+  Form_Unload(*this);
   event->accept();
   platform::WakePassLoop();
 }

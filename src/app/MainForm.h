@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <memory>
@@ -11,8 +12,12 @@ class QAction;
 class QPushButton;
 
 class GameHistory;
+class InPutForm;
 class KanaTextBox;
 class KeptSettings;
+class RecordForm;
+class ResultsForm;
+class TitleForm;
 
 namespace platform {
 class PlayfieldWidget;
@@ -26,9 +31,6 @@ class MainForm : public QMainWindow {
  public:
   MainForm();
   ~MainForm() override;
-
-  // The one main window while it exists, else nullptr.
-  static MainForm* Instance();
 
   // Gives the playfield (the window's inner area below the menu bar) the
   // size `playfield`, and fixes the window to it.
@@ -58,6 +60,15 @@ class MainForm : public QMainWindow {
   QAction* InPutShow = nullptr;
   QAction* SubHelp = nullptr;
   QAction* RecordShow = nullptr;
+
+  // The windows beside this one, each while it is open, else null: the
+  // title, which start-up shows first and which hands over to this window,
+  // and the input table, 記録 and the results, which the menus and the
+  // games open and close.
+  QPointer<TitleForm> TitleWindow;
+  QPointer<InPutForm> InPutWindow;
+  QPointer<RecordForm> RecordWindow;
+  QPointer<ResultsForm> ResultsWindow;
 
   // The history of games; start-up opens it once the title shows.
   std::unique_ptr<GameHistory> History;

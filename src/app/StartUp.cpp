@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 
+#include <QPointer>
 #include <cstdio>
 #include <memory>
 #include <utility>
@@ -76,15 +77,16 @@ void Form_Load(MainForm& form) {
   }
   // A later copy brings forward the window the player has: the title while
   // it shows, else the main window.
-  instance->AnswerLaterCopies([] {
-    QWidget* shown = TitleForm::Instance();
-    if (!shown) shown = MainForm::Instance();
+  instance->AnswerLaterCopies([main = QPointer<MainForm>(&form)] {
+    QWidget* shown = main ? main->TitleWindow.data() : nullptr;
+    if (!shown) shown = main;
     if (shown) platform::BringForward(*shown);
   });
 
   const QSize playfield = CalcFormSize(platform::ScreenPixels());
   form.SetPlayfieldSize(playfield);
   auto* title = new TitleForm(&form);
+  form.TitleWindow = title;
   platform::FixSize(*title, form.size());
   // Where the window with its frame does not fit the screen's work area,
   // the playfield shrinks with it and the title is painted anew to its size.

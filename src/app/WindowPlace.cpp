@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/system/Caches.h"
 #include "platform/windows/WindowFrame.h"
 #include "screens/InputTable.h"
 
@@ -16,6 +17,8 @@ constexpr int FrameBorder = 5;
 
 // The frame the window manager last put around one of our windows.
 QMargins lastFrame;
+[[maybe_unused]] const bool forgettable =
+    platform::ForgetWithCaches([] { lastFrame = QMargins(); });
 
 // Fits its window to the work area anew whenever the frame or the area
 // differs from the last fit's; a window moved by the player stays put.

@@ -13,8 +13,6 @@
 
 namespace {
 
-InPutForm* theInPutForm = nullptr;
-
 constexpr int WindowTop = 25;
 constexpr int ScrollBarWidth = 15;
 constexpr int ScrollUnits = 10;
@@ -71,8 +69,8 @@ int InputTableReach(int screenHeight, int frameHeight) {
          (ShowsNote(screenHeight, frameHeight) ? NoteHeight : 0);
 }
 
-InPutForm::InPutForm() {
-  theInPutForm = this;
+InPutForm::InPutForm(QPointer<InPutForm>& heldIn) : heldIn(heldIn) {
+  heldIn = this;
   setWindowTitle(QStringLiteral("入力表"));
   setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
@@ -92,12 +90,6 @@ InPutForm::InPutForm() {
   VScroll1->setTracking(false);
   connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
 }
-
-InPutForm::~InPutForm() {
-  if (theInPutForm == this) theInPutForm = nullptr;
-}
-
-InPutForm* InPutForm::Instance() { return theInPutForm; }
 
 void InPutForm::Form_Load() {
   const platform::ScreenSize screen = platform::ScreenPixels();
@@ -149,7 +141,7 @@ void InPutForm::resizeEvent(QResizeEvent* event) {
 
 void InPutForm::closeEvent(QCloseEvent* event) {
   // Closed, the window is destroyed: the next opening builds it anew.
-  if (theInPutForm == this) theInPutForm = nullptr;
+  if (heldIn == this) heldIn = nullptr;
   event->accept();
 }
 
@@ -159,20 +151,17 @@ void InPutForm::wheelEvent(QWheelEvent* event) {
   event->accept();
 }
 
-void InPutShow_Click() {
-  InPutForm* form = InPutForm::Instance();
-  if (!form) {
-    form = new InPutForm;
-    form->Form_Load();
-  }
+void InPutShow_Click(QPointer<InPutForm>& form) {
+  // Held in `form` until it closes, and deleted then.
+  if (!form) (new InPutForm(form))->Form_Load();
   form->show();
   form->raise();
   form->activateWindow();
 }
 
-void UnloadInPutForm() {
-  if (InPutForm* form = InPutForm::Instance()) {
-    form->close();
-    delete form;
+void UnloadInPutForm(QPointer<InPutForm>& form) {
+  if (InPutForm* open = form) {
+    open->close();
+    delete open;
   }
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -10,11 +11,9 @@ class QScrollBar;
 // beside the main window and never blocks it.
 class InPutForm : public QWidget {
  public:
-  InPutForm();
-  ~InPutForm() override;
-
-  // The window while it is loaded, else nullptr.
-  static InPutForm* Instance();
+  // `heldIn` is where the window's owner keeps it: it holds the window
+  // from now until the window closes.
+  explicit InPutForm(QPointer<InPutForm>& heldIn);
 
   // Places the window and its controls and draws the picture; a missing
   // picture is reported and the window opens empty.
@@ -40,6 +39,9 @@ class InPutForm : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  QPointer<InPutForm>& heldIn;
 };
 
 // The window's inner width; it stands at the left edge of the screen.
@@ -58,9 +60,9 @@ int InPutFormInnerHeight(int screenHeight, int frameHeight);
 // reach.
 int InputTableReach(int screenHeight, int frameHeight);
 
-// The "入力表表示" menu command: opens the window, or brings it to the
-// front keeping its scroll position.
-void InPutShow_Click();
+// The "入力表表示" menu command: opens the window into `form`, or brings
+// the one there to the front keeping its scroll position.
+void InPutShow_Click(QPointer<InPutForm>& form);
 
-// Closes the window if it is open; it is destroyed, not hidden.
-void UnloadInPutForm();
+// Closes the window in `form` if it is open; it is destroyed, not hidden.
+void UnloadInPutForm(QPointer<InPutForm>& form);

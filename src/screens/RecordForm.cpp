@@ -28,8 +28,6 @@
 
 namespace {
 
-RecordForm* theRecordForm = nullptr;
-
 constexpr int ChartGames = 30;
 constexpr int WeakestCount = 10;
 // The window's size where the screen has room; it shrinks to fit a small one.
@@ -80,9 +78,10 @@ void AddRow(QTableWidget* table, const QStringList& cells, int textColumns) {
 
 }  // namespace
 
-RecordForm::RecordForm(const HistoryKeeper& keeper, QWidget* mainWindow)
-    : QDialog(mainWindow), keeper(keeper) {
-  theRecordForm = this;
+RecordForm::RecordForm(QPointer<RecordForm>& heldIn, const HistoryKeeper& keeper,
+                       QWidget* mainWindow)
+    : QDialog(mainWindow), heldIn(heldIn), keeper(keeper) {
+  heldIn = this;
   setModal(false);
   setAttribute(Qt::WA_DeleteOnClose);
   setFont(platform::ToQFont({platform::ProportionalGothic, 11, false}));
@@ -135,15 +134,9 @@ RecordForm::RecordForm(const HistoryKeeper& keeper, QWidget* mainWindow)
   connect(ChartLesson, &QComboBox::currentIndexChanged, this, [this] { FillChart(); });
 }
 
-RecordForm::~RecordForm() {
-  if (theRecordForm == this) theRecordForm = nullptr;
-}
-
-RecordForm* RecordForm::Instance() { return theRecordForm; }
-
 void RecordForm::done(int result) {
   // Closed, the window is deleted once the event that closed it is over.
-  if (theRecordForm == this) theRecordForm = nullptr;
+  if (heldIn == this) heldIn = nullptr;
   QDialog::done(result);
 }
 
@@ -253,11 +246,12 @@ void RecordForm::FillWeakest() {
   }
 }
 
-void RecordShow_Click(const HistoryKeeper& keeper, QWidget* mainWindow) {
+void RecordShow_Click(QPointer<RecordForm>& form, const HistoryKeeper& keeper,
+                      QWidget* mainWindow) {
   if (Game.GameRunning) return;
-  RecordForm* form = RecordForm::Instance();
   if (!form) {
-    form = new RecordForm(keeper, mainWindow);
+    // Held in `form` until it closes, and deleted then.
+    new RecordForm(form, keeper, mainWindow);
     // Over the main window, wholly on the screen however small it is.
     const platform::ScreenSize screen = platform::ScreenPixels();
     const QSize size(std::min(PreferredSize.width(), screen.width - FrameAllowance.width()),
@@ -275,11 +269,11 @@ void RecordShow_Click(const HistoryKeeper& keeper, QWidget* mainWindow) {
   form->activateWindow();
 }
 
-void CloseRecordForm() {
-  RecordForm* form = RecordForm::Instance();
-  if (!form) return;
-  theRecordForm = nullptr;
+void CloseRecordForm(QPointer<RecordForm>& form) {
+  RecordForm* open = form;
+  if (!open) return;
+  form = nullptr;
   // Deleted later, not here: Ctrl+G pressed in this window closes it from
   // inside the window's own key event.
-  form->close();
+  open->close();
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <QPointer>
 
 class QComboBox;
 class QLabel;
@@ -19,11 +20,9 @@ class HistoryKeeper;
 // game, or how to fill an empty one. Escape closes it.
 class RecordForm : public QDialog {
  public:
-  RecordForm(const HistoryKeeper& keeper, QWidget* mainWindow);
-  ~RecordForm() override;
-
-  // The window while it is open, else nullptr.
-  static RecordForm* Instance();
+  // `heldIn` is where the window's owner keeps it: it holds the window
+  // from now until the window closes.
+  RecordForm(QPointer<RecordForm>& heldIn, const HistoryKeeper& keeper, QWidget* mainWindow);
 
   // Shows the history as the keeper holds it now, the number of games in
   // the window's title.
@@ -42,6 +41,7 @@ class RecordForm : public QDialog {
   void done(int result) override;
 
  private:
+  QPointer<RecordForm>& heldIn;
   const HistoryKeeper& keeper;
   QVBoxLayout* chartPage = nullptr;
 
@@ -51,10 +51,11 @@ class RecordForm : public QDialog {
   void FillWeakest();
 };
 
-// The "記録表示" menu command: opens the window beside `mainWindow`, or
-// brings it to the front. Refused while a game runs: the window would hide
-// the holes.
-void RecordShow_Click(const HistoryKeeper& keeper, QWidget* mainWindow);
+// The "記録表示" menu command: opens the window into `form` beside
+// `mainWindow`, or brings the one there to the front. Refused while a game
+// runs: the window would hide the holes.
+void RecordShow_Click(QPointer<RecordForm>& form, const HistoryKeeper& keeper, QWidget* mainWindow);
 
-// Closes the window if it is open (a game starting, the program closing).
-void CloseRecordForm();
+// Closes the window in `form` if it is open (a game starting, the program
+// closing).
+void CloseRecordForm(QPointer<RecordForm>& form);

@@ -20,8 +20,6 @@
 
 namespace {
 
-ResultsForm* theResultsForm = nullptr;
-
 // Escaped strings per column before another column is begun, and the most
 // columns: 70 different strings still fit across the smallest playfield.
 constexpr int RowsPerColumn = 6;
@@ -144,9 +142,10 @@ class SheetArea : public QScrollArea {
 
 }  // namespace
 
-ResultsForm::ResultsForm(const GameResults& results, QWidget* owner, const QString& note)
-    : QDialog(owner) {
-  theResultsForm = this;
+ResultsForm::ResultsForm(QPointer<ResultsForm>& heldIn, const GameResults& results, QWidget* owner,
+                         const QString& note)
+    : QDialog(owner), heldIn(heldIn) {
+  heldIn = this;
   setWindowTitle(QStringLiteral("結果"));
   setModal(false);
   setAttribute(Qt::WA_DeleteOnClose);
@@ -195,10 +194,6 @@ ResultsForm::ResultsForm(const GameResults& results, QWidget* owner, const QStri
   qApp->installEventFilter(this);
 }
 
-ResultsForm::~ResultsForm() {
-  if (theResultsForm == this) theResultsForm = nullptr;
-}
-
 bool ResultsForm::eventFilter(QObject* target, QEvent* event) {
   // The menu bar keeps its own keys, and so does the text box while the
   // list has nothing to scroll.
@@ -222,8 +217,6 @@ bool ResultsForm::eventFilter(QObject* target, QEvent* event) {
   return true;
 }
 
-ResultsForm* ResultsForm::Instance() { return theResultsForm; }
-
 void ResultsForm::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
     reject();
@@ -234,7 +227,7 @@ void ResultsForm::keyPressEvent(QKeyEvent* event) {
 
 void ResultsForm::done(int result) {
   // Closed, the window is deleted once the event that closed it is over.
-  if (theResultsForm == this) theResultsForm = nullptr;
+  if (heldIn == this) heldIn = nullptr;
   QDialog::done(result);
 }
 
@@ -282,18 +275,18 @@ void ResultsForm::EndViewBetweenRows(int windowHeight) {
   static_cast<SheetArea*>(sheetArea)->EndViewBetweenRows(view, *figureRows);
 }
 
-void ShowResultsForm(QWidget* owner, QRect area, const QString& note) {
-  CloseResultsForm();
-  auto* form = new ResultsForm(Game.Results, owner, note);
-  form->PlaceIn(area);
+void ShowResultsForm(QPointer<ResultsForm>& form, QWidget* owner, QRect area, const QString& note) {
+  CloseResultsForm(form);
+  // Held in `form` until it closes, and deleted then.
+  (new ResultsForm(form, Game.Results, owner, note))->PlaceIn(area);
   form->show();
 }
 
-void CloseResultsForm() {
-  ResultsForm* form = ResultsForm::Instance();
-  if (!form) return;
-  theResultsForm = nullptr;
+void CloseResultsForm(QPointer<ResultsForm>& form) {
+  ResultsForm* open = form;
+  if (!open) return;
+  form = nullptr;
   // Deleted later, not here: Ctrl+G pressed in this window closes it from
   // inside the window's own key event.
-  form->close();
+  open->close();
 }

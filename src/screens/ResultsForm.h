@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 #include <QMargins>
+#include <QPointer>
 #include <QRect>
 
 class QGridLayout;
@@ -19,11 +20,10 @@ struct GameResults;
 // in either window.
 class ResultsForm : public QDialog {
  public:
-  ResultsForm(const GameResults& results, QWidget* owner, const QString& note = {});
-  ~ResultsForm() override;
-
-  // The window while it is open, else nullptr.
-  static ResultsForm* Instance();
+  // `heldIn` is where the window's owner keeps it: it holds the window
+  // from now until the window closes.
+  ResultsForm(QPointer<ResultsForm>& heldIn, const GameResults& results, QWidget* owner,
+              const QString& note = {});
 
   // Says under the figures that the game was not kept, and why, with the
   // database's own words as the line's tooltip; grows to show it where
@@ -43,6 +43,7 @@ class ResultsForm : public QDialog {
   // last row in view shows whole.
   void EndViewBetweenRows(int windowHeight);
 
+  QPointer<ResultsForm>& heldIn;
   QLabel* notKept = nullptr;
   QScrollArea* sheetArea = nullptr;
   QGridLayout* figureRows = nullptr;
@@ -55,10 +56,13 @@ class ResultsForm : public QDialog {
 // the area lies off the screen, anywhere on the screen.
 QRect ResultsPlace(QSize wanted, QRect area, QMargins frame, QRect screen);
 
-// Opens the window with the current game's results and `note` inside `area`
-// (screen pixels), replacing one still open. `owner` is the main window: the results
-// window stays in front of it and is taken to get a frame like its own.
-void ShowResultsForm(QWidget* owner, QRect area, const QString& note = {});
+// Opens the window into `form` with the current game's results and `note`
+// inside `area` (screen pixels), replacing one still open there. `owner` is
+// the main window: the results window stays in front of it and is taken to
+// get a frame like its own.
+void ShowResultsForm(QPointer<ResultsForm>& form, QWidget* owner, QRect area,
+                     const QString& note = {});
 
-// Closes the window if it is open (Start, Stop, the program closing).
-void CloseResultsForm();
+// Closes the window in `form` if it is open (Start, Stop, the program
+// closing).
+void CloseResultsForm(QPointer<ResultsForm>& form);

@@ -8,14 +8,7 @@
 #include "platform/windows/PaintAtOnce.h"
 #include "rules/anim/Playfield.h"
 
-namespace {
-
-TitleForm* theTitleForm = nullptr;
-
-}  // namespace
-
 TitleForm::TitleForm(QWidget* mainWindow) : mainWindow(mainWindow) {
-  theTitleForm = this;
   setWindowTitle(QStringLiteral("かなキャッチ"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
@@ -27,12 +20,6 @@ TitleForm::TitleForm(QWidget* mainWindow) : mainWindow(mainWindow) {
   });
   Timer1.start();
 }
-
-TitleForm::~TitleForm() {
-  if (theTitleForm == this) theTitleForm = nullptr;
-}
-
-TitleForm* TitleForm::Instance() { return theTitleForm; }
 
 void TitleForm::PaintTitle(QImage picture, QSize area) {
   // At the screen's full resolution, so the title stays crisp on a high-DPI

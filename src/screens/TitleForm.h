@@ -11,10 +11,6 @@ class TitleForm : public QWidget {
  public:
   // `mainWindow` is the window the title hands over to.
   explicit TitleForm(QWidget* mainWindow);
-  ~TitleForm() override;
-
-  // The title window while it exists, else nullptr.
-  static TitleForm* Instance();
 
   // Draws `picture` once at (0, 0), stretched to `area` (the main window's
   // inner width, and its inner height plus 20), and puts it on the screen

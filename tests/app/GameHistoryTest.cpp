@@ -98,14 +98,14 @@ class HistoryTest : public GameFixture {
   void PlayToTheEnd(size_t kept) {
     form->Start->trigger();
     RunPassesUntil([] { return !Game.GameRunning; }, 31);
-    ASSERT_NE(ResultsForm::Instance(), nullptr) << "the game ended as ever";
+    ASSERT_NE(form->ResultsWindow.data(), nullptr) << "the game ended as ever";
     QTest::qWait(20);
     ASSERT_TRUE(QTest::qWaitFor([&] { return Keeper().Games().games.size() == kept; }));
   }
 
   RecordForm& ShowRecord() {
     form->RecordShow->trigger();
-    return *RecordForm::Instance();
+    return *form->RecordWindow.data();
   }
 
   // The rows of a table of the 記録 window, cells joined by spaces.
@@ -120,9 +120,9 @@ class HistoryTest : public GameFixture {
     return rows;
   }
 
-  static QString ResultsText() {
+  QString ResultsText() const {
     QString text;
-    for (const QLabel* label : ResultsForm::Instance()->findChildren<QLabel*>())
+    for (const QLabel* label : form->ResultsWindow->findChildren<QLabel*>())
       text += label->text() + '\n';
     return text;
   }
@@ -357,7 +357,7 @@ TEST_F(HistoryTest, ShowsTheEarlierGamesWhenNoFileMayGrowAndSaysTheGameWasNotKep
   OpenHistory();
   EXPECT_EQ(Keeper().Games().games.size(), 12u);
   PlayToTheEnd(12);
-  EXPECT_TRUE(QTest::qWaitFor([] {
+  EXPECT_TRUE(QTest::qWaitFor([this] {
     return ResultsText().contains("このゲームは記録されませんでした");
   })) << ResultsText().toStdString();
   const QString notice = ShowRecord().Notice->text();

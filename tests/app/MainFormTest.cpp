@@ -47,11 +47,13 @@ namespace {
 // Records the messages, and takes the title window's picture on the screen
 // at the first one.
 struct TitleAtMessage : MessageRecorder {
+  explicit TitleAtMessage(const std::unique_ptr<MainForm>& form) : form(form) {}
   void Show(const QString& text) override {
-    if (TitleForm* title = TitleForm::Instance(); title && shownTitle.isNull())
+    if (TitleForm* title = form->TitleWindow; title && shownTitle.isNull())
       shownTitle = title->screen()->grabWindow(title->winId()).toImage();
     MessageRecorder::Show(text);
   }
+  const std::unique_ptr<MainForm>& form;
   QImage shownTitle;
 };
 
@@ -59,8 +61,9 @@ struct TitleAtMessage : MessageRecorder {
 // far start-up had got when the click was handled; then quits.
 class ClickDuringStartUp : public QObject {
  public:
+  explicit ClickDuringStartUp(MainForm& form) : form(form) {}
   bool eventFilter(QObject* target, QEvent* event) override {
-    TitleForm* title = TitleForm::Instance();
+    TitleForm* title = form.TitleWindow;
     if (!title || target != title) return false;
     if (event->type() == QEvent::Show) {
       QApplication::postEvent(
@@ -71,11 +74,11 @@ class ClickDuringStartUp : public QObject {
       loaded = !Game.KeyboardJpeg.isEmpty() && Game.MojiTotal > 0;
       loopLevel = QThread::currentThread()->loopLevel();
       ticks = title->TitleTicks;
-      QMetaObject::invokeMethod(MainForm::Instance()->Quit, &QAction::trigger,
-                                Qt::QueuedConnection);
+      QMetaObject::invokeMethod(form.Quit, &QAction::trigger, Qt::QueuedConnection);
     }
     return false;
   }
+  MainForm& form;
   int clicks = 0, loopLevel = 0, ticks = -1;
   bool loaded = false;
 };
@@ -94,8 +97,8 @@ class Windows : public GameFixture {
     NewMainWindow({1024, 768});
   }
   void TearDown() override {
-    UnloadInPutForm();
-    delete TitleForm::Instance();
+    UnloadInPutForm(form->InPutWindow);
+    delete form->TitleWindow.data();
     form.reset();  // and the results window it owns
     GameFixture::TearDown();
   }
@@ -145,13 +148,13 @@ class Windows : public GameFixture {
   }
 
   // Ends a game of 70 strings in which `escaped` different strings escaped.
-  static ResultsForm* EndGame(int escaped) {
+  ResultsForm* EndGame(int escaped) {
     Game.Results = {};
     Game.Results.presented = 70;
     for (int i = 1; static_cast<int>(Game.Results.escaped.size()) < escaped; ++i)
       ++Game.Results.escaped[Game.MojiTable[i]];
     Hooks.GameEnded();
-    return ResultsForm::Instance();
+    return form->ResultsWindow.data();
   }
 
   void Write(const QString& name, QSize size, QColor colour) {
@@ -161,14 +164,14 @@ class Windows : public GameFixture {
 
   void ShowInputTable(QColor colour) {
     Write("input.jpg", {235, 2300}, colour);
-    InPutShow_Click();
+    InPutShow_Click(form->InPutWindow);
   }
 
   static bool ShowsBareBackground() { return AllPicture.Image() == BackPicture.Image(); }
 
   QTemporaryDir folder;
-  TitleAtMessage messages;
   std::unique_ptr<MainForm> form;
+  TitleAtMessage messages{form};
 };
 
 }  // namespace
@@ -222,8 +225,8 @@ TEST_F(Windows, MenusShowTheSettingsAndRefuseEveryChangeDuringAGame) {
   EXPECT_EQ(MenuItems().filter(" checked"), chosen.first(3)) << "only the music back on";
   form->RecordShow->trigger();
   form->InPutShow->trigger();
-  EXPECT_EQ(RecordForm::Instance(), nullptr) << "記録 would hide the holes";
-  EXPECT_NE(InPutForm::Instance(), nullptr);
+  EXPECT_EQ(form->RecordWindow.data(), nullptr) << "記録 would hide the holes";
+  EXPECT_NE(form->InPutWindow.data(), nullptr);
 }
 
 // A player who reads little Japanese finds an English tooltip on every item,
@@ -262,34 +265,34 @@ TEST_F(Windows, TheFileKeysWorkFromEveryWindowAndOnlyEscapeClosesTheResults) {
   ResultsForm* results = EndGame(5);
   for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_A}) {
     QTest::keyClick(results, key);
-    ASSERT_EQ(ResultsForm::Instance(), results) << key;
+    ASSERT_EQ(form->ResultsWindow.data(), results) << key;
   }
   QTest::keyClick(results, Qt::Key_Escape);
-  EXPECT_EQ(ResultsForm::Instance(), nullptr);
+  EXPECT_EQ(form->ResultsWindow.data(), nullptr);
   EndGame(5);
   QTest::keyClick(form->Text1, Qt::Key_Escape);
-  EXPECT_EQ(ResultsForm::Instance(), nullptr);
+  EXPECT_EQ(form->ResultsWindow.data(), nullptr);
   for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_G}) {
     form->RecordShow->trigger();
-    Activate(RecordForm::Instance());
-    QTest::keyClick(RecordForm::Instance(), key,
+    Activate(form->RecordWindow.data());
+    QTest::keyClick(form->RecordWindow.data(), key,
                     key == Qt::Key_G ? Qt::ControlModifier : Qt::NoModifier);
-    EXPECT_EQ(RecordForm::Instance(), nullptr) << "記録 closed by " << key;
+    EXPECT_EQ(form->RecordWindow.data(), nullptr) << "記録 closed by " << key;
   }
   EXPECT_TRUE(Game.GameRunning);
   Stop_Click();
 
   Activate(EndGame(5));
-  QTest::keyClick(ResultsForm::Instance(), Qt::Key_G, Qt::ControlModifier);
+  QTest::keyClick(form->ResultsWindow.data(), Qt::Key_G, Qt::ControlModifier);
   EXPECT_TRUE(Game.GameRunning);
-  EXPECT_EQ(ResultsForm::Instance(), nullptr) << "the next game closes the results";
+  EXPECT_EQ(form->ResultsWindow.data(), nullptr) << "the next game closes the results";
   form->InPutShow->trigger();
-  Activate(InPutForm::Instance());
-  QTest::keyClick(InPutForm::Instance(), Qt::Key_S, Qt::ControlModifier);
+  Activate(form->InPutWindow.data());
+  QTest::keyClick(form->InPutWindow.data(), Qt::Key_S, Qt::ControlModifier);
   EXPECT_FALSE(Game.GameRunning);
   Start_Click();
   music.commands.clear();
-  QTest::keyClick(InPutForm::Instance(), Qt::Key_Q, Qt::ControlModifier);
+  QTest::keyClick(form->InPutWindow.data(), Qt::Key_Q, Qt::ControlModifier);
   EXPECT_FALSE(Game.MainLoopActive || Game.GameRunning || form->isVisible());
   ASSERT_GE(music.commands.size(), 2u);
   EXPECT_EQ(music.commands[0] + " " + music.commands[1], "stop close");
@@ -404,7 +407,7 @@ TEST_F(Windows, HowToUseDrawsKeyboardTextsAndOkOutsideAGameAndOkBringsBackTheBac
 
 TEST_F(Windows, TheInputTableStandsAtTheLeftScrollsByWholeStepsAndKeepsItsPlaceUntilClosed) {
   ShowInputTable(QColor(255, 250, 230));
-  InPutForm* table = InPutForm::Instance();
+  InPutForm* table = form->InPutWindow.data();
   EXPECT_EQ(table->windowTitle(), "入力表");
   EXPECT_EQ(table->pos(), QPoint(0, 25));
   EXPECT_EQ(table->frameGeometry().height(), 768 - 25) << "frame and caption included";
@@ -422,13 +425,13 @@ TEST_F(Windows, TheInputTableStandsAtTheLeftScrollsByWholeStepsAndKeepsItsPlaceU
   platform::ChangeServices([&](platform::Services& s) { s.screen = {640, 480}; });
   table->VScroll1->setValue(4);
   EXPECT_EQ(table->Picture1->y(), table->Note->height() - 640);
-  InPutShow_Click();
-  EXPECT_EQ(InPutForm::Instance()->VScroll1->value(), 4) << "showing it again keeps its place";
-  InPutForm::Instance()->close();
-  EXPECT_EQ(InPutForm::Instance(), nullptr);
+  InPutShow_Click(form->InPutWindow);
+  EXPECT_EQ(form->InPutWindow->VScroll1->value(), 4) << "showing it again keeps its place";
+  form->InPutWindow->close();
+  EXPECT_EQ(form->InPutWindow.data(), nullptr);
   ShowInputTable(QColor(30, 60, 200));
-  EXPECT_EQ(InPutForm::Instance()->VScroll1->value(), 0);
-  const QImage shown = InPutForm::Instance()->Picture1->grab(QRect(20, 20, 1, 1)).toImage();
+  EXPECT_EQ(form->InPutWindow->VScroll1->value(), 0);
+  const QImage shown = form->InPutWindow->Picture1->grab(QRect(20, 20, 1, 1)).toImage();
   EXPECT_LT(qRed(shown.pixel(0, 0)), 100) << "the picture was read again";
 }
 
@@ -442,7 +445,7 @@ TEST_F(Windows, StartUpPaintsTheTitleFirstAndHandlesAClickQueuedMeanwhileInTheMa
     platform::SingleInstance first(folder.path());
     ASSERT_TRUE(first.Acquire());
     EXPECT_THROW(Form_Load(*form), ProgramEnded);
-    EXPECT_EQ(TitleForm::Instance(), nullptr);
+    EXPECT_EQ(form->TitleWindow.data(), nullptr);
   }
   ClearGameState();
   EXPECT_THROW(Form_Load(*form), ProgramEnded);
@@ -460,14 +463,14 @@ TEST_F(Windows, StartUpPaintsTheTitleFirstAndHandlesAClickQueuedMeanwhileInTheMa
   const QRgb middle = title.pixel(title.width() / 2, title.height() / 2);
   EXPECT_LT(std::abs(qRed(middle) - 240) + std::abs(qBlue(middle) - 20), 30);
 
-  delete TitleForm::Instance();
+  delete form->TitleWindow.data();
   Write("Back.jpg", {64, 48}, Qt::green);
   Write("KeyBorad.jpg", {64, 48}, Qt::gray);
   for (int k = 1; k <= 8; ++k) {
     Write(QStringLiteral("Kob%1.jpg").arg(k, 2, 10, QLatin1Char('0')), {64, 48}, Qt::white);
     Write(QStringLiteral("KobMask%1.jpg").arg(k, 2, 10, QLatin1Char('0')), {64, 48}, Qt::black);
   }
-  ClickDuringStartUp click;
+  ClickDuringStartUp click(*form);
   qApp->installEventFilter(&click);
   QTimer::singleShot(3000, form->Quit, &QAction::trigger);  // should the click never come
   Form_Load(*form);
@@ -508,8 +511,9 @@ TEST_F(Windows, EveryEscapedStringOfTheResultsFitsOnTheScreenBelowTheCountBand) 
 TEST_F(Windows, NoWindowOfAFixedSizeOffersToMaximize) {
   ShowForm();
   auto* title = new TitleForm(form.get());
+  form->TitleWindow = title;
   ShowInputTable(Qt::white);
-  const QList<QWidget*> windows = {form.get(), title, EndGame(5), InPutForm::Instance()};
+  const QList<QWidget*> windows = {form.get(), title, EndGame(5), form->InPutWindow.data()};
   for (QWidget* window : windows) {
     window->show();
     // Start-up fixes the title's size.
@@ -562,5 +566,5 @@ TEST_F(Windows, TheResultsListScrollsFromTheKeyboardAndNeverShowsARowCut) {
     EXPECT_EQ(cutRows(), QStringList()) << pressed;
     before = bar->value();
   }
-  EXPECT_EQ(ResultsForm::Instance(), results);
+  EXPECT_EQ(form->ResultsWindow.data(), results);
 }

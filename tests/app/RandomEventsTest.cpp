@@ -51,8 +51,8 @@ class RandomEvents : public GameFixture {
     }
   }
   void TearDown() override {
-    UnloadInPutForm();
-    delete TitleForm::Instance();
+    UnloadInPutForm(form->InPutWindow);
+    delete form->TitleWindow.data();
     form.reset();
     GameFixture::TearDown();
   }
@@ -69,8 +69,8 @@ class RandomEvents : public GameFixture {
     static constexpr Qt::Key Keys[] = {Qt::Key_K, Qt::Key_A,      Qt::Key_Y,        Qt::Key_N,
                                        Qt::Key_X, Qt::Key_Return, Qt::Key_Backspace};
     const QString carried = Game.HoleMoji[1 + Pick(HoleCount)];
-    InPutForm* table = InPutForm::Instance();
-    TitleForm* title = TitleForm::Instance();
+    InPutForm* table = form->InPutWindow.data();
+    TitleForm* title = form->TitleWindow.data();
     switch (Pick(24)) {
       case 0:
       case 1:
@@ -158,7 +158,7 @@ class RandomEvents : public GameFixture {
     wrapTick = wrap;
     gameAcrossWrap = false;
     clock.Set(wrap - 3000);
-    (new TitleForm(MainForm::Instance()))->show();
+    (form->TitleWindow = new TitleForm(form.get()))->show();
     QTimer player;
     QObject::connect(&player, &QTimer::timeout, [&] {
       if (actions-- == 0 || HasFailure()) {
@@ -181,7 +181,7 @@ class RandomEvents : public GameFixture {
     Game.MainLoopActive = true;
     platform::RunPasses([this] { return CheckedPass(); });
     ASSERT_FALSE(Game.GameRunning);
-    ASSERT_EQ(InPutForm::Instance(), nullptr) << "Quit closes the input table";
+    ASSERT_EQ(form->InPutWindow.data(), nullptr) << "Quit closes the input table";
     EXPECT_TRUE(gameAcrossWrap) << wrap;
   }
 

@@ -93,16 +93,24 @@ void MissAndQuit(MainForm& form) {
   QTest::keyClick(form.Text1, Qt::Key_X);
   QTest::keyClick(form.Text1, Qt::Key_Return);
   form.InPutShow->trigger();
-  Say(QStringLiteral("table %1").arg(InPutForm::Instance()->VScroll1->maximum()));
+  Say(QStringLiteral("table %1").arg(form.InPutWindow->VScroll1->maximum()));
   Say(QStringLiteral("caught %1").arg(Game.CatchCount));
   Say("label-face " +
       QFontInfo(platform::ToQFont({platform::ProportionalGothic, 35, true})).family());
   form.Quit->trigger();
 }
 
+// The program's main window, found among its windows as the player finds it.
+MainForm& TheMainForm() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (auto* form = dynamic_cast<MainForm*>(window)) return *form;
+  }
+  std::abort();
+}
+
 void PlayAsThePlayer() {
-  MainForm& form = *MainForm::Instance();
-  QTest::mousePress(TitleForm::Instance(), Qt::LeftButton);
+  MainForm& form = TheMainForm();
+  QTest::mousePress(form.TitleWindow, Qt::LeftButton);
   form.Start->trigger();
   auto* player = new QTimer(&form);
   // The catch, once a critter stands at least 100 pixels out of its hole.

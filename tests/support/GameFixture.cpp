@@ -1,5 +1,6 @@
 #include "support/GameFixture.h"
 
+#include "platform/system/Caches.h"
 #include "platform/system/Services.h"
 #include "platform/system/TextBox.h"
 #include "rules/control/GameControl.h"
@@ -12,6 +13,7 @@ void GameFixture::SetUp() {
   platform::UseServices(
       {.ticks = &clock, .waves = &sounds, .music = &music, .screen = {1024, 768}});
   platform::ResetRandom();
+  platform::ForgetCaches();
   platform::DetachedText1() = platform::DetachedTextBox{};
   ClearGameState();
   SizePictures();

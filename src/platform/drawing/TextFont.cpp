@@ -3,6 +3,9 @@
 #include <QFontDatabase>
 #include <algorithm>
 #include <cmath>
+#include <optional>
+
+#include "platform/system/Caches.h"
 
 namespace platform {
 namespace {
@@ -30,8 +33,11 @@ QFont ToQFont(const TextFont& font) {
 }
 
 QString KanaFallbackFace() {
-  static const QString face = PickKanaFace(QFontDatabase::families(QFontDatabase::Japanese));
-  return face;
+  // Picked at the first call, and again after the caches are forgotten.
+  static std::optional<QString> face;
+  [[maybe_unused]] static const bool forgettable = ForgetWithCaches([] { face.reset(); });
+  if (!face) face = PickKanaFace(QFontDatabase::families(QFontDatabase::Japanese));
+  return *face;
 }
 
 QString PickKanaFace(const QStringList& kanaFaces) {

@@ -13,6 +13,7 @@
 
 #include "platform/drawing/Blit.h"
 #include "platform/drawing/PlayfieldView.h"
+#include "platform/system/Caches.h"
 #include "platform/system/Screen.h"
 #include "rules/kana/LabelOutline.h"
 #include "rules/kana/LabelStamp.h"
@@ -64,6 +65,8 @@ class CritterCover {
 // rather than at every rise.
 const CritterCover& CoverOf(int h) {
   static std::map<qint64, CritterCover> covers;
+  [[maybe_unused]] static const bool forgettable =
+      platform::ForgetWithCaches([] { covers.clear(); });
   const QImage& mask = Game.KobMaskImage[HolePicture[h - 1]];
   return covers.try_emplace(mask.cacheKey(), mask).first->second;
 }
@@ -173,6 +176,12 @@ struct PrintedBand {
   platform::ScreenSize screen;
 };
 PrintedBand printedBand;
+
+// The labels and the band are printed afresh once the caches are forgotten.
+[[maybe_unused]] const bool forgettable = platform::ForgetWithCaches([] {
+  labelStamps = {};
+  printedBand = {};
+});
 
 // Whether the band as last printed, `pixels` image pixels, lies on the
 // background as it is now, for this screen.

@@ -97,9 +97,7 @@ class Windows : public GameFixture {
     NewMainWindow({1024, 768});
   }
   void TearDown() override {
-    UnloadInPutForm(form->InPutWindow);
-    delete form->TitleWindow.data();
-    form.reset();  // and the results window it owns
+    form.reset();  // and the windows it holds
     GameFixture::TearDown();
   }
 

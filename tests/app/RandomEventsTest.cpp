@@ -51,9 +51,7 @@ class RandomEvents : public GameFixture {
     }
   }
   void TearDown() override {
-    UnloadInPutForm(form->InPutWindow);
-    delete form->TitleWindow.data();
-    form.reset();
+    form.reset();  // and the windows it holds
     GameFixture::TearDown();
   }
 

@@ -9,20 +9,6 @@
 
 using namespace platform;
 
-namespace {
-
-// A pattern in which every pixel tells where it is, so that a copy from the
-// wrong place shows.
-void FillWithPattern(QImage& image) {
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      image.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 64 + (y / 256) * 128));
-    }
-  }
-}
-
-}  // namespace
-
 // MERGEPAINT and SRCAND, which put a critter through its mask, combine each
 // pixel bit by bit, and SRCCOPY copies it, also where the area overhangs the
 // picture's corner, from a coloured source and from one kept as greys.

@@ -11,6 +11,7 @@
 #include "state/GameState.h"
 #include "state/Pictures.h"
 #include "support/GameFixture.h"
+#include "support/MediaFiles.h"
 #include "support/PictureCheck.h"
 #include "support/PresentRecorder.h"
 
@@ -26,16 +27,6 @@ QImage MakeDisc(QRgb colour, int scale) {
   painter.setBrush(QColor(colour));
   painter.drawEllipse(QPoint(62, 50) * scale, 40 * scale, 40 * scale);
   return image;
-}
-
-// A pattern in which every pixel tells where it is, so that a copy from the
-// wrong place shows.
-void FillWithPattern(QImage& image) {
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      image.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 64 + (y / 256) * 128));
-    }
-  }
 }
 
 const QString kReferences = QStringLiteral(KANACATCH_PICTURE_REFERENCES);

@@ -66,3 +66,11 @@ QByteArray ToneWave(int ms, int sampleRate) {
     out << qint16(8000 * std::sin(2 * M_PI * 880 * i / sampleRate));
   return wave;
 }
+
+void FillWithPattern(QImage& image) {
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      image.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 64 + (y / 256) * 128));
+    }
+  }
+}

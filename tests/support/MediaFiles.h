@@ -10,6 +10,10 @@
 // it cannot.
 void WriteTestFile(const QString& path, const QByteArray& bytes);
 
+// Fills `image` with a pattern in which every pixel tells where it is, so
+// that a copy from the wrong place shows.
+void FillWithPattern(QImage& image);
+
 // A `width` x `height` picture of one colour.
 QImage PlainPicture(int width, int height, QColor colour);
 

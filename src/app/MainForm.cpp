@@ -28,6 +28,7 @@
 #include "screens/InputTable.h"
 #include "screens/RecordForm.h"
 #include "screens/ResultsForm.h"
+#include "screens/TitleForm.h"
 #include "state/GameState.h"
 #include "state/Pictures.h"
 
@@ -106,6 +107,7 @@ MainForm::~MainForm() {
   Hooks = {};
   // The side windows keep their places in this window's members: they go
   // before them.
+  delete TitleWindow;
   delete RecordWindow;
   delete ResultsWindow;
   delete InPutWindow;

@@ -22,8 +22,8 @@ int main(int argc, char* argv[]) {
   // start-up chose where messages go; the main window hands over its text
   // box and playfield as it is built. The rest are the platform's own: the
   // clock, the generator, the sound module, the synthesizer, the screen.
-  platform::MessageBoxSink messageBox;
-  platform::ChangeServices([&messageBox](platform::Services& services) {
+  static platform::MessageBoxSink messageBox;
+  platform::ChangeServices([](platform::Services& services) {
     if (!services.messages) services.messages = &messageBox;
   });
   MainForm form;

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "platform/system/ProgramFolder.h"
 #include "platform/system/ProgramModule.h"
 
 HistoryKeeper::HistoryKeeper(std::function<void()> changed) : changed(std::move(changed)) {
@@ -21,10 +22,10 @@ HistoryKeeper::~HistoryKeeper() {
 void HistoryKeeper::Open(const QString& path) {
   file = path;
   thread.start();
-  QMetaObject::invokeMethod(&worker, [this, path] {
+  QMetaObject::invokeMethod(&worker, [this, path, folder = platform::ProgramFolder()] {
     QString error;
     const auto create = reinterpret_cast<CreateHistoryStoreFunction>(
-        platform::ProgramModuleFunction(HistoryModuleName, CreateHistoryStoreSymbol, &error));
+        platform::ModuleFunction(folder, HistoryModuleName, CreateHistoryStoreSymbol, &error));
     OpenReport report{OpenOutcome::Unavailable, error};
     History loaded;
     if (create) {

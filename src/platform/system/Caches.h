@@ -13,7 +13,8 @@ namespace platform {
 bool ForgetWithCaches(void (*forget)());
 
 // Empties every cache registered: what the program needs next it works out
-// afresh, as a program just started would. Each test begins with this.
+// afresh, as a program just started would. Each test of a game begins with
+// this (the game fixture).
 void ForgetCaches();
 
 }  // namespace platform

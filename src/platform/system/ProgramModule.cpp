@@ -7,7 +7,12 @@
 namespace platform {
 
 void* ProgramModuleFunction(const QString& module, const char* function, QString* error) {
-  QLibrary library(ProgramFolder() + QStringLiteral("/lib") + module + QStringLiteral(".so"));
+  return ModuleFunction(ProgramFolder(), module, function, error);
+}
+
+void* ModuleFunction(const QString& folder, const QString& module, const char* function,
+                     QString* error) {
+  QLibrary library(folder + QStringLiteral("/lib") + module + QStringLiteral(".so"));
   // A QLibrary leaves its library loaded when it goes away.
   auto* found = reinterpret_cast<void*>(library.resolve(function));
   if (!found && error) *error = library.errorString();

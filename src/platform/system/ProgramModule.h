@@ -10,4 +10,10 @@ namespace platform {
 // needed, instead of at start-up.
 void* ProgramModuleFunction(const QString& module, const char* function, QString* error);
 
+// The same from lib<module>.so in `folder`: for a thread of its own, which
+// takes the program's folder from the program's thread, since the services
+// are read and changed there only.
+void* ModuleFunction(const QString& folder, const QString& module, const char* function,
+                     QString* error);
+
 }  // namespace platform

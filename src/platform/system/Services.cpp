@@ -3,7 +3,9 @@
 namespace platform {
 namespace {
 
-Services installed;
+// Constant-initialised, so that what is set before main, in a test build,
+// is never overwritten by the record's own initialisation.
+constinit Services installed;
 
 }  // namespace
 

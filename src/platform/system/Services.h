@@ -16,7 +16,8 @@ class WavePlayer;
 
 // What the game reaches through the platform, in one record: start-up fills
 // it with the program's windows and message box, a test with its doubles, in
-// one statement each. A member left empty stands for the program's own.
+// one statement each. A member left empty stands for the program's own. The
+// record is read and changed on the program's own thread only.
 struct Services {
   TickSource* ticks = nullptr;         // the monotonic clock
   RandomSource* random = nullptr;      // the built-in generator

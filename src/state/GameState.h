@@ -19,6 +19,7 @@ struct GameState {
   int16_t MojiTotal = 0;    // strings per game: 30, 50 or 70
   bool BgmOff = false;      // the player switched the music off
   bool RomajiHint = false;  // rising critters show their string's spelling
+  bool Katakana = false;    // every string shows in katakana, not hiragana
 
   // A game's flags, counters and tick stamps.
   bool MainLoopActive = false;

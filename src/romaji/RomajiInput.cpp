@@ -15,10 +15,10 @@ bool ContinuesSpelling(const QString& pending, QChar typed) {
 }
 
 // Letters that can wait no longer: a spelling that is complete but could have
-// grown (a lone "n") gives its kana; anything else stays as typed.
-QString SettledForm(const QString& letters) {
+// grown (a lone "n") gives its kana in `script`; anything else stays as typed.
+QString SettledForm(const QString& letters, KanaScript script) {
   const RomajiRule* rule = FindRomajiRule(letters.toLower());
-  return rule ? rule->kana : letters;
+  return rule ? InScript(rule->kana, script) : letters;
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ void RomajiComposer::TypeLetter(QChar letter) {
       return;
     }
     if (const RomajiRule* rule = FindRomajiRule(spelling)) {
-      text += rule->kana;
+      text += InScript(rule->kana, script);
       pending = letters.right(rule->carry.size());
       return;
     }
@@ -56,13 +56,13 @@ void RomajiComposer::TypeLetter(QChar letter) {
     // No spelling begins with these letters: what waited before this letter
     // is settled ("nk" is ん, a stray "k" in "kq" stays Latin) and the new
     // letter starts afresh.
-    text += SettledForm(letters.chopped(1));
+    text += SettledForm(letters.chopped(1), script);
     letters = QString(letter);
   }
 }
 
 void RomajiComposer::SettlePending() {
-  text += SettledForm(pending);
+  text += SettledForm(pending, script);
   pending.clear();
 }
 
@@ -80,7 +80,7 @@ bool RomajiComposer::Backspace() {
 }
 
 void RomajiComposer::CommitAtEnter() {
-  if (FindRomajiRule(pending.toLower())) text += SettledForm(pending);
+  if (FindRomajiRule(pending.toLower())) text += SettledForm(pending, script);
   pending.clear();
 }
 

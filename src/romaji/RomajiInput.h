@@ -2,6 +2,8 @@
 #include <QChar>
 #include <QString>
 
+#include "romaji/KanaScript.h"
+
 // What one typed character did to the box.
 enum class KeyResult {
   Ignored,  // a control character: nothing changed, the box handles the key itself
@@ -9,8 +11,9 @@ enum class KeyResult {
   Changed,  // Text() changed: a kana was completed or a character joined it
 };
 
-// Turns Latin letters typed into the text box into hiragana, the way an input
-// method's romaji mode does, for players without a Japanese input method.
+// Turns Latin letters typed into the text box into kana, the way an input
+// method's romaji mode does, for players without a Japanese input method:
+// hiragana, or katakana in its katakana mode, by the same spellings.
 //
 // Text() holds what the box has settled on and is what the game compares with
 // the critters' strings; Pending() holds the Latin letters that do not make a
@@ -43,6 +46,10 @@ class RomajiComposer {
   QString Text() const { return text; }
   QString Pending() const { return pending; }
 
+  // The script the kana are written in from the next one on; what the text
+  // holds already stays.
+  void SetScript(KanaScript newScript) { script = newScript; }
+
  private:
   void TypeLetter(QChar letter);
   // Ends the pending letters at a non-letter: a lone "n" is ん, others stay Latin.
@@ -50,4 +57,5 @@ class RomajiComposer {
 
   QString text;
   QString pending;  // as typed, so a letter left over keeps its case
+  KanaScript script = KanaScript::Hiragana;
 };

@@ -1,6 +1,7 @@
 // The box's own romaji input: the composer that turns typed letters into kana.
 #include <gtest/gtest.h>
 
+#include "romaji/RomajiTable.h"
 #include "support/QtPrinters.h"
 #include "support/RomajiTyping.h"
 
@@ -32,4 +33,20 @@ TEST(RomajiComposer, TurnsTypedLettersIntoKanaAndKeepsTheRestAsTyped) {
   box.Backspace();
   EXPECT_EQ(box.Text() + box.Pending(), "か");
   EXPECT_EQ(box.Type(QChar(0x1b)), KeyResult::Ignored) << "Escape goes on to the window";
+}
+
+// In katakana the box takes the same keys for the same sounds: nn, a doubled
+// consonant, the small forms with x and l. Every spelling it knows gives the
+// katakana of what it gives in hiragana.
+TEST(RomajiComposer, InKatakanaTheSameKeysWriteTheSameSoundsInKatakana) {
+  const char* const cases[][2] = {
+      {"kya", "キャ"}, {"nna", "ンア"}, {"n\n", "ン"},   {"ssha", "ッシャ"}, {"xa", "ァ"},
+      {"lyo", "ョ"},   {"ltsu", "ッ"},  {"dyo", "ヂョ"}, {"wo", "ヲ"},       {"kqa", "kクァ"}};
+  for (const auto& [keys, text] : cases)
+    EXPECT_EQ(Typed(QString::fromUtf8(keys), KanaScript::Katakana).Text(), QString::fromUtf8(text))
+        << keys;
+  for (const RomajiRule& rule : RomajiRules())
+    EXPECT_EQ(Typed(rule.spelling + "n.", KanaScript::Katakana).Text(),
+              InScript(Typed(rule.spelling + "n.").Text(), KanaScript::Katakana))
+        << rule.spelling.toStdString();
 }

@@ -15,9 +15,10 @@
 // The typed-input box Text1: a line edit that reports every key release
 // with its Windows-style virtual-key code and every input-method commit.
 // Without a Japanese input method, Latin letters typed into it become
-// hiragana as an input method's romaji mode makes them; letters that do not
-// make a kana yet are shown underlined, like an input method's composition,
-// and are not part of the box's text.
+// hiragana, or katakana once asked for (SetScript), as an input method's
+// romaji mode makes them; letters that do not make a kana yet are shown
+// underlined, like an input method's composition, and are not part of the
+// box's text.
 //
 // Emptying the box (Clear) removes only its text: a composition under way,
 // the input method's or the box's own pending letters, stays and goes on
@@ -60,6 +61,9 @@ class KanaTextBox : public QLineEdit, public platform::TextBox {
 
   // The Latin letters waiting to become a kana.
   QString Pending() const { return romaji.Pending(); }
+
+  // The script the box's own romaji input writes kana in, from the next one.
+  void SetScript(KanaScript script) { romaji.SetScript(script); }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -178,6 +178,14 @@ TEST_F(GameCore, TheExactTextCatchesTheLowestNumberedCritterMoreThan40RowsOut) {
   EXPECT_EQ(Game.HoleMoji[5], "きゃ");
   EXPECT_EQ(platform::DetachedText1().text, "") << "a catch by any key empties the box";
   EXPECT_TRUE(Game.KobCaught[2] && Game.KobSinking[2] && !Game.KobRising[2]);
+
+  for (const auto& [moji, otherScript] : {std::pair{"キョ", "きょ"}, {"きょ", "キョ"}}) {
+    Raise(3, moji, 60);
+    Type(otherScript);
+    EXPECT_EQ(Game.HoleMoji[3], QString(moji)) << otherScript << " left it";
+    Type(moji);
+    EXPECT_EQ(Game.HoleMoji[3], "") << moji << " caught it";
+  }
 }
 
 // Start during a game changes nothing; Stop ends it at any time and hides

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <QSet>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <map>
 
 #include "platform/system/Services.h"
+#include "romaji/KanaScript.h"
 #include "romaji/RomajiTable.h"
 #include "rules/anim/KobbinMove.h"
 #include "rules/kana/MojiPicking.h"
@@ -98,6 +100,55 @@ TEST_F(Kana, EveryLessonHoldsExactlyItsEntriesAndTheEndDrawsPickItsEnds) {
            "ふゃ ふゅ ふょ ふぁ ふぃ ふぅ ふぇ ふぉ びゃ びぃ びゅ びぇ びょ ぴゃ ぴぃ ぴゅ ぴぇ "
            "ぴょ ゃ ゅ ょ"}));
   EXPECT_EQ(EntriesOf(LessonRangeOf(11)).join(' '), lessons.join(' '));
+}
+
+// In katakana 全行 and にがてな文字 make the same draws for the same entries
+// and show each in katakana, its hint spelt from its hiragana; no two
+// entries become one. Lesson 5 is entries 75 to 89.
+TEST_F(Kana, InKatakanaTheSameDrawsGiveTheSameEntriesInKatakana) {
+  Game.RomajiHint = true;
+  platform::ChangeServices([&](platform::Services& s) { s.random = &draws; });
+  for (const int lesson : {LessonCount, PracticeLessonNo}) {
+    Game.LessonNo = static_cast<int16_t>(lesson);
+    QStringList shown[2], hints[2];
+    for (const bool katakana : {false, true}) {
+      Game.Katakana = katakana;
+      for (int k = 0; k < MojiTableSize; ++k) {
+        draws.draws = {(k + 0.5f) / MojiTableSize};
+        SelectMoji(1);
+        shown[katakana] << Game.HoleMoji[1];
+        hints[katakana] << Game.HoleHint[1];
+      }
+    }
+    EXPECT_EQ(shown[0], EntriesOf(LessonRangeOf(lesson)));
+    EXPECT_EQ(HiraganaOf(shown[1].join(' ')), shown[0].join(' ')) << lesson;
+    EXPECT_EQ(hints[1], hints[0]) << lesson;
+    EXPECT_EQ(shown[1].mid(74, 15).join(' ') + ' ' + shown[1][134] + ' ' + shown[1][142] + ' ' +
+                  shown[1][144],
+              QStringLiteral(
+                  "ヂャ ヂィ ヂュ ヂェ ヂョ ナ ニ ヌ ネ ノ ニャ ニィ ニュ ニェ ニョ ヲ クョ クョ"));
+    EXPECT_EQ(QSet<QString>(shown[1].begin(), shown[1].end()).size(), MojiTableSize - 1);
+  }
+  EXPECT_EQ(draws.drawn, 4 * MojiTableSize);
+}
+
+// A lone small kana of either script is printed as the first of a pair of
+// it: at 25 points, 15 pixels further right.
+TEST_F(Kana, ALoneSmallKanaOfEitherScriptIsPrintedAsTheFirstOfAPair) {
+  KobPicture[1].ForeColor = QColor(200, 0, 0);
+  // Where the label's ink begins, `right` pixels further right, and its height.
+  const auto inkPlace = [](const QString& moji, int right) {
+    Game.HoleMoji[1] = moji;
+    const QImage ink = Ink(1);
+    QRect box;
+    for (int y = 0; y < ink.height(); ++y)
+      for (int x = 0; x < ink.width(); ++x)
+        if (ink.pixel(x, y) != qRgb(255, 255, 255)) box |= QRect(x, y, 1, 1);
+    return QString::asprintf("ink from (%d, %d), %d high", box.left() + right, box.top(),
+                             box.height());
+  };
+  for (const QString small : QStringLiteral("ぁょァィゥェォャュョ"))
+    EXPECT_EQ(inkPlace(small, 0), inkPlace(small + small, 15)) << small.toStdString() << " alone";
 }
 
 // Every string of the table in every hole, over a critter shaped like one

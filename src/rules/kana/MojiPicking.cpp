@@ -1,6 +1,7 @@
 #include "rules/kana/MojiPicking.h"
 
 #include "platform/system/Random.h"
+#include "romaji/KanaScript.h"
 #include "romaji/RomajiTable.h"
 #include "rules/kana/MojiTable.h"
 #include "rules/kana/PracticePick.h"
@@ -10,15 +11,24 @@
 using platform::RandomWhole;
 using platform::Rnd;
 
+namespace {
+
+// The table entry of the next string, with one draw.
+const QString& DrawnEntry() {
+  if (Game.LessonNo == PracticeLessonNo) return Game.MojiTable[PracticeEntry(Rnd())];
+  const LessonRange range = LessonRangeOf(Game.LessonNo);
+  return Game.MojiTable[range.Base + RandomWhole(Rnd(), range.Size)];
+}
+
+}  // namespace
+
 void SelectMoji(int h) {
-  if (Game.LessonNo == PracticeLessonNo) {
-    Game.HoleMoji[h] = Game.MojiTable[PracticeEntry(Rnd())];
-  } else {
-    const LessonRange range = LessonRangeOf(Game.LessonNo);
-    Game.HoleMoji[h] = Game.MojiTable[range.Base + RandomWhole(Rnd(), range.Size)];
-  }
+  // The table is in hiragana: in katakana the same entry, drawn alike, shows
+  // in the other script and is spelt as its hiragana is.
+  const QString& entry = DrawnEntry();
+  Game.HoleMoji[h] = Game.Katakana ? InScript(entry, KanaScript::Katakana) : entry;
   // The hint is taken with the string, so switching it shows from the next rise.
-  Game.HoleHint[h] = Game.RomajiHint ? FirstSpelling(Game.HoleMoji[h]) : QString();
+  Game.HoleHint[h] = Game.RomajiHint ? FirstSpelling(entry) : QString();
 }
 
 void SelectMojiColor(int h) {

@@ -2,8 +2,9 @@
 
 // Gives hole h a new string, drawn from the chosen lesson's range of
 // MojiTable with one draw of the shared generator; in the practice of weak
-// strings, from the whole table by the practice weights. While the romaji
-// hint is on, the string's first spelling goes with it.
+// strings, from the whole table by the practice weights. While the game is
+// played in katakana the entry is given in katakana. While the romaji hint is
+// on, the string's first spelling goes with it.
 void SelectMoji(int h);
 
 // Gives hole h a new label colour, each of red, green and blue drawn in that

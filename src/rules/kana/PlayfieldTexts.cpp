@@ -23,8 +23,9 @@
 
 namespace {
 
-// The small kana that make a label of one kana smaller, like a label of two.
-const QString SmallKana = QStringLiteral("ぁぃぅぇぉゃゅょ");
+// The small kana that make a label of one kana smaller, like a label of two;
+// a small katakana alone is printed as its hiragana is.
+const QString SmallKana = QStringLiteral("ぁぃぅぇぉゃゅょァィゥェォャュョ");
 
 // The romaji hint's size, and the rows between the label's outline and its
 // own.

@@ -26,3 +26,10 @@ void MojiCount_Click(int Index) {
 }
 
 void RomajiHint_Click() { Game.RomajiHint = !Game.RomajiHint; }
+
+void Katakana_Click() {
+  if (Game.GameRunning) return;
+  Game.Katakana = !Game.Katakana;
+}
+
+KanaScript ChosenScript() { return Game.Katakana ? KanaScript::Katakana : KanaScript::Hiragana; }

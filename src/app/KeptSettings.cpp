@@ -17,6 +17,7 @@ constexpr auto LessonKey = "lesson";  // 1 to 12; 12 is にがてな文字
 constexpr auto SpeedKey = "speed";    // 1 はやい, 2 ややはやい, 3 おそい
 constexpr auto MojiTotalKey = "strings";
 constexpr auto RomajiHintKey = "romaji_hint";
+constexpr auto KatakanaKey = "katakana";
 constexpr auto BgmOffKey = "music_off";
 
 // The user's file alone: settings for every user of the machine are not read.
@@ -57,7 +58,8 @@ bool LooksLikeSettings(const QByteArray& bytes) {
 }  // namespace
 
 KeptSettings::Values KeptSettings::OfGame() {
-  return {Game.LessonNo, Game.SpeedLevel, Game.MojiTotal, Game.RomajiHint, Game.BgmOff};
+  return {Game.LessonNo,   Game.SpeedLevel, Game.MojiTotal,
+          Game.RomajiHint, Game.BgmOff,     Game.Katakana};
 }
 
 void KeptSettings::Read() {
@@ -84,6 +86,7 @@ void KeptSettings::Read() {
     }
     if (const auto hint = Flag(file, RomajiHintKey)) Game.RomajiHint = *hint;
     if (const auto off = Flag(file, BgmOffKey)) Game.BgmOff = *off;
+    if (const auto katakana = Flag(file, KatakanaKey)) Game.Katakana = *katakana;
   }
   kept = OfGame();
 }
@@ -110,6 +113,7 @@ void KeptSettings::KeepChanges() {
   if (now.mojiTotal != was.mojiTotal) file.setValue(MojiTotalKey, now.mojiTotal);
   if (now.romajiHint != was.romajiHint) file.setValue(RomajiHintKey, now.romajiHint);
   if (now.bgmOff != was.bgmOff) file.setValue(BgmOffKey, now.bgmOff);
+  if (now.katakana != was.katakana) file.setValue(KatakanaKey, now.katakana);
 }
 
 void KeptSettings::HistoryRead(bool practiceReady) {

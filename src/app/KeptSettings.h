@@ -4,8 +4,8 @@
 #include <optional>
 
 // The menu settings that the next run starts from: the lesson, speed, string
-// count, romaji hint and music switch, kept with QSettings in the user's
-// configuration folder (kanacatch/kanacatch.conf there, after the
+// count, romaji hint, katakana and music switch, kept with QSettings in the
+// user's configuration folder (kanacatch/kanacatch.conf there, after the
 // organisation and application names), each written as soon as it changes.
 //
 // Nothing in the file is ever lost. A value outside its setting's set leaves
@@ -39,7 +39,7 @@ class KeptSettings {
  private:
   struct Values {
     int16_t lessonNo, speedLevel, mojiTotal;
-    bool romajiHint, bgmOff;
+    bool romajiHint, bgmOff, katakana;
     bool operator==(const Values&) const = default;
   };
   static Values OfGame();

@@ -187,6 +187,11 @@ void MainForm::BuildMenus() {
                        "Romaji hint: each string shows the keys that type it, such as \"nu\"",
                        RomajiHint_Click);
   RomajiHint->setCheckable(true);
+  Katakana = AddItem(lesson, QStringLiteral("カタカナ"),
+                     "Show every string in katakana (ア, キャ) instead of hiragana; type them in "
+                     "katakana too",
+                     Katakana_Click);
+  Katakana->setCheckable(true);
   QMenu* speed = menuBar()->addMenu(QStringLiteral("スピード"));
   for (int i = 1; i <= 3; ++i) {
     SpeedCheck[i] = AddItem(speed, QString::fromUtf8(SpeedCaptions[i - 1]), SpeedTips[i - 1],
@@ -255,6 +260,8 @@ void MainForm::SyncMenuChecks() {
   for (int i = 1; i <= 3; ++i) MojiCount[i]->setChecked(Game.MojiTotal == MojiTotalOf(i));
   BgmStop->setChecked(Game.BgmOff);
   RomajiHint->setChecked(Game.RomajiHint);
+  Katakana->setChecked(Game.Katakana);
+  Text1->SetScript(ChosenScript());
 }
 
 void MainForm::SetPlayfieldSize(QSize playfield) {

@@ -42,7 +42,8 @@ class MainForm : public QMainWindow {
   void ArrangeControls();
 
   // Shows every menu check mark as the settings hold it: the chosen
-  // lesson, speed and string count, whether the music is off and the hint on.
+  // lesson, speed and string count, whether the music is off, the hint on
+  // and the strings in katakana; the text box's romaji writes that script.
   void SyncMenuChecks();
 
   platform::PlayfieldWidget* MainPicture = nullptr;
@@ -56,6 +57,7 @@ class MainForm : public QMainWindow {
   OneBased<QAction*, 3> SpeedCheck;
   OneBased<QAction*, 3> MojiCount;
   QAction* RomajiHint = nullptr;
+  QAction* Katakana = nullptr;
   QAction* BgmStop = nullptr;
   QAction* InPutShow = nullptr;
   QAction* SubHelp = nullptr;

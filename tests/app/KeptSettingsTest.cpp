@@ -72,11 +72,11 @@ class KeptSettingsTest : public GameFixture {
 TEST_F(KeptSettingsTest, TheNextRunStartsFromEveryChangeAndFromThePracticeOnlyWhereItIsOpen) {
   EXPECT_EQ(Checked(), "あ行、か行 １|おそい|３０");
   for (QAction* item : {form->LessonCheck[9], form->SpeedCheck[1], form->MojiCount[3],
-                        form->RomajiHint, form->BgmStop})
+                        form->RomajiHint, form->Katakana, form->BgmStop})
     item->trigger();
   Restart();
-  EXPECT_EQ(Checked(), "その他１|ローマ字ヒント|はやい|７０|BGM停止");
-  form->RomajiHint->trigger();
+  EXPECT_EQ(Checked(), "その他１|ローマ字ヒント|カタカナ|はやい|７０|BGM停止");
+  for (QAction* item : {form->RomajiHint, form->Katakana}) item->trigger();
   Restart();
   EXPECT_EQ(Checked(), "その他１|はやい|７０|BGM停止") << "switched off again";
 
@@ -103,7 +103,7 @@ TEST_F(KeptSettingsTest, TheNextRunStartsFromEveryChangeAndFromThePracticeOnlyWh
 TEST_F(KeptSettingsTest, AFileItCannotUseGivesTheDefaultsAndLosesNothing) {
   const QString defaults = "あ行、か行 １|おそい|３０";
   const QByteArray outOfSets =
-      "[General]\nlesson=13\nspeed=0\nstrings=40\nromaji_hint=1\nother=x\n";
+      "[General]\nlesson=13\nspeed=0\nstrings=40\nromaji_hint=1\nkatakana=on\nother=x\n";
   const QByteArray garbage = "lesson=3\n\xff\xfe[[[\x01";
   const struct {
     QByteArray bytes;
@@ -111,7 +111,8 @@ TEST_F(KeptSettingsTest, AFileItCannotUseGivesTheDefaultsAndLosesNothing) {
     QString checked;
     QString keysAfterAClick;  // empty: the file as it was
   } cases[] = {
-      {outOfSets, false, defaults, "lesson=13|other=x|romaji_hint=1|speed=1|strings=40"},
+      {outOfSets, false, defaults,
+       "katakana=on|lesson=13|other=x|romaji_hint=1|speed=1|strings=40"},
       {garbage, false, defaults, "speed=1"},
       {garbage, true, defaults, ""},
       {"[General]\nlesson=3\n", true, "さ行|おそい|３０", ""},

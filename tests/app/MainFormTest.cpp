@@ -197,6 +197,7 @@ TEST_F(Windows, MenusShowTheSettingsAndRefuseEveryChangeDuringAGame) {
                              "レッスン: にがてな文字 disabled",
                              "レッスン: -",
                              "レッスン: ローマ字ヒント",
+                             "レッスン: カタカナ",
                              "スピード: はやい",
                              "スピード: ややはやい",
                              "スピード: おそい checked",
@@ -208,19 +209,20 @@ TEST_F(Windows, MenusShowTheSettingsAndRefuseEveryChangeDuringAGame) {
                              "つかいかた: つかいかた",
                              "記録: 記録表示"};
   EXPECT_EQ(MenuItems(), items);
-  for (QAction* item :
-       {form->LessonCheck[9], form->SpeedCheck[1], form->MojiCount[3], form->BgmStop})
+  for (QAction* item : {form->LessonCheck[9], form->Katakana, form->SpeedCheck[1],
+                        form->MojiCount[3], form->BgmStop})
     item->trigger();
-  const QStringList chosen = {"レッスン: その他１ checked", "スピード: はやい checked",
-                              "文字数: ７０ checked", "BGM: BGM停止 checked"};
+  const QStringList chosen = {"レッスン: その他１ checked", "レッスン: カタカナ checked",
+                              "スピード: はやい checked", "文字数: ７０ checked",
+                              "BGM: BGM停止 checked"};
   EXPECT_EQ(MenuItems().filter(" checked"), chosen);
   form->BgmStop->trigger();
 
   form->Start->trigger();
-  for (QAction* item : {form->LessonCheck[9], form->LessonCheck[5], form->SpeedCheck[2],
-                        form->MojiCount[3], form->MojiCount[1]})
+  for (QAction* item : {form->LessonCheck[9], form->LessonCheck[5], form->Katakana,
+                        form->SpeedCheck[2], form->MojiCount[3], form->MojiCount[1]})
     item->trigger();
-  EXPECT_EQ(MenuItems().filter(" checked"), chosen.first(3)) << "only the music back on";
+  EXPECT_EQ(MenuItems().filter(" checked"), chosen.first(4)) << "only the music back on";
   form->RecordShow->trigger();
   form->InPutShow->trigger();
   EXPECT_EQ(form->RecordWindow.data(), nullptr) << "記録 would hide the holes";
@@ -334,6 +336,13 @@ TEST_F(Windows, TypingIntoTheBoxCatchesAtTheRightKeyRelease) {
   EXPECT_EQ(Game.CatchCount, 3);
   QTest::keyRelease(form->Text1, Qt::Key_Shift);
   EXPECT_EQ(Game.CatchCount, 4);
+
+  Stop_Click();
+  form->Katakana->trigger();
+  Start_Click();
+  Raise(4, "キャ");
+  QTest::keyClicks(form->Text1, "kya");
+  EXPECT_EQ(Game.CatchCount, 1) << "the box writes katakana once the item is checked";
 }
 
 // NoButton without a key stands for the title's own timer. Enter, Space and

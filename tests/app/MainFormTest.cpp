@@ -301,20 +301,22 @@ TEST_F(Windows, TheFileKeysWorkFromEveryWindowAndOnlyEscapeClosesTheResults) {
 
 // Romaji catch at the release of their last letter, a lone n at Enter, and
 // an input method's commit at once. A held key's repeats are not releases.
+// カタカナ checked, the box's romaji writes katakana.
 TEST_F(Windows, TypingIntoTheBoxCatchesAtTheRightKeyRelease) {
   ShowForm();
+  form->Katakana->trigger();
   Start_Click();
-  Raise(3, "きゃ");
+  Raise(3, "キャ");
   for (const Qt::Key key : {Qt::Key_K, Qt::Key_Y}) QTest::keyClick(form->Text1, key);
   EXPECT_EQ(Game.CatchCount, 0);
   EXPECT_EQ(form->Text1->text(), "") << "pending letters are not part of the text";
   QTest::keyClick(form->Text1, Qt::Key_A);
   EXPECT_EQ(Game.CatchCount, 1);
   QTest::keyClick(form->Text1, Qt::Key_O);
-  EXPECT_EQ(form->Text1->text(), "お") << "the box takes new letters after a catch";
+  EXPECT_EQ(form->Text1->text(), "オ") << "the box takes new letters after a catch";
   QTest::keyClick(form->Text1, Qt::Key_Backspace);
 
-  Raise(2, "ん");
+  Raise(2, "ン");
   QTest::keyClick(form->Text1, Qt::Key_N);
   EXPECT_EQ(Game.CatchCount, 1);
   QTest::keyClick(form->Text1, Qt::Key_Return);
@@ -336,13 +338,6 @@ TEST_F(Windows, TypingIntoTheBoxCatchesAtTheRightKeyRelease) {
   EXPECT_EQ(Game.CatchCount, 3);
   QTest::keyRelease(form->Text1, Qt::Key_Shift);
   EXPECT_EQ(Game.CatchCount, 4);
-
-  Stop_Click();
-  form->Katakana->trigger();
-  Start_Click();
-  Raise(4, "キャ");
-  QTest::keyClicks(form->Text1, "kya");
-  EXPECT_EQ(Game.CatchCount, 1) << "the box writes katakana once the item is checked";
 }
 
 // NoButton without a key stands for the title's own timer. Enter, Space and

@@ -135,7 +135,6 @@ TEST_F(Kana, InKatakanaTheSameDrawsGiveTheSameEntriesInKatakana) {
 // A lone small kana of either script is printed as the first of a pair of
 // it: at 25 points, 15 pixels further right.
 TEST_F(Kana, ALoneSmallKanaOfEitherScriptIsPrintedAsTheFirstOfAPair) {
-  KobPicture[1].ForeColor = QColor(200, 0, 0);
   // Where the label's ink begins, `right` pixels further right, and its height.
   const auto inkPlace = [](const QString& moji, int right) {
     Game.HoleMoji[1] = moji;

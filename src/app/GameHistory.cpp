@@ -33,17 +33,21 @@ void GameHistory::Open() {
 
 void GameHistory::GameStarting() {
   if (Game.LessonNo == PracticeLessonNo) {
-    SetPracticeWeights(WeightsOf(PracticePlanNow(keeper.Games())));
+    SetPracticeWeights(WeightsOf(PracticePlanNow(keeper.Games(), ScriptNow())));
   }
 }
 
 QString GameHistory::GameEnded(std::function<void(const SaveReport&)> done) {
   const GameRecord game = RecordOfGame(Game.Results, Game.LessonNo, Game.SpeedLevel, Game.MojiTotal,
-                                       platform::WallClock());
+                                       ScriptNow(), platform::WallClock());
   keeper.Record(game, std::move(done));
   if (game.lessonNo != PracticeLessonNo) return {};
-  const std::vector<GameRecord> previous = LastGamesOf(keeper.Games(), PracticeLessonNo, 1);
-  if (previous.empty()) return QStringLiteral("にがてな文字の、はじめてのゲームです。");
+  const std::vector<GameRecord> previous =
+      LastGamesOf(keeper.Games(), PracticeLessonNo, game.script, 1);
+  if (previous.empty()) {
+    return (game.script == KanaScript::Katakana ? QStringLiteral("カタカナの") : QString()) +
+           QStringLiteral("にがてな文字の、はじめてのゲームです。");
+  }
   return Comparison(previous.front(), game);
 }
 

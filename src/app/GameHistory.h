@@ -17,12 +17,12 @@ class GameHistory {
   void Open();
 
   // A game begins: the practice of weak strings takes its weights from the
-  // games kept so far.
+  // games kept so far in the script the game shows.
   void GameStarting();
 
   // The game that just ended by itself is kept; `done` runs once it is, or
   // is not. For a game of the practice of weak strings, a line that compares
-  // it with the previous one.
+  // it with the previous one in the same script.
   QString GameEnded(std::function<void(const SaveReport&)> done = {});
 
   // Whether the history holds enough presented strings for the practice.

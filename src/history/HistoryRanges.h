@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
 
 #include "history/HistoryRecord.h"
@@ -21,9 +22,18 @@ inline bool InRange(const MojiTally& tally) {
          tally.catchMs <= int64_t{tally.caught} * LongestCatchMs;
 }
 
-// `game` with its per-string figures, which add up to no more than it
-// presented.
+// Whether `moji` holds no kana of the other script than `script`: ぁ to ゖ
+// in katakana, ァ to ヶ in hiragana.
+inline bool WrittenIn(const QString& moji, KanaScript script) {
+  const bool katakana = script == KanaScript::Katakana;
+  const QChar first = katakana ? u'ぁ' : u'ァ', last = katakana ? u'ゖ' : u'ヶ';
+  return std::none_of(moji.begin(), moji.end(), [&](QChar c) { return c >= first && c <= last; });
+}
+
+// `game` in one of the two scripts, with its per-string figures, which add
+// up to no more than it presented, each string written in its script.
 inline bool InRange(const GameRecord& game) {
+  if (game.script != KanaScript::Hiragana && game.script != KanaScript::Katakana) return false;
   if (!game.playedAt.isValid() || game.lessonNo < 1 || game.lessonNo > LessonMenuCount ||
       game.speedLevel < 1 || game.speedLevel > SpeedLevels) {
     return false;
@@ -35,7 +45,7 @@ inline bool InRange(const GameRecord& game) {
   }
   int64_t presented = 0;
   for (const auto& [moji, tally] : game.moji) {
-    if (!InRange(tally)) return false;
+    if (!InRange(tally) || !WrittenIn(moji, game.script)) return false;
     presented += tally.presented;
   }
   return presented <= game.presented;

@@ -1,13 +1,32 @@
 #include "history/HistoryRecord.h"
 
+#include "history/HistoryRanges.h"
+#include "state/GameState.h"
+
 int PresentedTotal(const History& history) {
   int total = 0;
   for (const auto& [moji, tally] : history.mojiTotals) total += tally.presented;
   return total;
 }
 
+KanaScript ScriptNow() { return Game.Katakana ? KanaScript::Katakana : KanaScript::Hiragana; }
+
+History OfScript(const History& history, KanaScript script) {
+  History own;
+  for (const GameRecord& game : history.games) {
+    if (game.script == script) own.games.push_back(game);
+  }
+  for (const auto& [moji, tally] : history.mojiTotals) {
+    if (WrittenIn(moji, script)) own.mojiTotals[moji] = tally;
+  }
+  for (const auto& [moji, schedule] : history.schedule) {
+    if (WrittenIn(moji, script)) own.schedule[moji] = schedule;
+  }
+  return own;
+}
+
 GameRecord RecordOfGame(const GameResults& results, int lessonNo, int speedLevel, int mojiTotal,
-                        const QDateTime& at) {
+                        KanaScript script, const QDateTime& at) {
   return {at,
           lessonNo,
           speedLevel,
@@ -15,5 +34,6 @@ GameRecord RecordOfGame(const GameResults& results, int lessonNo, int speedLevel
           results.presented,
           results.caught,
           MeanCatchMs(results),
-          results.tally};
+          results.tally,
+          script};
 }

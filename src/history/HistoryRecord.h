@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "history/MojiSchedule.h"
+#include "romaji/KanaScript.h"
 #include "state/GameResults.h"
 
 // One game that ended by itself, as the history keeps it.
@@ -17,12 +18,15 @@ struct GameRecord {
   int presented = 0;
   int caught = 0;
   int meanCatchMs = 0;  // mean time from a rise to its catch; 0 when nothing was caught
-  // Each string presented in the game; a string that did not come is left out.
+  // Each string presented in the game, as it was shown; a string that did
+  // not come is left out.
   std::map<QString, MojiTally> moji;
+  KanaScript script = KanaScript::Hiragana;  // the script its strings were shown in
 };
 
 // The games played so far, oldest first (their per-string figures left
-// out), and each string's figures summed over all of them.
+// out), and each string's figures summed over all of them: a katakana
+// string apart from the hiragana of the same sound.
 struct History {
   std::vector<GameRecord> games;
   std::map<QString, MojiTally> mojiTotals;
@@ -52,7 +56,14 @@ inline void AddToHistory(History& history, const GameRecord& game) {
   }
 }
 
+// The script of the game being played, or of the next one: katakana while
+// Game.Katakana is set.
+KanaScript ScriptNow();
+
+// The games of `history` played in `script`, and the strings written in it.
+History OfScript(const History& history, KanaScript script);
+
 // The record of the game that `results` describe, played with the given
-// settings and ended at `at`.
+// settings and script and ended at `at`.
 GameRecord RecordOfGame(const GameResults& results, int lessonNo, int speedLevel, int mojiTotal,
-                        const QDateTime& at);
+                        KanaScript script, const QDateTime& at);

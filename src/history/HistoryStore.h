@@ -65,5 +65,6 @@ using CreateHistoryStoreFunction = HistoryStore* (*)();
 constexpr const char* HistoryModuleName = "kanacatch_history";
 constexpr const char* CreateHistoryStoreSymbol = "kanacatch_create_history_store";
 
-// The version of the file's layout that this program writes.
-constexpr int HistorySchemaVersion = 1;
+// The version of the file's layout that this program writes: 2 since each
+// game keeps whether it was played in katakana.
+constexpr int HistorySchemaVersion = 2;

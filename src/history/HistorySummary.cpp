@@ -18,30 +18,33 @@ int CatchRateOf(const MojiTally& tally) { return RoundedShare(tally.caught, tall
 int MeanCatchMsOf(const MojiTally& tally) { return RoundedShare(tally.catchMs, tally.caught, 1); }
 
 std::vector<LessonSummary> LessonSummaries(const History& history) {
-  std::map<int, LessonSummary> lessons;
-  std::map<int, MojiTally> catches;
+  std::map<std::pair<int, KanaScript>, LessonSummary> lessons;
+  std::map<std::pair<int, KanaScript>, MojiTally> catches;
   for (const GameRecord& game : history.games) {
-    LessonSummary& lesson = lessons[game.lessonNo];
+    const std::pair key(game.lessonNo, game.script);
+    LessonSummary& lesson = lessons[key];
     lesson.lessonNo = game.lessonNo;
+    lesson.script = game.script;
     ++lesson.games;
     lesson.lastRatePercent = CatchRateOf(game);
     lesson.bestRatePercent = std::max(lesson.bestRatePercent, lesson.lastRatePercent);
-    catches[game.lessonNo].caught += game.caught;
-    catches[game.lessonNo].catchMs += int64_t{game.meanCatchMs} * game.caught;
+    catches[key].caught += game.caught;
+    catches[key].catchMs += int64_t{game.meanCatchMs} * game.caught;
   }
   std::vector<LessonSummary> list;
-  for (auto& [lessonNo, lesson] : lessons) {
-    lesson.meanCatchMs = MeanCatchMsOf(catches[lessonNo]);
+  for (auto& [key, lesson] : lessons) {
+    lesson.meanCatchMs = MeanCatchMsOf(catches[key]);
     list.push_back(lesson);
   }
   return list;
 }
 
-std::vector<GameRecord> LastGamesOf(const History& history, int lessonNo, int count) {
+std::vector<GameRecord> LastGamesOf(const History& history, int lessonNo, KanaScript script,
+                                    int count) {
   std::vector<GameRecord> games;
   for (auto game = history.games.rbegin(); game != history.games.rend(); ++game) {
     if (static_cast<int>(games.size()) == count) break;
-    if (game->lessonNo == lessonNo) games.push_back(*game);
+    if (game->lessonNo == lessonNo && game->script == script) games.push_back(*game);
   }
   std::reverse(games.begin(), games.end());
   return games;

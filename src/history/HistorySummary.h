@@ -4,20 +4,23 @@
 
 #include "history/HistoryRecord.h"
 
-// One lesson's games at a glance.
+// One lesson's games in one script at a glance.
 struct LessonSummary {
   int lessonNo = 0;
+  KanaScript script = KanaScript::Hiragana;
   int games = 0;
   int lastRatePercent = 0;
   int bestRatePercent = 0;
   int meanCatchMs = 0;  // over every catch of the lesson's games; 0 without a catch
 };
 
-// The lessons played, in lesson order.
+// The lessons played, in lesson order, each lesson's hiragana games before
+// its katakana games.
 std::vector<LessonSummary> LessonSummaries(const History& history);
 
-// The last `count` games of lesson `lessonNo`, oldest first.
-std::vector<GameRecord> LastGamesOf(const History& history, int lessonNo, int count);
+// The last `count` games of lesson `lessonNo` in `script`, oldest first.
+std::vector<GameRecord> LastGamesOf(const History& history, int lessonNo, KanaScript script,
+                                    int count);
 
 // A game's, or a string's, catch rate in percent, rounded.
 int CatchRateOf(const GameRecord& game);

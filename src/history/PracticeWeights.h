@@ -27,7 +27,8 @@ constexpr int NewMojiAtATime = 3;
 constexpr double NewMojiShare = 0.2;
 
 // The practice's plan at `now` from the games of `history`, entry k of
-// `table` (MojiTable's strings in order) at index k - 1. `inRowsPlayed`
+// `table` (MojiTable's strings in order, in the script of those games) at
+// index k - 1. `inRowsPlayed`
 // tells for each entry whether it lies in a lesson the learner has played:
 // the new strings come from those, in table order. The strings met weigh by
 // how hard they are (how often they escaped, how slowly they were caught,

@@ -20,6 +20,7 @@
 #include "platform/system/ProgramModule.h"
 #include "platform/system/Screen.h"
 #include "platform/system/WallClock.h"
+#include "romaji/KanaScript.h"
 #include "romaji/RomajiTable.h"
 #include "rules/kana/MojiTable.h"
 #include "screens/CatchRateChart.h"
@@ -46,9 +47,17 @@ QString Glance(const DayProgress& games) {
            SecondsText(games.meanCatchMs));
 }
 
-QString LessonName(int lessonNo) {
-  if (lessonNo < 1 || lessonNo > LessonMenuCount) return QString::number(lessonNo);
-  return QString::fromUtf8(LessonCaptions[lessonNo - 1]);
+// "あ行、か行 １", and for its katakana games "あ行、か行 １ カタカナ".
+QString LessonName(int lessonNo, KanaScript script) {
+  const QString name = lessonNo < 1 || lessonNo > LessonMenuCount
+                           ? QString::number(lessonNo)
+                           : QString::fromUtf8(LessonCaptions[lessonNo - 1]);
+  return script == KanaScript::Katakana ? name + QStringLiteral(" カタカナ") : name;
+}
+
+// The chart's choice of a lesson in a script, as one number.
+int ChartChoice(int lessonNo, KanaScript script) {
+  return 2 * lessonNo + (script == KanaScript::Katakana ? 1 : 0);
 }
 
 // A table under `headings`, its rows as low as the text.
@@ -163,11 +172,13 @@ void RecordForm::Refresh() {
   FillWeakest();
 
   // The chosen lesson stays chosen; at first, the lesson being played.
-  const int chosen = ChartLesson->count() ? ChartLesson->currentData().toInt() : Game.LessonNo;
+  const int chosen = ChartLesson->count() ? ChartLesson->currentData().toInt()
+                                          : ChartChoice(Game.LessonNo, ScriptNow());
   const QSignalBlocker quiet(ChartLesson);
   ChartLesson->clear();
   for (const LessonSummary& lesson : LessonSummaries(history)) {
-    ChartLesson->addItem(LessonName(lesson.lessonNo), lesson.lessonNo);
+    ChartLesson->addItem(LessonName(lesson.lessonNo, lesson.script),
+                         ChartChoice(lesson.lessonNo, lesson.script));
   }
   ChartLesson->setCurrentIndex(std::max(0, ChartLesson->findData(chosen)));
   FillChart();
@@ -177,7 +188,7 @@ void RecordForm::FillLessons() {
   Lessons->setRowCount(0);
   for (const LessonSummary& lesson : LessonSummaries(keeper.Games())) {
     AddRow(Lessons,
-           {LessonName(lesson.lessonNo), QString::number(lesson.games),
+           {LessonName(lesson.lessonNo, lesson.script), QString::number(lesson.games),
             Percent(lesson.lastRatePercent), Percent(lesson.bestRatePercent),
             SecondsText(lesson.meanCatchMs)},
            1);
@@ -213,8 +224,9 @@ void RecordForm::FillChart() {
     static_cast<QLabel*>(Chart)->setWordWrap(true);
   } else {
     std::vector<ChartGame> games;
-    for (const GameRecord& game :
-         LastGamesOf(keeper.Games(), ChartLesson->currentData().toInt(), ChartGames)) {
+    const int choice = ChartLesson->currentData().toInt();
+    const KanaScript script = choice % 2 ? KanaScript::Katakana : KanaScript::Hiragana;
+    for (const GameRecord& game : LastGamesOf(keeper.Games(), choice / 2, script, ChartGames)) {
       const QDate day = game.playedAt.toLocalTime().date();
       games.push_back({double(CatchRateOf(game)), game.meanCatchMs / 1000.0,
                        QStringLiteral("%1/%2").arg(day.month()).arg(day.day())});
@@ -226,7 +238,7 @@ void RecordForm::FillChart() {
 
 void RecordForm::FillWeakest() {
   Weakest->setRowCount(0);
-  std::vector<PracticeChoice> plan = PracticePlanNow(keeper.Games());
+  std::vector<PracticeChoice> plan = PracticePlanNow(keeper.Games(), ScriptNow());
   double total = 0;
   for (const PracticeChoice& choice : plan) total += choice.weight;
   std::stable_sort(plan.begin(), plan.end(), [](const PracticeChoice& a, const PracticeChoice& b) {
@@ -238,7 +250,7 @@ void RecordForm::FillWeakest() {
     const auto found = keeper.Games().mojiTotals.find(choice.moji);
     const MojiTally tally = found == keeper.Games().mojiTotals.end() ? MojiTally{} : found->second;
     AddRow(Weakest,
-           {choice.moji, FirstSpelling(choice.moji), PracticeReasonWord(choice.reason),
+           {choice.moji, FirstSpelling(HiraganaOf(choice.moji)), PracticeReasonWord(choice.reason),
             share >= 0.5 ? Percent(int(std::lround(share))) : QStringLiteral("1 % 未満"),
             QStringLiteral("%1 / %2").arg(tally.caught).arg(tally.presented),
             SecondsText(MeanCatchMsOf(tally))},

@@ -10,12 +10,13 @@ class QVBoxLayout;
 class HistoryKeeper;
 
 // The 記録 window: the history of games, over the main window and never
-// blocking it, on four pages: a row per lesson played with its games, last
-// and best catch rate and mean catch time; a row per day played, under the
-// days played in a row and this week against last week; a chart of the last
-// 30 games of a chosen lesson under their dates; the strings that the
-// practice of weak strings asks for most, with the spelling to type them,
-// their share of its next game and why. A
+// blocking it, on four pages: a row per lesson played in each script with
+// its games, last and best catch rate and mean catch time; a row per day
+// played, under the days played in a row and this week against last week; a
+// chart of the last 30 games of a chosen lesson in a script under their
+// dates; the strings that the practice of weak strings asks for most in the
+// script the game shows now, with the spelling to type them, their share of
+// its next game and why. A
 // line on top says when the history is missing, refused or could not keep a
 // game, or how to fill an empty one. Escape closes it.
 class RecordForm : public QDialog {
@@ -25,7 +26,7 @@ class RecordForm : public QDialog {
   RecordForm(QPointer<RecordForm>& heldIn, const HistoryKeeper& keeper, QWidget* mainWindow);
 
   // Shows the history as the keeper holds it now, the number of games in
-  // the window's title.
+  // the window's title; again when the game's script changes.
   void Refresh();
 
   QLabel* Notice = nullptr;

@@ -133,15 +133,17 @@ class HistoryTest : public GameFixture {
   std::unique_ptr<MainForm> form;
 };
 
-// Games 1 to `count`, each whole: its strings' figures add up to its own.
+// Games 1 to `count`, each whole and in its script: its strings' figures add up to its own.
 void ExpectGames(const History& history, int count) {
   ASSERT_EQ(static_cast<int>(history.games.size()), count);
   int presented = 0;
   for (int n = 1; n <= count; ++n) {
     const GameRecord& game = history.games[n - 1];
-    EXPECT_EQ(game.playedAt, SampleGame(n).playedAt);
-    EXPECT_EQ(std::tie(game.lessonNo, game.caught, game.meanCatchMs),
-              std::tuple(SampleGame(n).lessonNo, SampleGame(n).caught, SampleGame(n).meanCatchMs));
+    const GameRecord sample = SampleGame(n);
+    EXPECT_EQ(game.playedAt, sample.playedAt);
+    EXPECT_EQ(std::tuple(game.lessonNo, game.caught, game.meanCatchMs, int(game.script)),
+              std::tuple(sample.lessonNo, sample.caught, sample.meanCatchMs, int(sample.script)))
+        << "game " << n << ": lesson, caught, mean catch, 1 in katakana";
     presented += game.presented;
   }
   for (const auto& [moji, tally] : history.mojiTotals) presented -= tally.presented;
@@ -161,20 +163,21 @@ TEST_F(HistoryTest, KeepsEveryGameAndShowsThemPerLessonInAChartAndTheWeakestOnAS
   platform::ChangeServices([&](platform::Services& s) { s.screen = {640, 480}; });
   RecordForm& record = ShowRecord();
   EXPECT_TRUE(record.Notice->isHidden());
-  // Game n, of lesson (n - 1) % 12 + 1, caught n strings: per lesson its
-  // games and the last one's rate, then the ten strings the practice asks
-  // for most: the next three of the rows played that never came, then
-  // those never caught.
+  // Game n, of lesson (n - 1) % 12 + 1, caught n strings: per lesson and
+  // script (game 13 in katakana) its games and the last one's rate, then the
+  // ten strings the hiragana practice asks for most: the next three of the
+  // rows played that never came, then those never caught.
   EXPECT_EQ(
       (Rows(*record.Lessons) + Rows(*record.Weakest)).join('|'),
-      "あ行、か行 １ 2 43 % 43 % 1.0 秒|か行 ２ 2 47 % 47 % 1.0 秒|さ行 1 10 % 10 % 1.0 秒|"
+      "あ行、か行 １ 1 3 % 3 % 1.0 秒|あ行、か行 １ カタカナ 1 43 % 43 % 1.0 秒|"
+      "か行 ２ 2 47 % 47 % 1.0 秒|さ行 1 10 % 10 % 1.0 秒|"
       "た行 １ 1 13 % 13 % 1.0 秒|た行 ２、な行 1 17 % 17 % 1.0 秒|は行 1 20 % 20 % 1.0 秒|"
       "ま、や行 1 23 % 23 % 1.0 秒|ら、わ、ん行 1 27 % 27 % 1.0 秒|その他１ 1 30 % 30 % 1.0 秒|"
       "その他２ 1 33 % 33 % 1.0 秒|全行 1 37 % 37 % 1.0 秒|にがてな文字 1 40 % 40 % 1.0 秒|"
       "ぁ xa はじめて 7 % 0 / 0 ―|きゃ kya はじめて 7 % 0 / 0 ―|きぃ kyi はじめて 7 % 0 / 0 ―|"
-      "け ke にがて 4 % 0 / 14 ―|こ ko にがて 4 % 0 / 14 ―|ぐ gu にがて 4 % 0 / 14 ―|"
-      "げ ge にがて 4 % 0 / 14 ―|ご go にがて 4 % 0 / 14 ―|さ sa にがて 4 % 0 / 14 ―|"
-      "し shi にがて 4 % 0 / 14 ―");
+      "け ke にがて 4 % 0 / 13 ―|こ ko にがて 4 % 0 / 13 ―|ぐ gu にがて 4 % 0 / 13 ―|"
+      "げ ge にがて 4 % 0 / 13 ―|ご go にがて 4 % 0 / 13 ―|さ sa にがて 4 % 0 / 13 ―|"
+      "し shi にがて 4 % 0 / 13 ―");
   EXPECT_EQ(Rows(*record.Days).join('|'), QString("1月1日（木） 14 420 25 % 1.0 秒"));
   EXPECT_TRUE(record.Chart->inherits("QChartView"));
   EXPECT_TRUE(QRect(0, 0, 640, 480).contains(record.frameGeometry()));
@@ -244,11 +247,16 @@ TEST_F(HistoryTest, SetsADamagedFileAsideUntouchedAndBeginsAFreshOne) {
 }
 
 // A file another program holds, one from a newer version of the game, or one
-// in a folder it cannot write to keeps every byte and every game.
+// in a folder it cannot write to keeps every byte and every game. The read-only one is of layout
+// 1, before katakana games: once writable it is brought up to date, every game in hiragana.
 TEST_F(HistoryTest, LeavesALockedNewerOrReadOnlyFileAsItIsAndSavesNothing) {
   for (const OpenOutcome refused :
        {OpenOutcome::Locked, OpenOutcome::Newer, OpenOutcome::ReadOnly}) {
-    SaveGames(2);
+    SaveGames(refused == OpenOutcome::ReadOnly ? 0 : 12);
+    if (refused == OpenOutcome::ReadOnly) {
+      ASSERT_TRUE(QFile::remove(path) &&
+                  QFile::copy(KANACATCH_PICTURE_REFERENCES "/history-layout1.sqlite", path));
+    }
     const QString folder = QFileInfo(path).absolutePath();
     // The superuser writes through permissions; the immutable flag stops it.
     const auto readOnly = [&](bool on) {
@@ -265,22 +273,22 @@ TEST_F(HistoryTest, LeavesALockedNewerOrReadOnlyFileAsItIsAndSavesNothing) {
       other.setDatabaseName(path);
       if (refused != OpenOutcome::ReadOnly) {
         ASSERT_TRUE(other.open());
-        QSqlQuery(other).exec(refused == OpenOutcome::Newer ? "PRAGMA user_version = 2"
+        QSqlQuery(other).exec(refused == OpenOutcome::Newer ? "PRAGMA user_version = 3"
                                                             : "BEGIN IMMEDIATE");
       }
       readOnly(refused == OpenOutcome::ReadOnly);
       const QByteArray before = Digest(path);
       const auto store = NewStore();
       EXPECT_EQ(store->Open(path).outcome, refused);
-      if (refused == OpenOutcome::ReadOnly) ExpectGames(store->Load(), 2);
-      const SaveReport save = store->Save(SampleGame(3));
+      if (refused == OpenOutcome::ReadOnly) ExpectGames(store->Load(), 12);
+      const SaveReport save = store->Save(SampleGame(13));
       EXPECT_FALSE(save.saved || save.error.isEmpty());
       EXPECT_EQ(Digest(path), before);
       readOnly(false);
-      if (refused == OpenOutcome::Newer) QSqlQuery(other).exec("PRAGMA user_version = 1");
+      if (refused == OpenOutcome::Newer) QSqlQuery(other).exec("PRAGMA user_version = 2");
     }
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
-    ExpectGames(Reopened(), 2);
+    ExpectGames(Reopened(), 12);
   }
 }
 
@@ -308,11 +316,11 @@ TEST_F(HistoryTest, AWriterKilledInTheMiddleOfAWriteLosesNoEarlierGame) {
   }
 }
 
-// Values written into the file by hand: a game with any of them is left out
-// of every page, and said once. A mean catch of 24 days once built the
+// Values written into the file by hand (game 8 made katakana, its strings hiragana): a game with
+// any of them is left out of every page, and said once. A mean catch of 24 days once built the
 // chart's axis a tick per second, and 記録 never painted.
 TEST_F(HistoryTest, LeavesOutGamesWithValuesOutOfRangeAndSaysSo) {
-  SaveGames(8);
+  SaveGames(10);
   {
     QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "by hand");
     file.setDatabaseName(path);
@@ -322,18 +330,19 @@ TEST_F(HistoryTest, LeavesOutGamesWithValuesOutOfRangeAndSaysSo) {
           "UPDATE game SET caught = -60 WHERE id = 2", "UPDATE game SET lesson = 99 WHERE id = 3",
           "UPDATE moji_tally SET presented = -1 WHERE game_id = 4 AND moji = 'い'",
           "UPDATE game SET presented = 5000000000 WHERE id = 5",
-          "UPDATE game SET played_at = 'yesterday' WHERE id = 6"})
+          "UPDATE game SET played_at = 'yesterday' WHERE id = 6",
+          "UPDATE game SET katakana = 2 WHERE id = 7", "UPDATE game SET katakana = 1 WHERE id = 8"})
       ASSERT_TRUE(QSqlQuery(file).exec(odd)) << odd;
   }
   QSqlDatabase::removeDatabase(QStringLiteral("by hand"));
-  EXPECT_EQ(Reopened().gamesLeftOut, (std::vector<int64_t>{1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(Reopened().gamesLeftOut, (std::vector<int64_t>{1, 2, 3, 4, 5, 6, 7, 8}));
 
   OpenHistory();
   RecordForm& record = ShowRecord();
   EXPECT_EQ(record.Notice->text(),
-            QString("記録のうち 6 ゲームは数字がおかしいので、表示しません。"));
+            QString("記録のうち 8 ゲームは数字がおかしいので、表示しません。"));
   EXPECT_EQ(Rows(*record.Lessons).join('|'),
-            QString("ま、や行 1 23 % 23 % 1.0 秒|ら、わ、ん行 1 27 % 27 % 1.0 秒"));
+            QString("その他１ 1 30 % 30 % 1.0 秒|その他２ 1 33 % 33 % 1.0 秒"));
 }
 
 // No file may grow, as on a full disk: the log's index cannot be made. The

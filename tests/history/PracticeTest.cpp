@@ -2,6 +2,7 @@
 // through the game's own pick.
 #include <gtest/gtest.h>
 
+#include "history/PracticePlanNow.h"
 #include "history/PracticeWeights.h"
 #include "platform/system/Services.h"
 #include "rules/kana/MojiPicking.h"
@@ -105,4 +106,24 @@ TEST_F(Practice, ThePracticeAsksForWeakStringsRestsTheWellCaughtAndBringsInAFewN
   seen = PracticeDraws(history, thatNoon.addDays(10), Picks, draws);
   EXPECT_EQ(DrawnMoreThanTheWeak(seen), QStringList());
   EXPECT_GT(seen[QStringLiteral("あ")], 4 * resting) << "あ, rested 10 days";
+}
+
+// Each script has its own weak strings: a katakana game of lesson 2 where ガ always escaped leaves
+// the hiragana practice as it was (strings, pace, rows played); the katakana one asks for ガ alone.
+TEST_F(Practice, EachScriptPractisesItsOwnWeakStringsAlone) {
+  History history = FirstMorning();
+  const auto hiraganaAlone = WeightsOf(PracticePlanNow(history, KanaScript::Hiragana));
+  GameRecord katakana{
+      QDateTime(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC), 2, 1, 40, 38, 36, 700, {}};
+  katakana.script = KanaScript::Katakana;
+  for (const QString& moji : EntriesOf(LessonRangeOf(2)))
+    katakana.moji[InScript(moji, KanaScript::Katakana)] = {2, 2, 0, 1400};
+  katakana.moji[QStringLiteral("ガ")] = {2, 0, 2, 0};
+  AddToHistory(history, katakana);
+  EXPECT_EQ(WeightsOf(PracticePlanNow(history, KanaScript::Hiragana)), hiraganaAlone)
+      << "the hiragana practice changed with a katakana game";
+  QStringList weak;
+  for (const PracticeChoice& choice : PracticePlanNow(history, KanaScript::Katakana))
+    if (choice.reason == PracticeReason::Weak) weak << choice.moji;
+  EXPECT_EQ(weak.join(' '), QStringLiteral("ガ"));
 }

@@ -1,14 +1,14 @@
 // The history of games in an SQLite file, through Qt SQL: the module
 // libkanacatch_history.so that the program loads once its title shows.
 //
-// The file holds one row per game and one row per string presented in it,
-// each game written in one transaction, with a write-ahead log synced at
-// every commit: a program killed at any moment loses at most the game it was
-// writing. A file that is not a database or fails SQLite's integrity check
-// is renamed, with its -wal and -shm files, and a fresh one begun; a file
-// that another program locks, or that a newer version of the game wrote, is
-// left exactly as it is. A game whose values are out of range is left out
-// when the file is read.
+// The file holds one row per game and one row per string presented in it
+// (as it was shown: katakana in a katakana game), each game written in one
+// transaction, with a write-ahead log synced at every commit: a program
+// killed at any moment loses at most the game it was writing. A file that is
+// not a database or fails SQLite's integrity check is renamed, with its -wal
+// and -shm files, and a fresh one begun; a file that another program locks,
+// or that a newer version of the game wrote, is left exactly as it is. A game
+// whose values are out of range is left out when the file is read.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -75,11 +75,16 @@ std::optional<int> IntOf(const QVariant& value) {
 }
 
 // Each game with the rows of its strings, one row per string (a game without
-// strings has one row, its strings' columns null), a game's rows together.
-constexpr const char* GamesWithTheirStrings =
-    "SELECT game.id, played_at, lesson, speed, moji_total, game.presented, game.caught,"
-    " mean_catch_ms, moji, moji_tally.presented, moji_tally.caught, escaped, catch_ms"
-    " FROM game LEFT JOIN moji_tally ON moji_tally.game_id = game.id ORDER BY game.id";
+// strings has one row, its strings' columns null), a game's rows together;
+// `katakana` is the column, or 0 in a file of layout 1 that could not be
+// brought up to date, whose games are all hiragana.
+QString GamesWithTheirStrings(const QString& katakana) {
+  return QStringLiteral(
+             "SELECT game.id, played_at, lesson, speed, moji_total, game.presented, game.caught,"
+             " mean_catch_ms, moji, moji_tally.presented, moji_tally.caught, escaped, catch_ms, %1"
+             " FROM game LEFT JOIN moji_tally ON moji_tally.game_id = game.id ORDER BY game.id")
+      .arg(katakana);
+}
 
 // The game of the row `rows` stands on, without its strings; nothing when a
 // value is not a number that fits.
@@ -93,6 +98,10 @@ std::optional<GameRecord> GameOf(const QSqlQuery& rows) {
     if (!value) return std::nullopt;
     *fields[column - 2] = *value;
   }
+  // 0 for hiragana, 1 for katakana; any other value the range check refuses.
+  const std::optional<int> katakana = IntOf(rows.value(13));
+  if (!katakana) return std::nullopt;
+  game.script = static_cast<KanaScript>(*katakana);
   return game;
 }
 
@@ -108,18 +117,26 @@ bool AddMojiOf(const QSqlQuery& rows, GameRecord& game) {
   return true;
 }
 
-constexpr const char* SchemaStatements[] = {
-    "CREATE TABLE game (id INTEGER PRIMARY KEY, played_at TEXT NOT NULL, lesson INTEGER NOT NULL,"
-    " speed INTEGER NOT NULL, moji_total INTEGER NOT NULL, presented INTEGER NOT NULL,"
-    " caught INTEGER NOT NULL, mean_catch_ms INTEGER NOT NULL)",
-    "CREATE TABLE moji_tally (game_id INTEGER NOT NULL REFERENCES game (id), moji TEXT NOT NULL,"
-    " presented INTEGER NOT NULL, caught INTEGER NOT NULL, escaped INTEGER NOT NULL,"
-    " catch_ms INTEGER NOT NULL, PRIMARY KEY (game_id, moji)) WITHOUT ROWID",
+// How a file of each older layout is brought up to the next, the steps from
+// its version on run in order: version 0 is a new, empty file.
+struct UpgradeStep {
+  int from;
+  const char* statement;
 };
-
-// The layouts this program can read, and how each older one is brought up to
-// the next: version 0 is a new, empty file.
-constexpr int UpgradeFrom0 = 0;
+constexpr UpgradeStep UpgradeSteps[] = {
+    {0,
+     "CREATE TABLE game (id INTEGER PRIMARY KEY, played_at TEXT NOT NULL, lesson INTEGER NOT NULL,"
+     " speed INTEGER NOT NULL, moji_total INTEGER NOT NULL, presented INTEGER NOT NULL,"
+     " caught INTEGER NOT NULL, mean_catch_ms INTEGER NOT NULL)"},
+    {0,
+     "CREATE TABLE moji_tally (game_id INTEGER NOT NULL REFERENCES game (id), moji TEXT NOT NULL,"
+     " presented INTEGER NOT NULL, caught INTEGER NOT NULL, escaped INTEGER NOT NULL,"
+     " catch_ms INTEGER NOT NULL, PRIMARY KEY (game_id, moji)) WITHOUT ROWID"},
+    // Whether the game was played in katakana: every game before was hiragana.
+    {1, "ALTER TABLE game ADD COLUMN katakana INTEGER NOT NULL DEFAULT 0"},
+};
+// The first layout whose games keep their script.
+constexpr int LayoutWithScript = 2;
 
 class SqliteHistoryStore : public HistoryStore {
  public:
@@ -145,9 +162,15 @@ class SqliteHistoryStore : public HistoryStore {
   History Load() override {
     History history;
     if (!db.isOpen()) return history;
+    QVariant version;
+    if (Run(QStringLiteral("PRAGMA user_version"), &version)) return history;
     QSqlQuery rows(db);
     rows.setForwardOnly(true);
-    if (!rows.exec(QString::fromLatin1(GamesWithTheirStrings))) return history;
+    if (!rows.exec(GamesWithTheirStrings(version.toInt() >= LayoutWithScript
+                                             ? QStringLiteral("game.katakana")
+                                             : QStringLiteral("0")))) {
+      return history;
+    }
     std::optional<qlonglong> id;
     std::optional<GameRecord> game;
     const auto finish = [&] {
@@ -179,12 +202,13 @@ class SqliteHistoryStore : public HistoryStore {
     if (!db.transaction()) return Failed(db.lastError());
     QSqlQuery insert(db);
     insert.prepare(QStringLiteral(
-        "INSERT INTO game (played_at, lesson, speed, moji_total, presented, caught, mean_catch_ms)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?)"));
+        "INSERT INTO game (played_at, lesson, speed, moji_total, presented, caught, mean_catch_ms,"
+        " katakana) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const QVariant& value :
          {QVariant(game.playedAt.toUTC().toString(Qt::ISODateWithMs)), QVariant(game.lessonNo),
           QVariant(game.speedLevel), QVariant(game.mojiTotal), QVariant(game.presented),
-          QVariant(game.caught), QVariant(game.meanCatchMs)}) {
+          QVariant(game.caught), QVariant(game.meanCatchMs),
+          QVariant(game.script == KanaScript::Katakana ? 1 : 0)}) {
       insert.addBindValue(value);
     }
     if (!insert.exec()) return RolledBack(insert.lastError());
@@ -336,10 +360,9 @@ class SqliteHistoryStore : public HistoryStore {
   std::optional<QSqlError> Upgrade(int version) {
     if (version == HistorySchemaVersion) return std::nullopt;
     if (!db.transaction()) return db.lastError();
-    if (version == UpgradeFrom0) {
-      for (const char* statement : SchemaStatements) {
-        if (auto error = Run(QString::fromUtf8(statement))) return RollBackWith(*error);
-      }
+    for (const UpgradeStep& step : UpgradeSteps) {
+      if (step.from < version) continue;
+      if (auto error = Run(QString::fromUtf8(step.statement))) return RollBackWith(*error);
     }
     if (auto error = Run(QStringLiteral("PRAGMA user_version = %1").arg(HistorySchemaVersion))) {
       return RollBackWith(*error);

@@ -10,6 +10,7 @@
 #include "platform/system/Messages.h"
 #include "platform/system/Screen.h"
 #include "rules/media/MediaLoading.h"
+#include "state/GameState.h"
 
 namespace {
 
@@ -20,9 +21,12 @@ constexpr int ScrollUnits = 10;
 constexpr int TwipsPerPixel = 15;
 
 // The line above the picture that says, in English, how to read a spelling
-// such as "ku+xyo" (くょ: く, then a small ょ).
+// such as "ku+xyo" (くょ: く, then a small ょ), in the table's script.
 constexpr int NoteHeight = 18;
-const QString NoteText = QStringLiteral("ku+xyo = type ku, then xyo (small ょ)");
+QString NoteText() {
+  return Game.Katakana ? QStringLiteral("ku+xyo = type ku, then xyo (small ョ)")
+                       : QStringLiteral("ku+xyo = type ku, then xyo (small ょ)");
+}
 
 // How far down the picture the largest scroll value reaches without the
 // note.
@@ -77,7 +81,7 @@ InPutForm::InPutForm(QPointer<InPutForm>& heldIn) : heldIn(heldIn) {
   setAttribute(Qt::WA_DeleteOnClose);
   Picture1 = new TablePicture(this);
   // Made after the picture, so the note stays over it as it scrolls.
-  Note = new QLabel(NoteText, this);
+  Note = new QLabel(this);
   Note->setFont(platform::ToQFont({platform::ProportionalGothic, 9}));
   Note->setAutoFillBackground(true);
   Note->setIndent(3);
@@ -96,14 +100,19 @@ void InPutForm::Form_Load() {
   move(0, WindowTop);
   FitToScreen();
   Picture1->setGeometry(-ScrollBarWidth, PictureTop(), width(), screen.height * TwipsPerPixel);
+  DrawTable();
+}
 
-  const QImage table = ReadDataPicture("input.jpg");
-  if (table.isNull()) {
+void InPutForm::DrawTable() {
+  // Both pictures are the same height, so the scroll range and value stay.
+  Note->setText(NoteText());
+  QImage& shown = static_cast<TablePicture*>(Picture1)->picture;
+  shown = ReadDataPicture(Game.Katakana ? "input-katakana.jpg" : "input.jpg");
+  Picture1->update();
+  if (shown.isNull()) {
     platform::ShowMessage(QStringLiteral("画像データ読み込みエラー"));
     return;
   }
-  static_cast<TablePicture*>(Picture1)->picture = table;
-  Picture1->update();
   VScroll1->setMaximum(ScrollUnits);
 }
 
@@ -157,6 +166,10 @@ void InPutShow_Click(QPointer<InPutForm>& form) {
   form->show();
   form->raise();
   form->activateWindow();
+}
+
+void InPutScriptChanged(QPointer<InPutForm>& form) {
+  if (form) form->DrawTable();
 }
 
 void UnloadInPutForm(QPointer<InPutForm>& form) {

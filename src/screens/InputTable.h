@@ -8,7 +8,9 @@ class QScrollBar;
 // The input-table window "入力表": the picture of the table of kana and
 // keys as a tall strip at the left of the screen, scrolled with a vertical
 // scroll bar, under a line that explains its "+" in English. It stands
-// beside the main window and never blocks it.
+// beside the main window and never blocks it. It shows the table in the
+// script the game's strings are in: "input.jpg", or "input-katakana.jpg"
+// while Game.Katakana.
 class InPutForm : public QWidget {
  public:
   // `heldIn` is where the window's owner keeps it: it holds the window
@@ -18,6 +20,10 @@ class InPutForm : public QWidget {
   // Places the window and its controls and draws the picture; a missing
   // picture is reported and the window opens empty.
   void Form_Load();
+
+  // Reads the picture of the game's script and draws it at the same scroll
+  // value; a missing picture is reported and the picture area left empty.
+  void DrawTable();
 
   // Moves the picture to match the scroll bar's value.
   void VScroll1_Change();
@@ -63,6 +69,10 @@ int InputTableReach(int screenHeight, int frameHeight);
 // The "入力表表示" menu command: opens the window into `form`, or brings
 // the one there to the front keeping its scroll position.
 void InPutShow_Click(QPointer<InPutForm>& form);
+
+// The katakana setting changed: the window in `form`, if it is open, shows
+// the table in the new script at once, scrolled as it was.
+void InPutScriptChanged(QPointer<InPutForm>& form);
 
 // Closes the window in `form` if it is open; it is destroyed, not hidden.
 void UnloadInPutForm(QPointer<InPutForm>& form);

@@ -429,12 +429,23 @@ TEST_F(Windows, TheInputTableStandsAtTheLeftScrollsByWholeStepsAndKeepsItsPlaceU
   EXPECT_EQ(table->Picture1->y(), table->Note->height() - 640);
   InPutShow_Click(form->InPutWindow);
   EXPECT_EQ(form->InPutWindow->VScroll1->value(), 4) << "showing it again keeps its place";
+  // The カタカナ item redraws the open table in place; its picture missing,
+  // it is reported as input.jpg is and the window goes on empty.
+  Game.Katakana = true;
+  for (const bool present : {false, true}) {
+    if (present) Write("input-katakana.jpg", {235, 2300}, QColor(30, 60, 200));
+    InPutScriptChanged(form->InPutWindow);
+    EXPECT_EQ(table->Picture1->y(), table->Note->height() - 640) << "the place kept";
+    const QImage shown = table->Picture1->grab(QRect(20, 700, 1, 1)).toImage();
+    EXPECT_EQ(qRed(shown.pixel(0, 0)) < 100, present) << "カタカナ's table at once, or none";
+    EXPECT_EQ(messages.messages.size(), 1u);
+  }
   form->InPutWindow->close();
   EXPECT_EQ(form->InPutWindow.data(), nullptr);
-  ShowInputTable(QColor(30, 60, 200));
+  InPutShow_Click(form->InPutWindow);
   EXPECT_EQ(form->InPutWindow->VScroll1->value(), 0);
   const QImage shown = form->InPutWindow->Picture1->grab(QRect(20, 20, 1, 1)).toImage();
-  EXPECT_LT(qRed(shown.pixel(0, 0)), 100) << "the picture was read again";
+  EXPECT_LT(qRed(shown.pixel(0, 0)), 100) << "opened anew in カタカナ";
 }
 
 // Start-up refuses a second copy; the title is painted before the

@@ -44,7 +44,7 @@ const QStringList DataFiles = [] {
   for (const char* stem : {"Kob", "KobMask"}) {
     for (int k = 1; k <= 8; ++k) names << QString("%1%2.jpg").arg(stem).arg(k, 2, 10, QChar('0'));
   }
-  return names + QStringList{"KeyBorad.jpg", "Title.jpg", "input.jpg",
+  return names + QStringList{"KeyBorad.jpg", "Title.jpg", "input.jpg", "input-katakana.jpg",
                              "Blugrass.mid", "金属.wav",  "みゃ.wav"};
 }();
 constexpr int PlayfieldPictures = 18;

@@ -89,7 +89,7 @@ QFont fitted(QFont font, const QString &text, qreal width) {
   return font;
 }
 
-void cell(QPainter &p, const QRectF &box, const KanaEntry &entry) {
+void cell(QPainter &p, const QRectF &box, const KanaEntry &entry, KanaScript script) {
   p.setPen(QPen(kCellLine, 1));
   p.setBrush(kCellFill);
   p.drawRoundedRect(box.adjusted(1, 1, -1, -1), 4, 4);
@@ -99,7 +99,7 @@ void cell(QPainter &p, const QRectF &box, const KanaEntry &entry) {
   QRectF text(box.left(), box.top() + 1.5, box.width(), line * 1.3);
   p.setPen(kInk);
   p.setFont(gothic(entry.kana.size() > 1 ? 15 : 16));
-  p.drawText(text, Qt::AlignCenter, entry.kana);
+  p.drawText(text, Qt::AlignCenter, InScript(entry.kana, script));
   text.translate(0, text.height());
   text.setHeight(line);
   p.setPen(kMainText);
@@ -115,7 +115,7 @@ void cell(QPainter &p, const QRectF &box, const KanaEntry &entry) {
 
 }  // namespace
 
-QImage renderKanaTable(const std::vector<Lesson> &lessons) {
+QImage renderKanaTable(const std::vector<Lesson> &lessons, KanaScript script) {
   int rows = 0;
   for (const Lesson &lesson : lessons) rows += int(lesson.rows.size());
   // Rows share out what the headings leave, so the table fills the strip.
@@ -148,7 +148,7 @@ QImage renderKanaTable(const std::vector<Lesson> &lessons) {
     for (const KanaRow &row : lesson.rows) {
       const std::vector<int> columns = rowColumns(row);
       for (std::size_t i = 0; i < row.size(); ++i)
-        cell(p, QRectF(kLeft + columns[i] * kCellWidth, y, kCellWidth, rowHeight), row[i]);
+        cell(p, QRectF(kLeft + columns[i] * kCellWidth, y, kCellWidth, rowHeight), row[i], script);
       y += rowHeight;
     }
   }

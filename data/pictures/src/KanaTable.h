@@ -1,12 +1,15 @@
-// The kana-to-keys table (input.jpg): every kana string of the lessons, laid
-// out as input-table.txt says, with the romaji keys that type it from the
-// game's table of spellings.
+// The kana-to-keys table (input.jpg, and input-katakana.jpg with every kana
+// string in katakana): every kana string of the lessons, laid out as
+// input-table.txt says, with the romaji keys that type it from the game's
+// table of spellings.
 #pragma once
 
 #include <QImage>
 #include <QString>
 #include <QStringList>
 #include <vector>
+
+#include "romaji/KanaScript.h"
 
 namespace pictures {
 
@@ -37,6 +40,9 @@ std::vector<Lesson> readInputTable(const QString &path, QString *error);
 // first spelling when the row's vowels allow, else left to right.
 std::vector<int> rowColumns(const KanaRow &row);
 
-QImage renderKanaTable(const std::vector<Lesson> &lessons);
+// The table with its kana strings in `script`; the captions, spellings and
+// layout are the same in both scripts, so both pictures scroll alike.
+QImage renderKanaTable(const std::vector<Lesson> &lessons,
+                       KanaScript script = KanaScript::Hiragana);
 
 }  // namespace pictures

@@ -31,6 +31,8 @@ bool writeAll(const QDir &out, const std::vector<Lesson> &lessons) {
       {QStringLiteral("Title.jpg"), [] { return renderTitle(kDetail); }},
       {QStringLiteral("KeyBorad.jpg"), [] { return renderKeyboard(kDetail); }},
       {QStringLiteral("input.jpg"), [&] { return renderKanaTable(lessons); }},
+      {QStringLiteral("input-katakana.jpg"),
+       [&] { return renderKanaTable(lessons, KanaScript::Katakana); }},
   };
   bool ok = true;
   for (const auto &[name, make] : pictures) ok = saveJpeg(make(), out.filePath(name)) && ok;

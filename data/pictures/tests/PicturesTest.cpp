@@ -87,25 +87,28 @@ TEST(CritterMasks, ComposeWithoutHalo) {
 }
 
 // At the largest scroll value the input table's window shows the picture down
-// to its reach; the last row must lie above it on every screen from 640 x 480
-// up, without a window manager and with a caption and frame of up to 45 pixels
-// (openbox adds 21, the larger desktops up to about 40).
+// to its reach; the last row of either script's table must lie above it on
+// every screen from 640 x 480 up, without a window manager and with a caption
+// and frame of up to 45 pixels (openbox adds 21, the larger desktops up to
+// about 40).
 TEST(InputTablePicture, EveryRowCanBeScrolledIntoViewOnEveryScreen) {
-  const QImage table(Deta.filePath("input.jpg"));
-  // The lowest row of pixels that differs from the blank paper below the table.
-  const QRgb paper = table.pixel(table.width() / 2, table.height() - 1);
-  const auto blank = [&](int y) {
-    for (int x = kTableHiddenLeft; x < table.width(); ++x)
-      if (std::abs(qGray(table.pixel(x, y)) - qGray(paper)) > 24) return false;
-    return true;
-  };
-  int lastInk = table.height() - 1;
-  while (lastInk > 0 && blank(lastInk)) --lastInk;
-  ASSERT_GT(lastInk, table.height() - 40) << "the table fills the picture";
-  for (int screenHeight = 480; screenHeight <= 2160; ++screenHeight)
-    for (int frame : {0, 21, 45})
-      ASSERT_GT(InputTableReach(screenHeight, frame), lastInk)
-          << "screen height " << screenHeight << ", frame " << frame;
+  for (const char* name : {"input.jpg", "input-katakana.jpg"}) {
+    const QImage table(Deta.filePath(name));
+    // The lowest row of pixels that differs from the blank paper below the table.
+    const QRgb paper = table.pixel(table.width() / 2, table.height() - 1);
+    const auto blank = [&](int y) {
+      for (int x = kTableHiddenLeft; x < table.width(); ++x)
+        if (std::abs(qGray(table.pixel(x, y)) - qGray(paper)) > 24) return false;
+      return true;
+    };
+    int lastInk = table.height() - 1;
+    while (lastInk > 0 && blank(lastInk)) --lastInk;
+    ASSERT_GT(lastInk, table.height() - 40) << name << ": the table fills the picture";
+    for (int screenHeight = 480; screenHeight <= 2160; ++screenHeight)
+      for (int frame : {0, 21, 45})
+        ASSERT_GT(InputTableReach(screenHeight, frame), lastInk)
+            << name << ": screen height " << screenHeight << ", frame " << frame;
+  }
 }
 
 // The table shows each lesson's strings once each, in the game's order (くょ

@@ -8,6 +8,7 @@
 #include "platform/system/WallClock.h"
 #include "rules/kana/MojiTable.h"
 #include "rules/kana/PracticePick.h"
+#include "rules/kana/SettingsMenus.h"
 #include "state/GameState.h"
 
 namespace {
@@ -33,13 +34,13 @@ void GameHistory::Open() {
 
 void GameHistory::GameStarting() {
   if (Game.LessonNo == PracticeLessonNo) {
-    SetPracticeWeights(WeightsOf(PracticePlanNow(keeper.Games(), ScriptNow())));
+    SetPracticeWeights(WeightsOf(PracticePlanNow(keeper.Games(), ChosenScript())));
   }
 }
 
 QString GameHistory::GameEnded(std::function<void(const SaveReport&)> done) {
   const GameRecord game = RecordOfGame(Game.Results, Game.LessonNo, Game.SpeedLevel, Game.MojiTotal,
-                                       ScriptNow(), platform::WallClock());
+                                       ChosenScript(), platform::WallClock());
   keeper.Record(game, std::move(done));
   if (game.lessonNo != PracticeLessonNo) return {};
   const std::vector<GameRecord> previous =

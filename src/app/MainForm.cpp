@@ -187,10 +187,14 @@ void MainForm::BuildMenus() {
                        "Romaji hint: each string shows the keys that type it, such as \"nu\"",
                        RomajiHint_Click);
   RomajiHint->setCheckable(true);
-  Katakana =
-      AddItem(lesson, QStringLiteral("カタカナ"),
-              "Every string in katakana (ア, キャ) instead of hiragana, typed in katakana too",
-              Katakana_Click);
+  Katakana = AddItem(
+      lesson, QStringLiteral("カタカナ"),
+      "Every string in katakana (ア, キャ) instead of hiragana, typed in katakana too", [this] {
+        Katakana_Click();
+        // The input table and 記録's practice plan follow the script.
+        InPutScriptChanged(InPutWindow);
+        if (RecordWindow) RecordWindow->Refresh();
+      });
   Katakana->setCheckable(true);
   QMenu* speed = menuBar()->addMenu(QStringLiteral("スピード"));
   for (int i = 1; i <= 3; ++i) {

@@ -1,15 +1,12 @@
 #include "history/HistoryRecord.h"
 
 #include "history/HistoryRanges.h"
-#include "state/GameState.h"
 
 int PresentedTotal(const History& history) {
   int total = 0;
   for (const auto& [moji, tally] : history.mojiTotals) total += tally.presented;
   return total;
 }
-
-KanaScript ScriptNow() { return Game.Katakana ? KanaScript::Katakana : KanaScript::Hiragana; }
 
 History OfScript(const History& history, KanaScript script) {
   History own;

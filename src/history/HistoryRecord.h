@@ -56,10 +56,6 @@ inline void AddToHistory(History& history, const GameRecord& game) {
   }
 }
 
-// The script of the game being played, or of the next one: katakana while
-// Game.Katakana is set.
-KanaScript ScriptNow();
-
 // The games of `history` played in `script`, and the strings written in it.
 History OfScript(const History& history, KanaScript script);
 

@@ -23,6 +23,7 @@
 #include "romaji/KanaScript.h"
 #include "romaji/RomajiTable.h"
 #include "rules/kana/MojiTable.h"
+#include "rules/kana/SettingsMenus.h"
 #include "screens/CatchRateChart.h"
 #include "screens/HistoryWords.h"
 #include "state/GameState.h"
@@ -173,7 +174,7 @@ void RecordForm::Refresh() {
 
   // The chosen lesson stays chosen; at first, the lesson being played.
   const int chosen = ChartLesson->count() ? ChartLesson->currentData().toInt()
-                                          : ChartChoice(Game.LessonNo, ScriptNow());
+                                          : ChartChoice(Game.LessonNo, ChosenScript());
   const QSignalBlocker quiet(ChartLesson);
   ChartLesson->clear();
   for (const LessonSummary& lesson : LessonSummaries(history)) {
@@ -238,7 +239,7 @@ void RecordForm::FillChart() {
 
 void RecordForm::FillWeakest() {
   Weakest->setRowCount(0);
-  std::vector<PracticeChoice> plan = PracticePlanNow(keeper.Games(), ScriptNow());
+  std::vector<PracticeChoice> plan = PracticePlanNow(keeper.Games(), ChosenScript());
   double total = 0;
   for (const PracticeChoice& choice : plan) total += choice.weight;
   std::stable_sort(plan.begin(), plan.end(), [](const PracticeChoice& a, const PracticeChoice& b) {

@@ -40,8 +40,8 @@ class RandomEvents : public GameFixture {
       s.programFolder = folder.path();
     });
     QDir(folder.path()).mkdir(QStringLiteral("Deta"));
-    WriteTestFile(folder.filePath(QStringLiteral("Deta/input.jpg")),
-                  JpegBytes(PlainPicture(220, 1600, Qt::yellow)));
+    for (const char* table : {"Deta/input.jpg", "Deta/input-katakana.jpg"})
+      WriteTestFile(folder.filePath(table), JpegBytes(PlainPicture(220, 1600, Qt::yellow)));
     Game.CatchSoundPath = QStringLiteral("catch.wav");
     form = std::make_unique<MainForm>();
     for (QAction* item : form->findChildren<QAction*>()) {

@@ -48,12 +48,12 @@ QString Glance(const DayProgress& games) {
            SecondsText(games.meanCatchMs));
 }
 
-// "あ行、か行 １", and for its katakana games "あ行、か行 １ カタカナ".
+// "あ行、か行 １", and for its katakana games "あ行、か行 １（カタカナ）".
 QString LessonName(int lessonNo, KanaScript script) {
   const QString name = lessonNo < 1 || lessonNo > LessonMenuCount
                            ? QString::number(lessonNo)
                            : QString::fromUtf8(LessonCaptions[lessonNo - 1]);
-  return script == KanaScript::Katakana ? name + QStringLiteral(" カタカナ") : name;
+  return script == KanaScript::Katakana ? name + QStringLiteral("（カタカナ）") : name;
 }
 
 // The chart's choice of a lesson in a script, as one number.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/system/TickCounter.h"
+#include "romaji/KanaScript.h"
 #include "state/GameState.h"
 
 void ResultsGameStarted() { Game.Results = GameResults{}; }
@@ -38,9 +39,11 @@ int MeanCatchMs(const GameResults& results) {
 }
 
 std::vector<std::pair<QString, int>> EscapedMostOftenFirst(const GameResults& results) {
+  // A katakana string takes its hiragana's place in the table.
   auto tableIndex = [](const QString& moji) {
+    const QString hiragana = HiraganaOf(moji);
     for (int k = 1; k <= MojiTableSize; ++k) {
-      if (Game.MojiTable[k] == moji) return k;
+      if (Game.MojiTable[k] == hiragana) return k;
     }
     return MojiTableSize + 1;
   };

@@ -43,5 +43,6 @@ int CatchRatePercent(const GameResults& results);
 // Mean milliseconds from a rise to its catch; 0 when nothing was caught.
 int MeanCatchMs(const GameResults& results);
 // The escaped strings with their counts, most often first; strings that
-// escaped equally often in the kana table's order.
+// escaped equally often in the kana table's order (katakana in the place
+// of their hiragana).
 std::vector<std::pair<QString, int>> EscapedMostOftenFirst(const GameResults& results);

@@ -169,7 +169,7 @@ TEST_F(HistoryTest, KeepsEveryGameAndShowsThemPerLessonInAChartAndTheWeakestOnAS
   // rows played that never came, then those never caught.
   EXPECT_EQ(
       (Rows(*record.Lessons) + Rows(*record.Weakest)).join('|'),
-      "あ行、か行 １ 1 3 % 3 % 1.0 秒|あ行、か行 １ カタカナ 1 43 % 43 % 1.0 秒|"
+      "あ行、か行 １ 1 3 % 3 % 1.0 秒|あ行、か行 １（カタカナ） 1 43 % 43 % 1.0 秒|"
       "か行 ２ 2 47 % 47 % 1.0 秒|さ行 1 10 % 10 % 1.0 秒|"
       "た行 １ 1 13 % 13 % 1.0 秒|た行 ２、な行 1 17 % 17 % 1.0 秒|は行 1 20 % 20 % 1.0 秒|"
       "ま、や行 1 23 % 23 % 1.0 秒|ら、わ、ん行 1 27 % 27 % 1.0 秒|その他１ 1 30 % 30 % 1.0 秒|"

@@ -188,6 +188,16 @@ TEST_F(GameCore, TheExactTextCatchesTheLowestNumberedCritterMoreThan40RowsOut) {
   }
 }
 
+// Strings that got away equally often list in the table's order, katakana
+// in their hiragana's place (お before ぉ, before く).
+TEST_F(GameCore, StringsThatGotAwayEquallyOftenListInTheTablesOrderInEitherScript) {
+  GameResults results;
+  results.escaped = {{"ク", 1}, {"ォ", 1}, {"オ", 1}, {"き", 1}, {"ゥ", 3}};
+  QStringList order;
+  for (const auto& [moji, times] : EscapedMostOftenFirst(results)) order << moji;
+  EXPECT_EQ(order.join(' '), "ゥ オ ォ き ク");
+}
+
 // Start during a game changes nothing; Stop ends it at any time and hides
 // the box. The restart comes 67 s after the last start whatever the switch
 // did in between; switched off, the music is neither started nor restarted.

@@ -63,8 +63,10 @@ class ClickDuringStartUp : public QObject {
  public:
   explicit ClickDuringStartUp(MainForm& form) : form(form) {}
   bool eventFilter(QObject* target, QEvent* event) override {
-    TitleForm* title = form.TitleWindow;
-    if (!title || target != title) return false;
+    // Events reach the filter while the title is taken down too: only a
+    // title still whole is one.
+    auto* title = dynamic_cast<TitleForm*>(target);
+    if (!title || title != form.TitleWindow) return false;
     if (event->type() == QEvent::Show) {
       QApplication::postEvent(
           title, new QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5),

@@ -6,6 +6,9 @@ namespace {
 
 bool IsLatinLetter(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
+// A hyphen is the long-vowel mark ー, as in the input methods' romaji.
+bool IsSpellingCharacter(QChar c) { return IsLatinLetter(c) || c == u'-'; }
+
 // An apostrophe is part of a spelling where one goes on with it: "n'" is ん,
 // "t'i" is てぃ. Anywhere else it is an ordinary character.
 bool ContinuesSpelling(const QString& pending, QChar typed) {
@@ -25,7 +28,7 @@ QString SettledForm(const QString& letters, KanaScript script) {
 
 KeyResult RomajiComposer::Type(QChar typed) {
   const QString textBefore = text;
-  if (IsLatinLetter(typed) || ContinuesSpelling(pending, typed)) {
+  if (IsSpellingCharacter(typed) || ContinuesSpelling(pending, typed)) {
     TypeLetter(typed);
     return text == textBefore ? KeyResult::Held : KeyResult::Changed;
   }

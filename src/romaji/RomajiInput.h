@@ -19,12 +19,13 @@ enum class KeyResult {
 // the critters' strings; Pending() holds the Latin letters that do not make a
 // kana yet ("k", "ky", a lone "n"), shown underlined after the text. A kana
 // joins Text() as soon as its last letter is typed: "k", "y", "a" gives きゃ at
-// the "a". Only plain Latin letters are converted; anything an input method
+// the "a". Only plain Latin letters and the hyphen are converted; anything an input method
 // commits, and every other character, goes into the text as it is.
 class RomajiComposer {
  public:
-  // Feeds one typed character. Letters A-Z convert like a-z, and so does an
-  // apostrophe that goes on with a spelling ("n'" is ん, "t'i" is てぃ). Any
+  // Feeds one typed character. Letters A-Z convert like a-z, a hyphen is the
+  // long-vowel mark ー, and an apostrophe that goes on with a spelling converts
+  // too ("n'" is ん, "t'i" is てぃ). Any
   // other character first settles the pending letters (a lone "n" becomes ん,
   // others stay as Latin letters in the text) and then joins the text unchanged.
   KeyResult Type(QChar typed);

@@ -64,7 +64,9 @@ constexpr const char* Spellings[] = {
     "ら ra", "り ri", "る ru", "れ re", "ろ ro", "りゃ rya", "りぃ ryi", "りゅ ryu", "りぇ rye",
     "りょ ryo",
     // わ行
-    "わ wa", "ゐ wyi", "ゑ wye", "を wo", "ゎ xwa lwa"};
+    "わ wa", "ゐ wyi", "ゑ wye", "を wo", "ゎ xwa lwa",
+    // the long-vowel mark of katakana words, which input methods type for "-"
+    "ー -"};
 
 // A consonant typed twice gives っ and keeps the second letter for the next
 // kana ("kka" is っか); "nn" is ん instead. Hepburn's "tch" ("matcha") too.

@@ -1,0 +1,63 @@
+#include "rules/kana/WordList.h"
+
+#include <QFile>
+#include <QSet>
+#include <QStringDecoder>
+
+#include "romaji/WordSpelling.h"
+
+namespace {
+
+bool InScriptAlone(const QString& kana, KanaScript script) {
+  for (const QChar c : kana) {
+    const bool hiragana = c >= u'ぁ' && c <= u'ゖ';
+    const bool katakana = (c >= u'ァ' && c <= u'ヺ') || c == u'ー';
+    if (script == KanaScript::Hiragana ? !hiragana : !katakana) return false;
+  }
+  return true;
+}
+
+// What is wrong with one word's fields, or nothing.
+QString FaultOf(const QStringList& fields, KanaScript script) {
+  if (fields.size() != 3) return QStringLiteral("not kana, written form and meaning, by tabs");
+  for (const QString& field : fields)
+    if (field.trimmed().isEmpty() || field != field.trimmed())
+      return QStringLiteral("an empty field, or blanks around one");
+  const QString& kana = fields[0];
+  if (!InScriptAlone(kana, script))
+    return QStringLiteral("%1 is not all %2")
+        .arg(kana, script == KanaScript::Hiragana ? "hiragana" : "katakana");
+  if (kana.size() < ShortestWord || kana.size() > LongestWord)
+    return QStringLiteral("%1 is not %2 to %3 kana long")
+        .arg(kana)
+        .arg(ShortestWord)
+        .arg(LongestWord);
+  if (WordSpelling(kana).isEmpty()) return QStringLiteral("%1 has no romaji").arg(kana);
+  return {};
+}
+
+}  // namespace
+
+WordTable ReadWordTable(const QString& path, KanaScript script) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {{}, QStringLiteral("cannot be read")};
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  const QString text = utf8(file.readAll());
+  if (utf8.hasError()) return {{}, QStringLiteral("is not UTF-8 text")};
+  WordTable table;
+  QSet<QString> seen;
+  int number = 0;
+  for (const QStringView line : QStringView(text).split(u'\n')) {
+    ++number;
+    const QString content = line.toString().remove(u'\r');
+    if (content.isEmpty() || content.startsWith(u'#')) continue;
+    const QStringList fields = content.split(u'\t');
+    QString fault = FaultOf(fields, script);
+    if (fault.isEmpty() && seen.contains(fields[0])) fault = fields[0] + QStringLiteral(" twice");
+    if (!fault.isEmpty()) return {{}, QStringLiteral("line %1: %2").arg(number).arg(fault)};
+    seen.insert(fields[0]);
+    table.words.push_back({fields[0], fields[1], fields[2]});
+  }
+  if (table.words.empty()) return {{}, QStringLiteral("holds no words")};
+  return table;
+}

@@ -8,12 +8,14 @@
 
 #include "rules/kana/MojiTable.h"
 #include "rules/kana/SettingsMenus.h"
+#include "rules/kana/WordLessons.h"
+#include "rules/kana/WordList.h"
 #include "state/GameState.h"
 
 namespace {
 
 // The keys of the file's [General] group.
-constexpr auto LessonKey = "lesson";  // 1 to 12; 12 is にがてな文字
+constexpr auto LessonKey = "lesson";  // 1 to 15; 12 is にがてな文字, 13 to 15 words
 constexpr auto SpeedKey = "speed";    // 1 はやい, 2 ややはやい, 3 おそい
 constexpr auto MojiTotalKey = "strings";
 constexpr auto RomajiHintKey = "romaji_hint";
@@ -74,10 +76,6 @@ void KeptSettings::Read() {
         !readable || !LooksLikeSettings(bytes.readAll()) || file.status() != QSettings::NoError;
   }
   if (!damaged) {
-    if (const auto lesson = Whole(file, LessonKey, 1, LessonMenuCount)) {
-      practiceWaiting = *lesson == PracticeLessonNo;
-      if (!practiceWaiting) Game.LessonNo = static_cast<int16_t>(*lesson);
-    }
     if (const auto speed = Whole(file, SpeedKey, 1, 3))
       Game.SpeedLevel = static_cast<int16_t>(*speed);
     if (const auto total = Whole(file, MojiTotalKey, 0, INT16_MAX)) {
@@ -87,6 +85,13 @@ void KeptSettings::Read() {
     if (const auto hint = Flag(file, RomajiHintKey)) Game.RomajiHint = *hint;
     if (const auto off = Flag(file, BgmOffKey)) Game.BgmOff = *off;
     if (const auto katakana = Flag(file, KatakanaKey)) Game.Katakana = *katakana;
+    // After the script: a word lesson whose table of that script could not
+    // be read cannot be played in this run.
+    if (const auto lesson = Whole(file, LessonKey, 1, LastMenuLessonNo)) {
+      practiceWaiting = *lesson == PracticeLessonNo;
+      if (!practiceWaiting && WhyNotPlayable(*lesson, ChosenScript()).isEmpty())
+        Game.LessonNo = static_cast<int16_t>(*lesson);
+    }
   }
   kept = OfGame();
 }

@@ -22,6 +22,8 @@
 #include "rules/kana/MojiTable.h"
 #include "rules/kana/PlayfieldTexts.h"
 #include "rules/kana/SettingsMenus.h"
+#include "rules/kana/WordLessons.h"
+#include "rules/kana/WordList.h"
 #include "rules/media/BgmSwitch.h"
 #include "screens/HistoryWords.h"
 #include "screens/HowToUse.h"
@@ -183,6 +185,15 @@ void MainForm::BuildMenus() {
   }
   ShowPracticeState();
   lesson->addSeparator();
+  // The word lessons; their items follow the word tables (ShowWordLessonState).
+  for (int i = FirstWordLessonNo; i <= LastMenuLessonNo; ++i) {
+    LessonCheck[i] = AddItem(lesson, QString::fromUtf8(WordLessonCaptions[i - FirstWordLessonNo]),
+                             "", [this, i] {
+                               LessonCheck_Click(i);
+                               Kept->LessonChosen();
+                             });
+  }
+  lesson->addSeparator();
   RomajiHint = AddItem(lesson, QStringLiteral("ローマ字ヒント"),
                        "Romaji hint: each string shows the keys that type it, such as \"nu\"",
                        RomajiHint_Click);
@@ -191,6 +202,8 @@ void MainForm::BuildMenus() {
       lesson, QStringLiteral("カタカナ"),
       "Every string in katakana (ア, キャ) instead of hiragana, typed in katakana too", [this] {
         Katakana_Click();
+        // A word lesson without a table in the new script gives way to the first lesson.
+        if (!WhyNotPlayable(Game.LessonNo, ChosenScript()).isEmpty()) Game.LessonNo = 1;
         // The input table and 記録's practice plan follow the script.
         InPutScriptChanged(InPutWindow);
         if (RecordWindow) RecordWindow->Refresh();
@@ -247,6 +260,16 @@ void MainForm::ShowPracticeState() {
   practice->setToolTip(PracticeTip(History->Keeper(), ready));
 }
 
+void MainForm::ShowWordLessonState() {
+  for (int i = FirstWordLessonNo; i <= LastMenuLessonNo; ++i) {
+    const QString why = WhyNotPlayable(i, ChosenScript());
+    LessonCheck[i]->setEnabled(why.isEmpty());
+    LessonCheck[i]->setToolTip(why.isEmpty()
+                                   ? QString::fromUtf8(WordLessonTips[i - FirstWordLessonNo])
+                                   : QStringLiteral("Not available: ") + why);
+  }
+}
+
 void MainForm::ShareFileShortcuts(QWidget* window) {
   if (window) window->addActions({Start, Stop, Quit});
 }
@@ -259,7 +282,8 @@ QRect MainForm::PlayfieldBelowCountBand() const {
 }
 
 void MainForm::SyncMenuChecks() {
-  for (int i = 1; i <= LessonMenuCount; ++i) LessonCheck[i]->setChecked(Game.LessonNo == i);
+  for (int i = 1; i <= LastMenuLessonNo; ++i) LessonCheck[i]->setChecked(Game.LessonNo == i);
+  ShowWordLessonState();
   for (int i = 1; i <= 3; ++i) SpeedCheck[i]->setChecked(Game.SpeedLevel == i);
   for (int i = 1; i <= 3; ++i) MojiCount[i]->setChecked(Game.MojiTotal == MojiTotalOf(i));
   BgmStop->setChecked(Game.BgmOff);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "rules/kana/MojiTable.h"
+#include "rules/kana/WordLessons.h"
 #include "state/OneBased.h"
 
 class QAction;
@@ -44,6 +45,7 @@ class MainForm : public QMainWindow {
   // Shows every menu check mark as the settings hold it: the chosen
   // lesson, speed and string count, whether the music is off, the hint on
   // and the strings in katakana; the text box's romaji writes that script.
+  // The word lessons can be chosen where their script's table can be played.
   void SyncMenuChecks();
 
   platform::PlayfieldWidget* MainPicture = nullptr;
@@ -53,7 +55,7 @@ class MainForm : public QMainWindow {
   QAction* Start = nullptr;
   QAction* Stop = nullptr;
   QAction* Quit = nullptr;
-  OneBased<QAction*, LessonMenuCount> LessonCheck;
+  OneBased<QAction*, LastMenuLessonNo> LessonCheck;
   OneBased<QAction*, 3> SpeedCheck;
   OneBased<QAction*, 3> MojiCount;
   QAction* RomajiHint = nullptr;
@@ -100,6 +102,9 @@ class MainForm : public QMainWindow {
   // Enables にがてな文字 when the history has enough for it; its tooltip
   // says why it is greyed.
   void ShowPracticeState();
+  // Enables each word lesson whose table in the chosen script holds words
+  // of its lengths; a greyed one's tooltip says what is wrong with the file.
+  void ShowWordLessonState();
   // Adds a menu item, with an English tooltip for a player who reads little
   // Japanese, that runs `handler` and then lets the game see the change: the
   // settings are kept, the check marks shown anew and the main loop makes a

@@ -113,6 +113,7 @@ void Form_Load(MainForm& form) {
   }
   LoadPictures();
   LoadSounds();
+  LoadWordTables();
   InitSettings();
   // The settings of the last run over the defaults; before the history is
   // opened, whose reading decides whether a kept にがてな文字 holds.

@@ -15,6 +15,8 @@
 
 #include "platform/drawing/TextFont.h"
 #include "platform/system/Screen.h"
+#include "rules/kana/WordLessons.h"
+#include "rules/kana/WordList.h"
 #include "state/GameResults.h"
 #include "state/GameState.h"
 
@@ -96,6 +98,16 @@ class FigureGrid {
     grid->addWidget(new QLabel(QStringLiteral("　") + moji), at, column);
     AddFigure(at, column + 1, QString::number(times) + QStringLiteral(" 回"));
   }
+  // The `i`th escaped word, from 0, a row of its own: its kana, its written
+  // form where that differs, and its meaning.
+  void AddWord(int i, const QString& kana, int times) {
+    const Word* word = WordOf(kana);
+    const int at = row + i;
+    grid->addWidget(new QLabel(QStringLiteral("　") + kana), at, 0);
+    if (word && word->written != kana) grid->addWidget(new QLabel(word->written), at, 1);
+    if (word) grid->addWidget(new QLabel(word->meaning), at, 2);
+    AddFigure(at, 3, QString::number(times) + QStringLiteral(" 回"));
+  }
   void EndRows() { grid->setRowStretch(grid->rowCount(), 1); }
 
  private:
@@ -155,9 +167,14 @@ ResultsForm::ResultsForm(QPointer<ResultsForm>& heldIn, const GameResults& resul
 
   const auto escaped = EscapedMostOftenFirst(results);
   const int count = static_cast<int>(escaped.size());
+  // A word game lists each word that got away on a row of its own, in the
+  // columns of two pairs: kana and written form, meaning and count.
+  const bool words = IsWordLesson(Game.LessonNo);
+  const QString strings = words ? QStringLiteral("ことば") : QStringLiteral("文字");
   auto* sheet = new QWidget;
-  FigureGrid figures(sheet, std::clamp((count + RowsPerColumn - 1) / RowsPerColumn, 1, MaxColumns));
-  figures.AddTotal(QStringLiteral("出た文字"), QString::number(results.presented));
+  FigureGrid figures(
+      sheet, words ? 2 : std::clamp((count + RowsPerColumn - 1) / RowsPerColumn, 1, MaxColumns));
+  figures.AddTotal(QStringLiteral("出た") + strings, QString::number(results.presented));
   figures.AddTotal(QStringLiteral("つかまえた"), QString::number(results.caught));
   figures.AddTotal(QStringLiteral("つかまえた割合"),
                    QString::number(CatchRatePercent(results)) + QStringLiteral(" %"));
@@ -166,9 +183,12 @@ ResultsForm::ResultsForm(QPointer<ResultsForm>& heldIn, const GameResults& resul
   if (!note.isEmpty()) figures.AddLine(note);
   notKept = figures.AddLine({});
   notKept->hide();
-  figures.AddLine(QStringLiteral("にげた文字"));
-  if (escaped.empty()) figures.AddLine(QStringLiteral("にげた文字はありません"));
-  for (int i = 0; i < count; ++i) figures.AddEscaped(i, escaped[i].first, escaped[i].second);
+  figures.AddLine(QStringLiteral("にげた") + strings);
+  if (escaped.empty()) figures.AddLine(QStringLiteral("にげた%1はありません").arg(strings));
+  for (int i = 0; i < count; ++i) {
+    const auto& [moji, times] = escaped[i];
+    words ? figures.AddWord(i, moji, times) : figures.AddEscaped(i, moji, times);
+  }
   figures.EndRows();
 
   auto* area = new SheetArea;

@@ -12,7 +12,8 @@ struct GameResults;
 // The results window "結果", opened over the main window's playfield when a
 // game ends by itself: strings presented, critters caught, the catch rate,
 // the mean time to a catch, and the strings that escaped, in columns that
-// scroll when there are many, and a `note` when there is one (a comparison
+// scroll when there are many (after a word lesson, each word on a row with
+// its written form and meaning), and a `note` when there is one (a comparison
 // with the previous game). It never blocks the main window and never
 // takes the keyboard from it; of the keys only Escape closes it, so an Enter
 // meant for the text box does not throw the results away unread. The arrow

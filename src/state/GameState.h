@@ -3,12 +3,28 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 #include "state/GameResults.h"
 #include "state/Holes.h"
 #include "state/OneBased.h"
 
 constexpr int MojiTableSize = 195;
+
+// One word of the word lessons: the kana a player types, the way it is
+// usually written (with kanji where it has them), and its English meaning.
+struct Word {
+  QString kana;
+  QString written;
+  QString meaning;
+};
+
+// A word table read from its file: the words in the file's order, or, when
+// the file cannot be used, what is wrong with it and where ("line 12: ...").
+struct WordTable {
+  std::vector<Word> words;
+  QString fault;
+};
 
 // The one game state that every part of the program reads and writes.
 struct GameState {
@@ -49,6 +65,9 @@ struct GameState {
 
   // The kana material.
   OneBased<QString, MojiTableSize> MojiTable;
+  // The word lessons' tables as start-up read them from the data folder.
+  WordTable HiraganaWords;
+  WordTable KatakanaWords;
 
   // The critter pictures 1 to 8 (5 to 8 are the caught forms of 1 to 4)
   // and their masks, kept at the size they are drawn at.

@@ -14,6 +14,7 @@
 #include "app/KeptSettings.h"
 #include "app/MainForm.h"
 #include "rules/kana/MojiTable.h"
+#include "rules/kana/WordList.h"
 #include "state/GameState.h"
 #include "support/GameFixture.h"
 #include "support/MediaFiles.h"
@@ -36,11 +37,17 @@ class KeptSettingsTest : public GameFixture {
     GameFixture::TearDown();
   }
 
-  // A new run, with no close of the last one: the defaults, then the file.
-  void Restart() {
+  // A new run, with no close of the last one: the defaults, then the file;
+  // the katakana word table read or not.
+  void Restart(bool katakanaWords = true) {
     form.reset();
     ClearGameState();
     InitSettings();
+    Game.HiraganaWords =
+        ReadWordTable(KANACATCH_WORD_TABLES "/hiragana-words.txt", KanaScript::Hiragana);
+    if (katakanaWords)
+      Game.KatakanaWords =
+          ReadWordTable(KANACATCH_WORD_TABLES "/katakana-words.txt", KanaScript::Katakana);
     form = std::make_unique<MainForm>();
     form->Kept->Read();
     form->SyncMenuChecks();
@@ -66,19 +73,22 @@ class KeptSettingsTest : public GameFixture {
 
 }  // namespace
 
-// Each click is written as it happens; a kept にがてな文字 waits for the
-// history, and holds only where the practice is open, the file keeping it
-// for a run where it is.
+// Each click is written as it happens; a kept word lesson holds where its
+// table could be read, and a kept にがてな文字 waits for the history, and
+// holds only where the practice is open, the file keeping each for a run
+// where it does.
 TEST_F(KeptSettingsTest, TheNextRunStartsFromEveryChangeAndFromThePracticeOnlyWhereItIsOpen) {
   EXPECT_EQ(Checked(), "あ行、か行 １|おそい|３０");
-  for (QAction* item : {form->LessonCheck[9], form->SpeedCheck[1], form->MojiCount[3],
+  for (QAction* item : {form->LessonCheck[14], form->SpeedCheck[1], form->MojiCount[3],
                         form->RomajiHint, form->Katakana, form->BgmStop})
     item->trigger();
   Restart();
-  EXPECT_EQ(Checked(), "その他１|ローマ字ヒント|カタカナ|はやい|７０|BGM停止");
+  EXPECT_EQ(Checked(), "ことば ３文字|ローマ字ヒント|カタカナ|はやい|７０|BGM停止");
+  Restart(false);
+  EXPECT_EQ(Game.LessonNo, 1) << "ことば ３文字 without its katakana table";
   for (QAction* item : {form->RomajiHint, form->Katakana}) item->trigger();
   Restart();
-  EXPECT_EQ(Checked(), "その他１|はやい|７０|BGM停止") << "switched off again";
+  EXPECT_EQ(Checked(), "ことば ３文字|はやい|７０|BGM停止") << "switched off again";
 
   form->LessonCheck[PracticeLessonNo]->setEnabled(true);
   form->LessonCheck[PracticeLessonNo]->trigger();
@@ -103,7 +113,7 @@ TEST_F(KeptSettingsTest, TheNextRunStartsFromEveryChangeAndFromThePracticeOnlyWh
 TEST_F(KeptSettingsTest, AFileItCannotUseGivesTheDefaultsAndLosesNothing) {
   const QString defaults = "あ行、か行 １|おそい|３０";
   const QByteArray outOfSets =
-      "[General]\nlesson=13\nspeed=0\nstrings=40\nromaji_hint=1\nkatakana=on\nother=x\n";
+      "[General]\nlesson=16\nspeed=0\nstrings=40\nromaji_hint=1\nkatakana=on\nother=x\n";
   const QByteArray garbage = "lesson=3\n\xff\xfe[[[\x01";
   const struct {
     QByteArray bytes;
@@ -112,7 +122,7 @@ TEST_F(KeptSettingsTest, AFileItCannotUseGivesTheDefaultsAndLosesNothing) {
     QString keysAfterAClick;  // empty: the file as it was
   } cases[] = {
       {outOfSets, false, defaults,
-       "katakana=on|lesson=13|other=x|romaji_hint=1|speed=1|strings=40"},
+       "katakana=on|lesson=16|other=x|romaji_hint=1|speed=1|strings=40"},
       {garbage, false, defaults, "speed=1"},
       {garbage, true, defaults, ""},
       {"[General]\nlesson=3\n", true, "さ行|おそい|３０", ""},

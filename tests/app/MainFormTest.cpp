@@ -31,6 +31,9 @@
 #include "rules/control/GameControl.h"
 #include "rules/control/MainLoop.h"
 #include "rules/kana/PlayfieldTexts.h"
+#include "rules/kana/WordLessons.h"
+#include "rules/kana/WordList.h"
+#include "rules/media/MediaLoading.h"
 #include "screens/HowToUse.h"
 #include "screens/InputTable.h"
 #include "screens/RecordForm.h"
@@ -95,6 +98,9 @@ class Windows : public GameFixture {
       s.programFolder = s.lockFolder = folder.path();
     });
     QDir(folder.path()).mkdir("Deta");
+    for (const QString table : {"hiragana-words.txt", "katakana-words.txt"})
+      QFile::copy(KANACATCH_WORD_TABLES "/" + table, folder.filePath("Deta/" + table));
+    LoadWordTables();
     BackPicture.ImageToDrawIn().fill(QColor(120, 200, 250));
     NewMainWindow({1024, 768});
   }
@@ -147,12 +153,15 @@ class Windows : public GameFixture {
     Game.KobRising[h] = true;
   }
 
-  // Ends a game of 70 strings in which `escaped` different strings escaped.
+  // Ends a game of 70 strings in which `escaped` different strings escaped;
+  // in a word lesson, the words with the longest meanings.
   ResultsForm* EndGame(int escaped) {
     Game.Results = {};
     Game.Results.presented = 70;
+    std::vector<Word> words = Game.HiraganaWords.words;
+    std::ranges::sort(words, std::greater{}, [](const Word& word) { return word.meaning.size(); });
     for (int i = 1; static_cast<int>(Game.Results.escaped.size()) < escaped; ++i)
-      ++Game.Results.escaped[Game.MojiTable[i]];
+      ++Game.Results.escaped[IsWordLesson(Game.LessonNo) ? words[i].kana : Game.MojiTable[i]];
     Hooks.GameEnded();
     return form->ResultsWindow.data();
   }
@@ -180,48 +189,30 @@ class Windows : public GameFixture {
 // click. Qt toggles a checkable item before its handler runs; a refused click
 // must not leave that toggle behind.
 TEST_F(Windows, MenusShowTheSettingsAndRefuseEveryChangeDuringAGame) {
-  const QStringList items = {"ファイル: スタート Ctrl+G",
-                             "ファイル: -",
-                             "ファイル: ストップ Ctrl+S",
-                             "ファイル: -",
-                             "ファイル: おわり Ctrl+Q",
-                             "レッスン: あ行、か行 １ checked",
-                             "レッスン: か行 ２",
-                             "レッスン: さ行",
-                             "レッスン: た行 １",
-                             "レッスン: た行 ２、な行",
-                             "レッスン: は行",
-                             "レッスン: ま、や行",
-                             "レッスン: ら、わ、ん行",
-                             "レッスン: その他１",
-                             "レッスン: その他２",
-                             "レッスン: 全行",
-                             "レッスン: にがてな文字 disabled",
-                             "レッスン: -",
-                             "レッスン: ローマ字ヒント",
-                             "レッスン: カタカナ",
-                             "スピード: はやい",
-                             "スピード: ややはやい",
-                             "スピード: おそい checked",
-                             "文字数: ３０ checked",
-                             "文字数: ５０",
-                             "文字数: ７０",
-                             "BGM: BGM停止",
-                             "入力表: 入力表表示",
-                             "つかいかた: つかいかた",
-                             "記録: 記録表示"};
+  const QStringList items =
+      QStringLiteral(
+          "ファイル: スタート Ctrl+G|ファイル: -|ファイル: ストップ Ctrl+S|ファイル: -|"
+          "ファイル: おわり Ctrl+Q|レッスン: あ行、か行 １ checked|レッスン: か行 ２|"
+          "レッスン: さ行|レッスン: た行 １|レッスン: た行 ２、な行|レッスン: は行|"
+          "レッスン: ま、や行|レッスン: ら、わ、ん行|レッスン: その他１|レッスン: その他２|"
+          "レッスン: 全行|レッスン: にがてな文字 disabled|レッスン: -|レッスン: ことば ２文字|"
+          "レッスン: ことば ３文字|レッスン: ことば ４・５文字|レッスン: -|"
+          "レッスン: ローマ字ヒント|レッスン: カタカナ|スピード: はやい|スピード: ややはやい|"
+          "スピード: おそい checked|文字数: ３０ checked|文字数: ５０|文字数: ７０|"
+          "BGM: BGM停止|入力表: 入力表表示|つかいかた: つかいかた|記録: 記録表示")
+          .split('|');
   EXPECT_EQ(MenuItems(), items);
-  for (QAction* item : {form->LessonCheck[9], form->Katakana, form->SpeedCheck[1],
+  for (QAction* item : {form->LessonCheck[14], form->Katakana, form->SpeedCheck[1],
                         form->MojiCount[3], form->BgmStop})
     item->trigger();
-  const QStringList chosen = {"レッスン: その他１ checked", "レッスン: カタカナ checked",
+  const QStringList chosen = {"レッスン: ことば ３文字 checked", "レッスン: カタカナ checked",
                               "スピード: はやい checked", "文字数: ７０ checked",
                               "BGM: BGM停止 checked"};
   EXPECT_EQ(MenuItems().filter(" checked"), chosen);
   form->BgmStop->trigger();
 
   form->Start->trigger();
-  for (QAction* item : {form->LessonCheck[9], form->LessonCheck[5], form->Katakana,
+  for (QAction* item : {form->LessonCheck[9], form->LessonCheck[13], form->Katakana,
                         form->SpeedCheck[2], form->MojiCount[3], form->MojiCount[1]})
     item->trigger();
   EXPECT_EQ(MenuItems().filter(" checked"), chosen.first(4)) << "only the music back on";
@@ -229,6 +220,25 @@ TEST_F(Windows, MenusShowTheSettingsAndRefuseEveryChangeDuringAGame) {
   form->InPutShow->trigger();
   EXPECT_EQ(form->RecordWindow.data(), nullptr) << "記録 would hide the holes";
   EXPECT_NE(form->InPutWindow.data(), nullptr);
+}
+
+// Without a table it can use, a script's word lessons are greyed, their
+// tooltips naming the file and what is wrong; a word lesson chosen in the
+// other script gives way to the first lesson when the script changes.
+TEST_F(Windows, AWordTableThatCannotBeUsedGreysItsScriptsWordLessons) {
+  WriteTestFile(folder.filePath("Deta/katakana-words.txt"), "テレビ\tテレビ\n");
+  LoadWordTables();
+  form->LessonCheck[15]->trigger();
+  form->Katakana->trigger();
+  EXPECT_EQ(MenuItems().filter(QRegularExpression("ことば|レッスン.*checked")),
+            (QStringList{"レッスン: あ行、か行 １ checked", "レッスン: ことば ２文字 disabled",
+                         "レッスン: ことば ３文字 disabled", "レッスン: ことば ４・５文字 disabled",
+                         "レッスン: カタカナ checked"}));
+  EXPECT_EQ(form->LessonCheck[13]->toolTip(),
+            "Not available: katakana-words.txt in the data folder, line 1: not kana, written "
+            "form and meaning, by tabs");
+  form->Katakana->trigger();
+  EXPECT_TRUE(form->LessonCheck[15]->isEnabled());
 }
 
 // A player who reads little Japanese finds an English tooltip on every item,
@@ -340,6 +350,20 @@ TEST_F(Windows, TypingIntoTheBoxCatchesAtTheRightKeyRelease) {
   EXPECT_EQ(Game.CatchCount, 3);
   QTest::keyRelease(form->Text1, Qt::Key_Shift);
   EXPECT_EQ(Game.CatchCount, 4);
+
+  // A word, at its last letter and not by the kana typed before it.
+  for (const auto& [script, word, keys] : {std::tuple{KanaScript::Katakana, "コーヒー", "ko-hi-"},
+                                           {KanaScript::Hiragana, "ほんや", "honnya"},
+                                           {KanaScript::Hiragana, "きって", "kitte"}}) {
+    form->Text1->SetScript(script);
+    Raise(6, word);
+    const int caught = Game.CatchCount;
+    for (const char key : std::string(keys)) {
+      EXPECT_EQ(Game.CatchCount, caught) << word << " caught before " << key;
+      QTest::keyClick(form->Text1, key);
+    }
+    EXPECT_EQ(Game.CatchCount, caught + 1) << word;
+  }
 }
 
 // NoButton without a key stands for the title's own timer. Enter, Space and
@@ -498,28 +522,35 @@ TEST_F(Windows, StartUpPaintsTheTitleFirstAndHandlesAClickQueuedMeanwhileInTheMa
 
 // 70 strings take the whole height there is below the counter band and the
 // text box, and scroll; a few get a window as big as its content.
+// After a word lesson, each word stands with its written form and meaning.
 TEST_F(Windows, EveryEscapedStringOfTheResultsFitsOnTheScreenBelowTheCountBand) {
-  for (const platform::ScreenSize screen :
-       {platform::ScreenSize{640, 480}, {800, 600}, {1024, 768}}) {
-    SCOPED_TRACE(testing::Message() << screen.width << "x" << screen.height);
-    NewMainWindow(screen);
-    ShowForm();
-    ResultsForm* results = EndGame(70);
-    const QScrollArea* area = results->findChild<QScrollArea*>();
-    ASSERT_TRUE(QTest::qWaitFor([area] { return area->verticalScrollBar()->isVisible(); }));
-    const QRect window = results->frameGeometry();
-    EXPECT_TRUE(QRect(0, 0, screen.width, screen.height).contains(window));
-    EXPECT_GE(window.top(), form->MainPicture->mapToGlobal(QPoint(0, CountBandRows())).y());
-    EXPECT_FALSE(window.intersects(QRect(form->Text1->mapToGlobal(QPoint()), form->Text1->size())));
-    const QPoint playfieldEnd(0, form->PlayfieldSize().height() - 1);
-    EXPECT_EQ(window.bottom(), form->MainPicture->mapToGlobal(playfieldEnd).y());
-    EXPECT_GE(area->viewport()->width(), area->widget()->sizeHint().width()) << "columns cut";
-    QStringList texts;
-    for (const QLabel* label : results->findChildren<QLabel*>()) texts << label->text();
-    for (const auto& [moji, times] : Game.Results.escaped) EXPECT_TRUE(texts.contains("　" + moji));
-    const ResultsForm* few = EndGame(3);
-    EXPECT_EQ(few->size(), few->sizeHint());
-  }
+  for (const int lesson : {11, 15})
+    for (const platform::ScreenSize screen :
+         {platform::ScreenSize{640, 480}, {800, 600}, {1024, 768}}) {
+      SCOPED_TRACE(testing::Message() << lesson << " at " << screen.width << "x" << screen.height);
+      Game.LessonNo = static_cast<int16_t>(lesson);
+      NewMainWindow(screen);
+      ShowForm();
+      ResultsForm* results = EndGame(70);
+      const QScrollArea* area = results->findChild<QScrollArea*>();
+      ASSERT_TRUE(QTest::qWaitFor([area] { return area->verticalScrollBar()->isVisible(); }));
+      const QRect window = results->frameGeometry();
+      EXPECT_TRUE(QRect(0, 0, screen.width, screen.height).contains(window));
+      EXPECT_GE(window.top(), form->MainPicture->mapToGlobal(QPoint(0, CountBandRows())).y());
+      EXPECT_FALSE(
+          window.intersects(QRect(form->Text1->mapToGlobal(QPoint()), form->Text1->size())));
+      const QPoint playfieldEnd(0, form->PlayfieldSize().height() - 1);
+      EXPECT_EQ(window.bottom(), form->MainPicture->mapToGlobal(playfieldEnd).y());
+      EXPECT_GE(area->viewport()->width(), area->widget()->sizeHint().width()) << "columns cut";
+      QStringList texts;
+      for (const QLabel* label : results->findChildren<QLabel*>()) texts << label->text();
+      for (const auto& [moji, times] : Game.Results.escaped)
+        EXPECT_TRUE(texts.contains("　" + moji) &&
+                    (lesson < 15 || texts.contains(WordOf(moji)->meaning)))
+            << moji.toStdString();
+      const ResultsForm* few = EndGame(3);
+      EXPECT_EQ(few->size(), few->sizeHint());
+    }
 }
 
 // The window manager offers no maximize button on a window of a fixed size.
@@ -543,43 +574,47 @@ TEST_F(Windows, NoWindowOfAFixedSizeOffersToMaximize) {
 
 // Pressed in the results or in the text box, which keeps the keyboard when
 // a game ends, the keys move the list by whole rows: at rest, on the way and
-// at either end no row shows cut at the view's edges.
+// at either end no row shows cut at the view's edges, of strings or of words.
 TEST_F(Windows, TheResultsListScrollsFromTheKeyboardAndNeverShowsARowCut) {
-  NewMainWindow({640, 480});
-  ShowForm();
-  ResultsForm* results = EndGame(70);
-  const QScrollArea* area = results->findChild<QScrollArea*>();
-  const QScrollBar* bar = area->verticalScrollBar();
-  ASSERT_TRUE(QTest::qWaitFor([bar] { return bar->isVisible(); }));
-  const auto cutRows = [area] {
-    QStringList cut;
-    const QRect view = area->viewport()->rect();
-    for (const QLabel* label : area->widget()->findChildren<QLabel*>()) {
-      const QRect shown(label->mapTo(area->viewport(), QPoint()), label->size());
-      if (label->isVisibleTo(area->widget()) && shown.intersects(view) && !view.contains(shown))
-        cut << label->text();
+  for (const int lesson : {11, 15}) {
+    SCOPED_TRACE(testing::Message() << "lesson " << lesson);
+    Game.LessonNo = static_cast<int16_t>(lesson);
+    NewMainWindow({640, 480});
+    ShowForm();
+    ResultsForm* results = EndGame(70);
+    const QScrollArea* area = results->findChild<QScrollArea*>();
+    const QScrollBar* bar = area->verticalScrollBar();
+    ASSERT_TRUE(QTest::qWaitFor([bar] { return bar->isVisible(); }));
+    const auto cutRows = [area] {
+      QStringList cut;
+      const QRect view = area->viewport()->rect();
+      for (const QLabel* label : area->widget()->findChildren<QLabel*>()) {
+        const QRect shown(label->mapTo(area->viewport(), QPoint()), label->size());
+        if (label->isVisibleTo(area->widget()) && shown.intersects(view) && !view.contains(shown))
+          cut << label->text();
+      }
+      return cut;
+    };
+    EXPECT_EQ(cutRows(), QStringList()) << "at rest";
+    int before = 0;
+    for (const auto& [key, in, to] : {std::tuple{Qt::Key_Down, true, 1},
+                                      {Qt::Key_PageDown, false, 1},
+                                      {Qt::Key_Up, true, -1},
+                                      {Qt::Key_End, false, bar->maximum()},
+                                      {Qt::Key_PageUp, true, -1},
+                                      {Qt::Key_Home, false, 0},
+                                      {Qt::Key_End, true, bar->maximum()}}) {
+      const std::string pressed =
+          (QKeySequence(key).toString() + (in ? " in the results" : " in the box")).toStdString();
+      QTest::keyClick(in ? static_cast<QWidget*>(results) : form->Text1, key);
+      if (std::abs(to) == 1) {
+        EXPECT_EQ(bar->value() > before ? 1 : -1, to) << pressed;
+      } else {
+        EXPECT_EQ(bar->value(), to) << pressed;
+      }
+      EXPECT_EQ(cutRows(), QStringList()) << pressed;
+      before = bar->value();
     }
-    return cut;
-  };
-  EXPECT_EQ(cutRows(), QStringList()) << "at rest";
-  int before = 0;
-  for (const auto& [key, in, to] : {std::tuple{Qt::Key_Down, true, 1},
-                                    {Qt::Key_PageDown, false, 1},
-                                    {Qt::Key_Up, true, -1},
-                                    {Qt::Key_End, false, bar->maximum()},
-                                    {Qt::Key_PageUp, true, -1},
-                                    {Qt::Key_Home, false, 0},
-                                    {Qt::Key_End, true, bar->maximum()}}) {
-    const std::string pressed =
-        (QKeySequence(key).toString() + (in ? " in the results" : " in the box")).toStdString();
-    QTest::keyClick(in ? static_cast<QWidget*>(results) : form->Text1, key);
-    if (std::abs(to) == 1) {
-      EXPECT_EQ(bar->value() > before ? 1 : -1, to) << pressed;
-    } else {
-      EXPECT_EQ(bar->value(), to) << pressed;
-    }
-    EXPECT_EQ(cutRows(), QStringList()) << pressed;
-    before = bar->value();
+    EXPECT_EQ(form->ResultsWindow.data(), results);
   }
-  EXPECT_EQ(form->ResultsWindow.data(), results);
 }

@@ -13,12 +13,14 @@
 #include "platform/system/Services.h"
 #include "romaji/KanaScript.h"
 #include "romaji/RomajiTable.h"
+#include "romaji/WordSpelling.h"
 #include "rules/anim/KobbinMove.h"
 #include "rules/kana/MojiPicking.h"
 #include "rules/kana/MojiTable.h"
 #include "rules/kana/PlayfieldTexts.h"
 #include "rules/kana/PracticePick.h"
 #include "rules/kana/SettingsMenus.h"
+#include "rules/kana/WordList.h"
 #include "state/GameState.h"
 #include "state/Pictures.h"
 #include "support/GameFixture.h"
@@ -130,6 +132,37 @@ TEST_F(Kana, InKatakanaTheSameDrawsGiveTheSameEntriesInKatakana) {
     EXPECT_EQ(QSet<QString>(shown[1].begin(), shown[1].end()).size(), MojiTableSize - 1);
   }
   EXPECT_EQ(draws.drawn, 4 * MojiTableSize);
+}
+
+// A word lesson draws the words of its lengths from the table of the
+// chosen script, each word from an equal share of the draws, one draw a
+// word, and hints the romaji of the whole word.
+TEST_F(Kana, AWordLessonDrawsEveryWordOfItsLengthsInTheChosenScriptAlike) {
+  Game.RomajiHint = true;
+  platform::ChangeServices([&](platform::Services& s) { s.random = &draws; });
+  int words = 0;
+  for (const bool katakana : {false, true}) {
+    Game.Katakana = katakana;
+    WordTable& table = katakana ? Game.KatakanaWords : Game.HiraganaWords;
+    table = ReadWordTable(KANACATCH_WORD_TABLES "/" + WordTableFileName(ChosenScript()),
+                          ChosenScript());
+    for (const auto& [lesson, lengths] : {std::pair{13, "2"}, {14, "3"}, {15, "45"}}) {
+      Game.LessonNo = static_cast<int16_t>(lesson);
+      QStringList expected, drawn;
+      for (const Word& word : table.words)
+        if (QString(lengths).contains(QString::number(word.kana.size()))) expected << word.kana;
+      for (int k = 0; k < expected.size(); ++k, ++words) {
+        draws.draws = {(k + 0.5f) / expected.size()};
+        SelectMoji(3);
+        drawn << Game.HoleMoji[3] + ' ' + Game.HoleHint[3];
+        expected[k] += ' ' + WordSpelling(expected[k]);
+      }
+      EXPECT_EQ(drawn, expected) << "lesson " << lesson << (katakana ? " in katakana" : "");
+    }
+  }
+  EXPECT_EQ(draws.drawn, words);
+  EXPECT_EQ(words,
+            static_cast<int>(Game.HiraganaWords.words.size() + Game.KatakanaWords.words.size()));
 }
 
 // A lone small kana of either script is printed as the first of a pair of

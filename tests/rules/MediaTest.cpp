@@ -32,6 +32,7 @@
 namespace {
 
 const QString PictureError = QStringLiteral("画像データ読み込みエラー");
+const QString WordsError = QStringLiteral("ことばデータ読み込みエラー");
 
 enum Damage { Missing, Empty, CutShort, WrongKind, HugeHeader, Folder, None };
 const char* const DamageNames[] = {"Missing",   "Empty",      "CutShort",
@@ -44,8 +45,9 @@ const QStringList DataFiles = [] {
   for (const char* stem : {"Kob", "KobMask"}) {
     for (int k = 1; k <= 8; ++k) names << QString("%1%2.jpg").arg(stem).arg(k, 2, 10, QChar('0'));
   }
-  return names + QStringList{"KeyBorad.jpg", "Title.jpg", "input.jpg", "input-katakana.jpg",
-                             "Blugrass.mid", "金属.wav",  "みゃ.wav"};
+  return names + QStringList{"KeyBorad.jpg",       "Title.jpg",          "input.jpg",
+                             "input-katakana.jpg", "Blugrass.mid",       "金属.wav",
+                             "みゃ.wav",           "hiragana-words.txt", "katakana-words.txt"};
 }();
 constexpr int PlayfieldPictures = 18;
 
@@ -57,9 +59,11 @@ QColor ColourOf(int file) { return QColor(12 * file, 200 - 12 * file, 100); }
 // whole picture begins with a comment holding an end marker, as a camera's
 // thumbnail would, which must not make its first half look whole (the
 // decoder alone would paint the missing part grey and succeed); the
-// background is progressive.
+// background is progressive. A word table of one word cut short ends in
+// the middle of a line.
 QByteArray Bytes(const QString& name, Damage damage) {
   const bool picture = name.endsWith(".jpg");
+  const bool words = name.endsWith(".txt");
   const bool back = name == "Back.jpg";
   const int file = DataFiles.indexOf(name);
   QImage plain = PlainPicture(back ? 320 : 48, 200, back ? Qt::red : ColourOf(file));
@@ -68,7 +72,8 @@ QByteArray Bytes(const QString& name, Damage damage) {
   const QByteArray whole =
       picture ? jpeg.left(2) + QByteArray("\xFF\xFE\x00\x06\xFF\xD9\xFF\xD9", 8) + jpeg.mid(2)
       : name.endsWith(".mid") ? TestTune()
-                              : ToneWave(60);
+      : words ? QByteArray(name.startsWith('k') ? "テレビ\tテレビ\tTV\n" : "いぬ\t犬\tdog\n")
+              : ToneWave(60);
   switch (damage) {
     case CutShort:
       return whole.left(whole.size() / 2);
@@ -178,7 +183,8 @@ class BrokenInstall : public GameFixture {
 // A picture the playfield needs ends the program with the message, those
 // after it unread; the title and the input table come back empty, for their
 // windows to report; a damaged tune does not open and a damaged sound does
-// not play, both without a word. Each damage has a folder of its own, as
+// not play, both without a word; a damaged word table is named in its
+// message, and the other table is read. Each damage has a folder of its own, as
 // the wave player remembers a file it could not read. Whole, the background
 // is stretched over the whole buffer (every picture is in place once the
 // last one, the keyboard, is damaged).
@@ -209,6 +215,11 @@ TEST_F(BrokenInstall, EveryFileDamagedEveryWayIsReportedOrSilencedAsItsFileRequi
         EXPECT_TRUE(Game.KeyboardJpeg.isEmpty());
       } else if (name.endsWith(".jpg")) {
         EXPECT_TRUE(ReadDataPicture(name).isNull());
+      } else if (name.endsWith(".txt")) {
+        LoadWordTables();
+        const bool katakana = name.startsWith('k');
+        EXPECT_NE((katakana ? Game.KatakanaWords : Game.HiraganaWords).fault, "");
+        EXPECT_EQ((katakana ? Game.HiraganaWords : Game.KatakanaWords).words.size(), 1u);
       } else if (name.endsWith(".mid")) {
         platform::Music().Close();
         LoadSounds();
@@ -217,8 +228,9 @@ TEST_F(BrokenInstall, EveryFileDamagedEveryWayIsReportedOrSilencedAsItsFileRequi
         EXPECT_FALSE(platform::WaveFileLength(path));
         platform::PlayWaveSound(path, platform::GameSoundFlags);
       }
-      EXPECT_EQ(messages.messages,
-                file < PlayfieldPictures ? std::vector{PictureError} : std::vector<QString>{});
+      EXPECT_EQ(messages.messages, file < PlayfieldPictures ? std::vector{PictureError}
+                                   : name.endsWith(".txt")  ? std::vector{WordsError + '\n' + name}
+                                                            : std::vector<QString>{});
       Write(folder, name);
     }
   }
@@ -239,8 +251,8 @@ TEST_F(BrokenInstall, AMusicDeviceOutOfReachEndsTheProgramWithTheSoundMessage) {
 // one line that says what is missing, and status 1. A missing title picture
 // shows the message and ends the program before its windows or its music
 // come up. A damaged tune, sounds and input table fall silent without a
-// word, but for the table's message, and the game goes on to a catch and
-// Quit. Whole, the tune opens by its full path, the
+// word, but for the table's message, a damaged word table has its own, and
+// the game goes on to a catch and Quit. Whole, the tune opens by its full path, the
 // labels take any face with kana, and the complaints of ALSA, PulseAudio and
 // Qt Multimedia about a machine without sound come down to the program's
 // own line at most.
@@ -270,10 +282,12 @@ TEST_F(BrokenInstall, EachDamageOrLackIsReportedOrSilencedAsItRequires) {
        {{"Blugrass.mid", CutShort},
         {"金属.wav", HugeHeader},
         {"みゃ.wav", WrongKind},
-        {"input.jpg", Empty}},
+        {"input.jpg", Empty},
+        {"katakana-words.txt", CutShort}},
        {},
        0,
-       {"caught 1", "table 0", "message " + PictureError, "music play|263"}},
+       {"caught 1", "table 0", "message " + PictureError, "music play|263", "message " + WordsError,
+        "katakana-words.txt"}},
       {"whole",
        {},
        {{"FONTCONFIG_FILE", Fonts("renamed", {ipa, "/usr/share/fonts/truetype/dejavu"})}},

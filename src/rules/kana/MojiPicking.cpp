@@ -3,8 +3,12 @@
 #include "platform/system/Random.h"
 #include "romaji/KanaScript.h"
 #include "romaji/RomajiTable.h"
+#include "romaji/WordSpelling.h"
 #include "rules/kana/MojiTable.h"
 #include "rules/kana/PracticePick.h"
+#include "rules/kana/SettingsMenus.h"
+#include "rules/kana/WordLessons.h"
+#include "rules/kana/WordList.h"
 #include "state/GameState.h"
 #include "state/Pictures.h"
 
@@ -20,9 +24,24 @@ const QString& DrawnEntry() {
   return Game.MojiTable[range.Base + RandomWhole(Rnd(), range.Size)];
 }
 
+// A word of the lesson's lengths, with one draw, from the table of the
+// chosen script, in which its words are written; null where the lesson has
+// none, which its menu item does not let happen.
+const Word* DrawnWord() {
+  const std::vector<const Word*> words = WordsOfLesson(Game.LessonNo, ChosenScript());
+  const int drawn = RandomWhole(Rnd(), static_cast<int>(words.size()));
+  return words.empty() ? nullptr : words[drawn - 1];
+}
+
 }  // namespace
 
 void SelectMoji(int h) {
+  if (IsWordLesson(Game.LessonNo)) {
+    const Word* word = DrawnWord();
+    Game.HoleMoji[h] = word ? word->kana : QString();
+    Game.HoleHint[h] = word && Game.RomajiHint ? WordSpelling(word->kana) : QString();
+    return;
+  }
   // The table is in hiragana: in katakana the same entry, drawn alike, shows
   // in the other script and is spelt as its hiragana is.
   const QString& entry = DrawnEntry();

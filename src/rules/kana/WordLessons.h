@@ -8,6 +8,9 @@ constexpr int FirstWordLessonNo = 13;
 constexpr int WordLessonCount = 3;
 constexpr int WordPracticeLessonNo = 16;
 constexpr int LastLessonNo = WordPracticeLessonNo;
+// The last lesson the "レッスン" menu offers and the kept settings take;
+// the practice of weak words is not one of them yet.
+constexpr int LastMenuLessonNo = FirstWordLessonNo + WordLessonCount - 1;
 
 // Whether lesson `lessonNo` is played with words, the practice of weak
 // words included.

@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 
 #include "romaji/WordSpelling.h"
+#include "rules/kana/WordLessons.h"
 
 namespace {
 
@@ -60,4 +61,46 @@ WordTable ReadWordTable(const QString& path, KanaScript script) {
   }
   if (table.words.empty()) return {{}, QStringLiteral("holds no words")};
   return table;
+}
+
+QString WordTableFileName(KanaScript script) {
+  return script == KanaScript::Katakana ? QStringLiteral("katakana-words.txt")
+                                        : QStringLiteral("hiragana-words.txt");
+}
+
+const WordTable& WordsIn(KanaScript script) {
+  return script == KanaScript::Katakana ? Game.KatakanaWords : Game.HiraganaWords;
+}
+
+std::vector<const Word*> WordsOfLesson(int lessonNo, KanaScript script) {
+  const auto [shortest, longest] = WordLengthsOf(lessonNo);
+  std::vector<const Word*> words;
+  for (const Word& word : WordsIn(script).words) {
+    if (word.kana.size() >= shortest && word.kana.size() <= longest) words.push_back(&word);
+  }
+  return words;
+}
+
+QString WhyNotPlayable(int lessonNo, KanaScript script) {
+  if (!IsWordLesson(lessonNo)) return {};
+  const QString file = WordTableFileName(script);
+  const WordTable& table = WordsIn(script);
+  if (!table.fault.isEmpty()) {
+    const bool atALine = table.fault.startsWith(QStringLiteral("line "));
+    return file + QStringLiteral(" in the data folder") +
+           (atALine ? QStringLiteral(", ") : QStringLiteral(" ")) + table.fault;
+  }
+  if (!WordsOfLesson(lessonNo, script).empty()) return {};
+  const auto [shortest, longest] = WordLengthsOf(lessonNo);
+  return QStringLiteral("%1 in the data folder holds no words of %2 kana")
+      .arg(file, shortest == longest ? QString::number(shortest)
+                                     : QStringLiteral("%1 or %2").arg(shortest).arg(longest));
+}
+
+const Word* WordOf(const QString& kana) {
+  for (const WordTable* table : {&Game.HiraganaWords, &Game.KatakanaWords}) {
+    for (const Word& word : table->words)
+      if (word.kana == kana) return &word;
+  }
+  return nullptr;
 }

@@ -3,21 +3,7 @@
 #include <vector>
 
 #include "romaji/KanaScript.h"
-
-// One word of the word lessons: the kana a player types, the way it is
-// usually written (with kanji where it has them), and its English meaning.
-struct Word {
-  QString kana;
-  QString written;
-  QString meaning;
-};
-
-// A word table read from its file: the words in the file's order, or, when
-// the file cannot be used, what is wrong with it and where ("line 12: ...").
-struct WordTable {
-  std::vector<Word> words;
-  QString fault;
-};
+#include "state/GameState.h"  // Word, WordTable
 
 // The shortest and longest words the lessons take, in characters.
 constexpr int ShortestWord = 2;
@@ -30,3 +16,23 @@ constexpr int LongestWord = 5;
 // whole table unusable, since a lesson drawn from part of it would not be
 // the lesson its file holds.
 WordTable ReadWordTable(const QString& path, KanaScript script);
+
+// The name of the data folder's word table in `script`: "hiragana-words.txt"
+// or "katakana-words.txt".
+QString WordTableFileName(KanaScript script);
+
+// The table of `script` that start-up read (empty until then).
+const WordTable& WordsIn(KanaScript script);
+
+// The words that word lesson `lessonNo` (13 to 15) draws from in `script`:
+// those of its lengths, in the table's order.
+std::vector<const Word*> WordsOfLesson(int lessonNo, KanaScript script);
+
+// Why lesson `lessonNo` cannot be played in `script`, in English, naming
+// the file: its table is unusable, or holds no word of the lesson's
+// lengths. Empty for a lesson that can be played, every kana lesson among
+// them.
+QString WhyNotPlayable(int lessonNo, KanaScript script);
+
+// The word of either table written `kana`, or null.
+const Word* WordOf(const QString& kana);

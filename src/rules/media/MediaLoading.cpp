@@ -1,5 +1,6 @@
 #include "rules/media/MediaLoading.h"
 
+#include <QStringList>
 #include <exception>
 #include <functional>
 #include <utility>
@@ -10,6 +11,7 @@
 #include "platform/drawing/JpegFile.h"
 #include "platform/drawing/Picture.h"
 #include "platform/system/Messages.h"
+#include "rules/kana/WordList.h"
 #include "rules/media/DataFolder.h"
 #include "state/GameState.h"
 #include "state/Pictures.h"
@@ -105,6 +107,18 @@ void LoadSounds() {
     platform::ShowMessage(QStringLiteral("サウンドデータ読み込みエラー"));
     platform::EndProgram();
   }
+}
+
+void LoadWordTables() {
+  const QString folder = DataFolder();
+  QStringList unusable;
+  for (const KanaScript script : {KanaScript::Hiragana, KanaScript::Katakana}) {
+    WordTable& table = script == KanaScript::Katakana ? Game.KatakanaWords : Game.HiraganaWords;
+    table = ReadWordTable(folder + WordTableFileName(script), script);
+    if (!table.fault.isEmpty()) unusable << WordTableFileName(script);
+  }
+  if (!unusable.isEmpty())
+    platform::ShowMessage(QStringLiteral("ことばデータ読み込みエラー\n") + unusable.join(u'\n'));
 }
 
 QImage ReadDataPicture(const QString& fileName) {

@@ -17,6 +17,13 @@ void LoadPictures();
 // here. A failure shows "サウンドデータ読み込みエラー" and ends the program.
 void LoadSounds();
 
+// Reads the word lessons' tables "hiragana-words.txt" and
+// "katakana-words.txt" of the data folder into Game.HiraganaWords and
+// Game.KatakanaWords. The program goes on without a table it cannot use:
+// "ことばデータ読み込みエラー" is shown once, with the name of each such file,
+// and the word lessons of its script cannot be chosen.
+void LoadWordTables();
+
 // Reads the picture `fileName` of the data folder ("Title.jpg",
 // "input.jpg"); a null image when it cannot be read, which the caller
 // reports.

@@ -29,11 +29,13 @@ namespace {
 const QString SmallKana = QStringLiteral("ぁぃぅぇぉゃゅょァィゥェォャュョ");
 
 // Hole h's label with the anchor (x, y): where its text cell goes and how
-// big it is printed, by the string, and the size its romaji hint starts at.
+// big it is printed, by the string, and the size its romaji hint starts at
+// and may shrink to (a kana's hint keeps its size).
 struct Label {
   QPoint at;
   int points;
   int hintPoints = HintPoints;
+  int smallestHintPoints = HintPoints;
 };
 
 Label LabelOf(int h, int x, int y) {
@@ -42,16 +44,17 @@ Label LabelOf(int h, int x, int y) {
   if (moji.size() == 1) return {QPoint(x, y), 35};
   if (moji.size() <= 2) return {QPoint(x - 5, y + 10), 25};
   const WordLabel word = FitWordLabel(h, x, y);
-  return {word.at, word.points, word.hintPoints};
+  return {word.at, word.points, word.hintPoints, SmallestHintPoints};
 }
 
 // Where hole h's hint goes in `picture`, whose font it sets to the hint's:
 // first under the label's glyphs `label` (HintUnder). Where that box would
 // run off the critter (a placard's bottom edge, a critter narrower than the
 // hint), the nearest box wholly on the critter and clear of the label takes
-// its place; where there is none, a smaller hint is tried (a long word's),
-// down to the smallest size, which goes under the label even so.
-QPoint HintAt(platform::Picture& picture, int h, const QRect& label, int startPoints) {
+// its place; where there is none, a smaller hint is tried, down to
+// `smallestPoints`, which goes under the label even so.
+QPoint HintAt(platform::Picture& picture, int h, const QRect& label, int startPoints,
+              int smallestPoints) {
   const int ring = platform::Picture::OutlineReach;
   const int reach = LabelReach();
   const KobGround& critter = GroundOf(HolePicture[h - 1], KobGround::Critter);
@@ -79,7 +82,7 @@ QPoint HintAt(platform::Picture& picture, int h, const QRect& label, int startPo
         }
       }
     }
-    if (!best && points > SmallestHintPoints) continue;
+    if (!best && points > smallestPoints) continue;
     const QPoint at = best.value_or(under.topLeft());
     return QPoint(at.x() - ink.left(), at.y() - ink.top());
   }
@@ -234,22 +237,24 @@ void DrawMoji(int h, int x, int y) {
   const Label label = LabelOf(h, x, y);
   const QString& moji = Game.HoleMoji[h];
   platform::Picture& kobPicture = KobPicture[h];
-  labelStamps[h].PrintAndKeep(
-      KeyOf(h, label), kobPicture, [&](platform::Picture& picture, bool outlined) {
-        const QColor outline = LabelOutlineColor(picture.ForeColor);
-        const auto print = [&](QPoint at, const QString& text) {
-          if (outlined) {
-            picture.PrintOutlined(at, text, outline);
-          } else {
-            picture.Print(at, text);
-          }
-        };
-        picture.Font = {platform::ProportionalGothic, label.points, true};
-        print(label.at, moji);
-        const QString& hint = Game.HoleHint[h];
-        if (!hint.isEmpty())
-          print(HintAt(picture, h, picture.TextBounds(label.at, moji), label.hintPoints), hint);
-      });
+  labelStamps[h].PrintAndKeep(KeyOf(h, label), kobPicture,
+                              [&](platform::Picture& picture, bool outlined) {
+                                const QColor outline = LabelOutlineColor(picture.ForeColor);
+                                const auto print = [&](QPoint at, const QString& text) {
+                                  if (outlined) {
+                                    picture.PrintOutlined(at, text, outline);
+                                  } else {
+                                    picture.Print(at, text);
+                                  }
+                                };
+                                picture.Font = {platform::ProportionalGothic, label.points, true};
+                                print(label.at, moji);
+                                const QString& hint = Game.HoleHint[h];
+                                if (!hint.isEmpty())
+                                  print(HintAt(picture, h, picture.TextBounds(label.at, moji),
+                                               label.hintPoints, label.smallestHintPoints),
+                                        hint);
+                              });
 }
 
 bool DrawMojiAgain(int h, int x, int y, int rows) {

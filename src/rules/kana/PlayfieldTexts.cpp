@@ -29,13 +29,10 @@ namespace {
 const QString SmallKana = QStringLiteral("ぁぃぅぇぉゃゅょァィゥェォャュョ");
 
 // Hole h's label with the anchor (x, y): where its text cell goes and how
-// big it is printed, by the string, and the size its romaji hint starts at
-// and may shrink to (a kana's hint keeps its size).
+// big it is printed, by the string.
 struct Label {
   QPoint at;
   int points;
-  int hintPoints = HintPoints;
-  int smallestHintPoints = HintPoints;
 };
 
 Label LabelOf(int h, int x, int y) {
@@ -44,7 +41,7 @@ Label LabelOf(int h, int x, int y) {
   if (moji.size() == 1) return {QPoint(x, y), 35};
   if (moji.size() <= 2) return {QPoint(x - 5, y + 10), 25};
   const WordLabel word = FitWordLabel(h, x, y);
-  return {word.at, word.points, word.hintPoints, SmallestHintPoints};
+  return {word.at, word.points};
 }
 
 // Where hole h's hint goes in `picture`, whose font it sets to the hint's:
@@ -236,25 +233,29 @@ TextPrints PlayfieldTextPrints;
 void DrawMoji(int h, int x, int y) {
   const Label label = LabelOf(h, x, y);
   const QString& moji = Game.HoleMoji[h];
+  // A word's hint starts at the size its label was fitted with and may
+  // shrink; a kana's keeps its size.
+  const bool word = moji.size() > 2;
+  const int hintPoints = word ? FitWordLabel(h, x, y).hintPoints : HintPoints;
+  const int smallestHintPoints = word ? SmallestHintPoints : HintPoints;
   platform::Picture& kobPicture = KobPicture[h];
-  labelStamps[h].PrintAndKeep(KeyOf(h, label), kobPicture,
-                              [&](platform::Picture& picture, bool outlined) {
-                                const QColor outline = LabelOutlineColor(picture.ForeColor);
-                                const auto print = [&](QPoint at, const QString& text) {
-                                  if (outlined) {
-                                    picture.PrintOutlined(at, text, outline);
-                                  } else {
-                                    picture.Print(at, text);
-                                  }
-                                };
-                                picture.Font = {platform::ProportionalGothic, label.points, true};
-                                print(label.at, moji);
-                                const QString& hint = Game.HoleHint[h];
-                                if (!hint.isEmpty())
-                                  print(HintAt(picture, h, picture.TextBounds(label.at, moji),
-                                               label.hintPoints, label.smallestHintPoints),
-                                        hint);
-                              });
+  labelStamps[h].PrintAndKeep(
+      KeyOf(h, label), kobPicture, [&](platform::Picture& picture, bool outlined) {
+        const QColor outline = LabelOutlineColor(picture.ForeColor);
+        const auto print = [&](QPoint at, const QString& text) {
+          if (outlined) {
+            picture.PrintOutlined(at, text, outline);
+          } else {
+            picture.Print(at, text);
+          }
+        };
+        picture.Font = {platform::ProportionalGothic, label.points, true};
+        print(label.at, moji);
+        const QString& hint = Game.HoleHint[h];
+        if (hint.isEmpty()) return;
+        const QRect glyphs = picture.TextBounds(label.at, moji);
+        print(HintAt(picture, h, glyphs, hintPoints, smallestHintPoints), hint);
+      });
 }
 
 bool DrawMojiAgain(int h, int x, int y, int rows) {

@@ -7,16 +7,17 @@
 #include <array>
 #include <climits>
 #include <cstring>
-#include <map>
+#include <optional>
 #include <utility>
-#include <vector>
 
 #include "platform/drawing/Blit.h"
 #include "platform/drawing/PlayfieldView.h"
 #include "platform/system/Caches.h"
 #include "platform/system/Screen.h"
+#include "rules/kana/LabelGround.h"
 #include "rules/kana/LabelOutline.h"
 #include "rules/kana/LabelStamp.h"
+#include "rules/kana/WordLabel.h"
 #include "state/GameState.h"
 #include "state/Holes.h"
 #include "state/Pictures.h"
@@ -26,89 +27,6 @@ namespace {
 // The small kana that make a label of one kana smaller, like a label of two;
 // a small katakana alone is printed as its hiragana is.
 const QString SmallKana = QStringLiteral("ぁぃぅぇぉゃゅょァィゥェォャュョ");
-
-// The romaji hint's size, and the rows between the label's outline and its
-// own.
-constexpr int HintPoints = 14;
-constexpr int HintGap = 2;
-
-// The critter's own pixels in a critter picture, by its mask (black where
-// the critter is, at any ratio), summed over every rectangle from the top
-// left in game pixels, so that whether a box lies wholly on the critter is
-// one look-up; empty without a mask.
-class CritterCover {
- public:
-  explicit CritterCover(const QImage& mask) {
-    if (mask.isNull()) return;
-    sums.assign((KobWidth + 1) * (KobHeight + 1), 0);
-    for (int y = 0; y < KobHeight; ++y) {
-      for (int x = 0; x < KobWidth; ++x) {
-        const QRgb pixel = mask.pixel(x * mask.width() / KobWidth, y * mask.height() / KobHeight);
-        At(x + 1, y + 1) = (qGray(pixel) < 128 ? 1 : 0) + At(x, y + 1) + At(x + 1, y) - At(x, y);
-      }
-    }
-  }
-  bool Known() const { return !sums.empty(); }
-  bool Covers(const QRect& box) const {
-    if (!QRect(0, 0, KobWidth, KobHeight).contains(box)) return false;
-    return At(box.right() + 1, box.bottom() + 1) - At(box.left(), box.bottom() + 1) -
-               At(box.right() + 1, box.top()) + At(box.left(), box.top()) ==
-           box.width() * box.height();
-  }
-
- private:
-  std::vector<int> sums;
-  int& At(int x, int y) { return sums[y * (KobWidth + 1) + x]; }
-  int At(int x, int y) const { return sums[y * (KobWidth + 1) + x]; }
-};
-
-// Hole h's critter cover, worked out once for each mask the game loads
-// rather than at every rise.
-const CritterCover& CoverOf(int h) {
-  static std::map<qint64, CritterCover> covers;
-  [[maybe_unused]] static const bool forgettable =
-      platform::ForgetWithCaches([] { covers.clear(); });
-  const QImage& mask = Game.KobMaskImage[HolePicture[h - 1]];
-  return covers.try_emplace(mask.cacheKey(), mask).first->second;
-}
-
-// Where hole h's hint goes in `picture`, whose font it sets to the hint's:
-// centred under the label's glyphs `label`, and lifted where need be so
-// that it lies, outline and all, within the critter's columns and the rows
-// that show when it is fully up. Where that box would run off the critter
-// (a placard's bottom edge, a critter narrower than the hint), the nearest
-// box wholly on the critter and clear of the label takes its place.
-QPoint HintAt(platform::Picture& picture, int h, const QRect& label) {
-  const int ring = platform::Picture::OutlineReach;
-  picture.Font = {platform::ProportionalGothic, HintPoints, true};
-  const QRect ink = picture.TextBounds(QPoint(0, 0), Game.HoleHint[h]);
-  const int shownRows = Game.RestY[h] - Game.PeakY[h];
-  const int top =
-      std::min(label.bottom() + 1 + 2 * ring + HintGap, shownRows - ring - ink.height());
-  const int left =
-      std::clamp(label.center().x() - ink.width() / 2, ring, KobWidth - ring - ink.width());
-  // The outline's ring, and a pixel its smoothed edge may touch.
-  const int reach = ring + 1;
-  const QRect box(left - reach, top - reach, ink.width() + 2 * reach, ink.height() + 2 * reach);
-  const CritterCover& cover = CoverOf(h);
-  QPoint best(left, top);
-  if (cover.Known() && !cover.Covers(box)) {
-    const QRect clear =
-        label.adjusted(-ring - HintGap, -ring - HintGap, ring + HintGap, ring + HintGap);
-    int nearest = INT_MAX;
-    for (int y = 0; y + box.height() <= shownRows; ++y) {
-      for (int x = 0; x + box.width() <= KobWidth; ++x) {
-        const QRect there(QPoint(x, y), box.size());
-        const int distance = (x - box.x()) * (x - box.x()) + (y - box.y()) * (y - box.y());
-        if (distance < nearest && !there.intersects(clear) && cover.Covers(there)) {
-          nearest = distance;
-          best = QPoint(x + reach, y + reach);
-        }
-      }
-    }
-  }
-  return QPoint(best.x() - ink.left(), best.y() - ink.top());
-}
 
 // Hole h's label with the anchor (x, y): where its text cell goes and how
 // big it is printed, by the string.
@@ -121,7 +39,50 @@ Label LabelOf(int h, int x, int y) {
   const QString& moji = Game.HoleMoji[h];
   if (moji.size() == 1 && SmallKana.contains(moji[0])) return {QPoint(x + 10, y + 10), 25};
   if (moji.size() == 1) return {QPoint(x, y), 35};
-  return {QPoint(x - 5, y + 10), 25};
+  if (moji.size() <= 2) return {QPoint(x - 5, y + 10), 25};
+  const WordLabel word = FitWordLabel(h, x, y);
+  return {word.at, word.points};
+}
+
+// Where hole h's hint goes in `picture`, whose font it sets to the hint's:
+// first under the label's glyphs `label` (HintUnder). Where that box would
+// run off the critter (a placard's bottom edge, a critter narrower than the
+// hint), the nearest box wholly on the critter and clear of the label takes
+// its place; where there is none, a smaller hint is tried, down to
+// `smallestPoints`, which goes under the label even so.
+QPoint HintAt(platform::Picture& picture, int h, const QRect& label, int startPoints,
+              int smallestPoints) {
+  const int ring = platform::Picture::OutlineReach;
+  const int reach = LabelReach();
+  const KobGround& critter = GroundOf(HolePicture[h - 1], KobGround::Critter);
+  const int shownRows = Game.RestY[h] - Game.PeakY[h];
+  for (int points = startPoints;; --points) {
+    picture.Font = {platform::ProportionalGothic, points, true};
+    const QRect ink = picture.TextBounds(QPoint(0, 0), Game.HoleHint[h]);
+    const QRect under = HintUnder(label, ink.size(), shownRows);
+    const QRect box = under.adjusted(-reach, -reach, reach, reach);
+    std::optional<QPoint> best;
+    if (!critter.Known() || critter.Covers(box)) {
+      best = under.topLeft();
+    } else {
+      const QRect clear =
+          label.adjusted(-ring - HintGap, -ring - HintGap, ring + HintGap, ring + HintGap);
+      int nearest = INT_MAX;
+      for (int y = 0; y + box.height() <= shownRows; ++y) {
+        for (int x = 0; x + box.width() <= KobWidth; ++x) {
+          const QRect there(QPoint(x, y), box.size());
+          const int distance = (x - box.x()) * (x - box.x()) + (y - box.y()) * (y - box.y());
+          if (distance < nearest && !there.intersects(clear) && critter.Covers(there)) {
+            nearest = distance;
+            best = QPoint(x + reach, y + reach);
+          }
+        }
+      }
+    }
+    if (!best && points > smallestPoints) continue;
+    const QPoint at = best.value_or(under.topLeft());
+    return QPoint(at.x() - ink.left(), at.y() - ink.top());
+  }
 }
 
 LabelKey KeyOf(int h, const Label& label) {
@@ -272,6 +233,11 @@ TextPrints PlayfieldTextPrints;
 void DrawMoji(int h, int x, int y) {
   const Label label = LabelOf(h, x, y);
   const QString& moji = Game.HoleMoji[h];
+  // A word's hint starts at the size its label was fitted with and may
+  // shrink; a kana's keeps its size.
+  const bool word = moji.size() > 2;
+  const int hintPoints = word ? FitWordLabel(h, x, y).hintPoints : HintPoints;
+  const int smallestHintPoints = word ? SmallestHintPoints : HintPoints;
   platform::Picture& kobPicture = KobPicture[h];
   labelStamps[h].PrintAndKeep(
       KeyOf(h, label), kobPicture, [&](platform::Picture& picture, bool outlined) {
@@ -286,7 +252,9 @@ void DrawMoji(int h, int x, int y) {
         picture.Font = {platform::ProportionalGothic, label.points, true};
         print(label.at, moji);
         const QString& hint = Game.HoleHint[h];
-        if (!hint.isEmpty()) print(HintAt(picture, h, picture.TextBounds(label.at, moji)), hint);
+        if (hint.isEmpty()) return;
+        const QRect glyphs = picture.TextBounds(label.at, moji);
+        print(HintAt(picture, h, glyphs, hintPoints, smallestHintPoints), hint);
       });
 }
 

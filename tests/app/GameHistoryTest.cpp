@@ -197,6 +197,15 @@ TEST_F(HistoryTest, KeepsEachEndedGameEnablesThePracticeAndComparesItsGames) {
   practice->trigger();
   ASSERT_EQ(Game.LessonNo, PracticeLessonNo) << "enabled with 30 strings presented";
   EXPECT_FALSE(practice->toolTip().contains("opens")) << practice->toolTip().toStdString();
+  // The katakana practice opens with katakana games of its own.
+  form->Katakana->trigger();
+  EXPECT_FALSE(practice->isEnabled());
+  EXPECT_EQ(Game.LessonNo, 1) << "にがてな文字 gives way to lesson 1 in katakana";
+  EXPECT_TRUE(practice->toolTip().contains("opens after 10 more strings in any katakana lesson"))
+      << practice->toolTip().toStdString();
+  form->Katakana->trigger();
+  practice->trigger();
+  ASSERT_EQ(Game.LessonNo, PracticeLessonNo) << "open again in hiragana";
   PlayToTheEnd(2);
   EXPECT_TRUE(ResultsText().contains(QStringLiteral("はじめて")));
   PlayToTheEnd(3);

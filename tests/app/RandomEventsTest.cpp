@@ -12,11 +12,9 @@
 #include <random>
 
 #include "app/MainForm.h"
-#include "platform/system/ProgramFolder.h"
 #include "platform/system/Services.h"
 #include "platform/windows/KanaTextBox.h"
 #include "rules/control/MainLoop.h"
-#include "rules/kana/MojiTable.h"
 #include "screens/InputTable.h"
 #include "screens/TitleForm.h"
 #include "state/GameState.h"

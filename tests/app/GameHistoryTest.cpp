@@ -153,8 +153,7 @@ void ExpectGames(const History& history, int count) {
 TEST_F(HistoryTest, KeepsEveryGameAndShowsThemPerLessonInAChartAndTheWeakestOnASmallScreen) {
   ASSERT_NE(NewStore(), nullptr) << "the history module did not load";
   SaveGames(14);
-  const History history = Reopened();
-  ExpectGames(history, 14);
+  ExpectGames(Reopened(), 14);
 
   OpenHistory();
   EXPECT_TRUE(form->LessonCheck[PracticeLessonNo]->isEnabled());

@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -38,6 +37,7 @@
 #include "state/GameState.h"
 #include "state/Pictures.h"
 #include "support/GameFixture.h"
+#include "support/InputMethod.h"
 #include "support/MediaFiles.h"
 #include "support/PictureCheck.h"
 
@@ -299,12 +299,9 @@ TEST_F(Windows, TypingIntoTheBoxCatchesAtTheRightKeyRelease) {
   EXPECT_EQ(Game.CatchCount, 2);
 
   Raise(5, "しゃ");
-  QInputMethodEvent preedit("しゃ", {});
-  QApplication::sendEvent(form->Text1, &preedit);
+  Compose(*form->Text1, "しゃ");
   EXPECT_EQ(Game.CatchCount, 2) << "text still being composed is not in the box";
-  QInputMethodEvent commit;
-  commit.setCommitString("しゃ");
-  QApplication::sendEvent(form->Text1, &commit);
+  Compose(*form->Text1, "", "しゃ");
   EXPECT_EQ(Game.CatchCount, 3);
 
   Raise(1, "か");

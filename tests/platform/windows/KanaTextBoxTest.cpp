@@ -9,6 +9,7 @@
 #include "platform/drawing/TextFont.h"
 #include "platform/windows/CachedPanelStyle.h"
 #include "platform/windows/KanaTextBox.h"
+#include "support/InputMethod.h"
 #include "support/QtPrinters.h"
 
 namespace {
@@ -30,13 +31,6 @@ void Type(KanaTextBox& into, const QString& keys) {
       QApplication::processEvents();
     }
   }
-}
-
-// What an input method sends: a composition under way, or a commit.
-void Compose(KanaTextBox& into, const QString& composing, const QString& commit = {}) {
-  QInputMethodEvent event(composing, {});
-  event.setCommitString(commit);
-  QApplication::sendEvent(&into, &event);
 }
 
 // The boxes are never shown: no blinking text cursor in their pictures.

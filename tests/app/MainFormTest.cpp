@@ -431,6 +431,8 @@ TEST_F(Windows, StartUpPaintsTheTitleFirstAndHandlesAClickQueuedMeanwhileInTheMa
     EXPECT_EQ(form->TitleWindow.data(), nullptr);
   }
   ClearGameState();
+  EXPECT_THROW(Form_Load(*form), ProgramEnded);
+  EXPECT_TRUE(messages.shownTitle.isNull());
   Write("Title.jpg", {64, 48}, QColor(240, 140, 20));
   EXPECT_THROW(Form_Load(*form), ProgramEnded);
   EXPECT_FALSE(form->isVisible());
@@ -438,7 +440,7 @@ TEST_F(Windows, StartUpPaintsTheTitleFirstAndHandlesAClickQueuedMeanwhileInTheMa
   EXPECT_EQ(messages.messages,
             (std::vector<QString>{"このアプリケーションはすでに開かれています。\n"
                                   "kanacatch is already running.",
-                                  "画像データ読み込みエラー"}));
+                                  "画像データ読み込みエラー", "画像データ読み込みエラー"}));
   const QImage& title = messages.shownTitle;
   ASSERT_FALSE(title.isNull());
   const QRgb middle = title.pixel(title.width() / 2, title.height() / 2);
@@ -456,7 +458,7 @@ TEST_F(Windows, StartUpPaintsTheTitleFirstAndHandlesAClickQueuedMeanwhileInTheMa
   QTimer::singleShot(3000, form->Quit, &QAction::trigger);  // should the click never come
   Form_Load(*form);
   qApp->removeEventFilter(&click);
-  EXPECT_EQ(messages.messages.size(), 2u);
+  EXPECT_EQ(messages.messages.size(), 3u);
   EXPECT_EQ(std::tuple(click.clicks, click.loaded, click.loopLevel, click.ticks),
             std::tuple(1, true, 1, 0))
       << "once, in the main loop, all loaded, before a tick";

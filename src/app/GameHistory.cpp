@@ -52,6 +52,10 @@ QString GameHistory::GameEnded(std::function<void(const SaveReport&)> done) {
   return Comparison(previous.front(), game);
 }
 
+int GameHistory::PresentedInChosenScript() const {
+  return PresentedTotal(OfScript(keeper.Games(), ChosenScript()));
+}
+
 bool GameHistory::PracticeReady() const {
-  return PresentedTotal(keeper.Games()) >= PracticeMinimumPresented;
+  return PresentedInChosenScript() >= PracticeMinimumPresented;
 }

@@ -25,7 +25,10 @@ class GameHistory {
   // it with the previous one in the same script.
   QString GameEnded(std::function<void(const SaveReport&)> done = {});
 
-  // Whether the history holds enough presented strings for the practice.
+  // Strings presented in the kept games of the script chosen now: each
+  // script's practice opens with its own games.
+  int PresentedInChosenScript() const;
+  // Whether the history holds enough of them for the practice.
   bool PracticeReady() const;
 
   const HistoryKeeper& Keeper() const { return keeper; }

@@ -62,7 +62,8 @@ constexpr const char* MojiCountTips[3] = {"30 strings a game", "50 strings a gam
                                           "70 strings a game"};
 
 // Why にがてな文字 is greyed, or what it plays once it is not.
-QString PracticeTip(const HistoryKeeper& history, bool ready) {
+QString PracticeTip(const GameHistory& gameHistory, bool ready) {
+  const HistoryKeeper& history = gameHistory.Keeper();
   if (ready) return QStringLiteral("Practice: the strings you miss or catch slowly come most");
   const HistoryStatus& status = history.Status();
   const bool keeps =
@@ -70,10 +71,12 @@ QString PracticeTip(const HistoryKeeper& history, bool ready) {
   if (status.ready && !keeps)
     return QStringLiteral(
         "Practice of your weak strings: opens once your games can be kept (see 記録)");
-  const int more = PracticeMinimumPresented - PresentedTotal(history.Games());
+  const int more = PracticeMinimumPresented - gameHistory.PresentedInChosenScript();
   if (more <= 0) return QStringLiteral("Practice of your weak strings: opens with more games");
-  return QStringLiteral("Practice of your weak strings: opens after %1 more strings in any lesson")
-      .arg(more);
+  return QStringLiteral(
+             "Practice of your weak strings: opens after %1 more strings in any %2lesson")
+      .arg(more)
+      .arg(Game.Katakana ? QStringLiteral("katakana ") : QString());
 }
 
 }  // namespace
@@ -201,12 +204,18 @@ void MainForm::BuildMenus() {
   Katakana = AddItem(
       lesson, QStringLiteral("カタカナ"),
       "Every string in katakana (ア, キャ) instead of hiragana, typed in katakana too", [this] {
+        const bool katakana = Game.Katakana;
         Katakana_Click();
+        if (Game.Katakana == katakana) return;  // refused during a game
         // A word lesson without a table in the new script gives way to the first lesson.
         if (!WhyNotPlayable(Game.LessonNo, ChosenScript()).isEmpty()) Game.LessonNo = 1;
-        // The input table and 記録's practice plan follow the script.
+        // The input table and 記録's practice plan follow the script; so does
+        // the practice, which opens with the games of its own script: one not
+        // open yet gives way to lesson 1, as at start-up.
         InPutScriptChanged(InPutWindow);
         if (RecordWindow) RecordWindow->Refresh();
+        ShowPracticeState();
+        if (Game.LessonNo == PracticeLessonNo && !History->PracticeReady()) Game.LessonNo = 1;
       });
   Katakana->setCheckable(true);
   QMenu* speed = menuBar()->addMenu(QStringLiteral("スピード"));
@@ -257,7 +266,7 @@ void MainForm::ShowPracticeState() {
   QAction* practice = LessonCheck[PracticeLessonNo];
   const bool ready = History->PracticeReady();
   practice->setEnabled(ready);
-  practice->setToolTip(PracticeTip(History->Keeper(), ready));
+  practice->setToolTip(PracticeTip(*History, ready));
 }
 
 void MainForm::ShowWordLessonState() {

@@ -19,17 +19,11 @@ class Practice : public GameFixture {
   ScriptedRandom draws;
 };
 
-QStringList EntriesOf(LessonRange range) {
-  QStringList entries;
-  for (int k = range.Base + 1; k <= range.Base + range.Size; ++k) entries << Game.MojiTable[k];
-  return entries;
-}
-
 // Three lesson-1 games of one morning: ぅ escaped all 7 times it came, ぇ
 // 7 times of 10 and came slowly; the other 13 strings were caught at once.
 History FirstMorning() {
   History history;
-  const QStringList lesson1 = EntriesOf(LessonRangeOf(1));
+  const QStringList lesson1 = EntriesOf(1);
   for (int game = 0; game < 3; ++game) {
     GameRecord record{
         QDateTime(QDate(2026, 12, 1), QTime(9, 10 * game), Qt::UTC), 1, 1, 30, 0, 0, 900, {}};
@@ -89,7 +83,7 @@ TEST_F(Practice, ThePracticeAsksForWeakStringsRestsTheWellCaughtAndBringsInAFewN
   std::map<QString, int> seen = PracticeDraws(history, thatNoon, Picks, draws);
   EXPECT_EQ(draws.drawn, Picks) << "one draw of the generator per pick";
   EXPECT_EQ(DrawnMoreThanTheWeak(seen), QStringList());
-  const QStringList lesson1 = EntriesOf(LessonRangeOf(1));
+  const QStringList lesson1 = EntriesOf(1);
   int met = 0, weak = seen[QStringLiteral("ぅ")] + seen[QStringLiteral("ぇ")];
   for (const QString& moji : lesson1) met += seen[moji];
   EXPECT_GE(met, Picks * 70 / 100) << "strings met";
@@ -116,7 +110,7 @@ TEST_F(Practice, EachScriptPractisesItsOwnWeakStringsAlone) {
   GameRecord katakana{
       QDateTime(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC), 2, 1, 40, 38, 36, 700, {}};
   katakana.script = KanaScript::Katakana;
-  for (const QString& moji : EntriesOf(LessonRangeOf(2)))
+  for (const QString& moji : EntriesOf(2))
     katakana.moji[InScript(moji, KanaScript::Katakana)] = {2, 2, 0, 1400};
   katakana.moji[QStringLiteral("ガ")] = {2, 0, 2, 0};
   AddToHistory(history, katakana);

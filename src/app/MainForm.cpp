@@ -61,22 +61,30 @@ constexpr const char* SpeedTips[3] = {"Fast: a critter drops back at once",
 constexpr const char* MojiCountTips[3] = {"30 strings a game", "50 strings a game",
                                           "70 strings a game"};
 
-// Why にがてな文字 is greyed, or what it plays once it is not.
-QString PracticeTip(const GameHistory& gameHistory, bool ready) {
-  const HistoryKeeper& history = gameHistory.Keeper();
-  if (ready) return QStringLiteral("Practice: the strings you miss or catch slowly come most");
-  const HistoryStatus& status = history.Status();
+// Why a practice, にがてな文字 or にがてなことば, is greyed, or what it plays
+// once it is not.
+QString PracticeTip(const GameHistory& gameHistory, int practiceLessonNo, bool ready) {
+  const bool words = practiceLessonNo == WordPracticeLessonNo;
+  const QString strings = words ? QStringLiteral("words") : QStringLiteral("strings");
+  if (ready)
+    return words ? QString::fromUtf8(WordLessonTips[WordPracticeLessonNo - FirstWordLessonNo])
+                 : QStringLiteral("Practice: the strings you miss or catch slowly come most");
+  if (const QString why = WhyNotPlayable(practiceLessonNo, ChosenScript()); !why.isEmpty())
+    return QStringLiteral("Not available: ") + why;
+  const HistoryStatus& status = gameHistory.Keeper().Status();
   const bool keeps =
       status.outcome == OpenOutcome::Opened || status.outcome == OpenOutcome::Damaged;
   if (status.ready && !keeps)
-    return QStringLiteral(
-        "Practice of your weak strings: opens once your games can be kept (see 記録)");
-  const int more = PracticeMinimumPresented - gameHistory.PresentedInChosenScript();
-  if (more <= 0) return QStringLiteral("Practice of your weak strings: opens with more games");
-  return QStringLiteral(
-             "Practice of your weak strings: opens after %1 more strings in any %2lesson")
+    return QStringLiteral("Practice of your weak %1: opens once your games can be kept (see 記録)")
+        .arg(strings);
+  const int more = PracticeMinimumPresented - gameHistory.PresentedInChosenScript(practiceLessonNo);
+  if (more <= 0)
+    return QStringLiteral("Practice of your weak %1: opens with more games").arg(strings);
+  return QStringLiteral("Practice of your weak %1: opens after %2 more %1 in any %3%4lesson")
+      .arg(strings)
       .arg(more)
-      .arg(Game.Katakana ? QStringLiteral("katakana ") : QString());
+      .arg(Game.Katakana ? QStringLiteral("katakana ") : QString(),
+           words ? QStringLiteral("word ") : QString());
 }
 
 }  // namespace
@@ -186,9 +194,9 @@ void MainForm::BuildMenus() {
                                Kept->LessonChosen();
                              });
   }
-  ShowPracticeState();
   lesson->addSeparator();
-  // The word lessons; their items follow the word tables (ShowWordLessonState).
+  // The word lessons follow the word tables (ShowWordLessonState), and
+  // にがてなことば the history too.
   for (int i = FirstWordLessonNo; i <= LastMenuLessonNo; ++i) {
     LessonCheck[i] = AddItem(lesson, QString::fromUtf8(WordLessonCaptions[i - FirstWordLessonNo]),
                              "", [this, i] {
@@ -196,6 +204,7 @@ void MainForm::BuildMenus() {
                                Kept->LessonChosen();
                              });
   }
+  ShowPracticeState();
   lesson->addSeparator();
   RomajiHint = AddItem(lesson, QStringLiteral("ローマ字ヒント"),
                        "Romaji hint: each string shows the keys that type it, such as \"nu\"",
@@ -215,7 +224,8 @@ void MainForm::BuildMenus() {
         InPutScriptChanged(InPutWindow);
         if (RecordWindow) RecordWindow->Refresh();
         ShowPracticeState();
-        if (Game.LessonNo == PracticeLessonNo && !History->PracticeReady()) Game.LessonNo = 1;
+        for (const int practice : {PracticeLessonNo, WordPracticeLessonNo})
+          if (Game.LessonNo == practice && !History->PracticeReady(practice)) Game.LessonNo = 1;
       });
   Katakana->setCheckable(true);
   QMenu* speed = menuBar()->addMenu(QStringLiteral("スピード"));
@@ -257,20 +267,22 @@ void MainForm::BuildMenus() {
 
 void MainForm::HistoryChanged() {
   ShowPracticeState();
-  Kept->HistoryRead(History->PracticeReady());
+  Kept->HistoryRead(History->PracticeReady(), History->PracticeReady(WordPracticeLessonNo));
   SyncMenuChecks();
   if (RecordWindow) RecordWindow->Refresh();
 }
 
 void MainForm::ShowPracticeState() {
-  QAction* practice = LessonCheck[PracticeLessonNo];
-  const bool ready = History->PracticeReady();
-  practice->setEnabled(ready);
-  practice->setToolTip(PracticeTip(*History, ready));
+  for (const int lessonNo : {PracticeLessonNo, WordPracticeLessonNo}) {
+    QAction* practice = LessonCheck[lessonNo];
+    const bool ready = History->PracticeReady(lessonNo);
+    practice->setEnabled(ready);
+    practice->setToolTip(PracticeTip(*History, lessonNo, ready));
+  }
 }
 
 void MainForm::ShowWordLessonState() {
-  for (int i = FirstWordLessonNo; i <= LastMenuLessonNo; ++i) {
+  for (int i = FirstWordLessonNo; i < WordPracticeLessonNo; ++i) {
     const QString why = WhyNotPlayable(i, ChosenScript());
     LessonCheck[i]->setEnabled(why.isEmpty());
     LessonCheck[i]->setToolTip(why.isEmpty()

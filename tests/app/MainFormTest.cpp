@@ -187,7 +187,7 @@ TEST_F(Windows, MenusShowTheSettingsAndRefuseEveryChangeDuringAGame) {
       {"レッスン",
        "あ行、か行 １ checked|か行 ２|さ行|た行 １|た行 ２、な行|は行|ま、や行|"
        "ら、わ、ん行|その他１|その他２|全行|にがてな文字 disabled|-|ことば ２文字|ことば ３文字|"
-       "ことば ４・５文字|-|ローマ字ヒント|カタカナ"},
+       "ことば ４・５文字|にがてなことば disabled|-|ローマ字ヒント|カタカナ"},
       {"スピード", "はやい|ややはやい|おそい checked"},
       {"文字数", "３０ checked|５０|７０"},
       {"BGM", "BGM停止"},
@@ -229,7 +229,7 @@ TEST_F(Windows, AWordTableThatCannotBeUsedGreysItsScriptsWordLessons) {
   EXPECT_EQ(MenuItems().filter(QRegularExpression("ことば|レッスン.*checked")),
             (QStringList{"レッスン: あ行、か行 １ checked", "レッスン: ことば ２文字 disabled",
                          "レッスン: ことば ３文字 disabled", "レッスン: ことば ４・５文字 disabled",
-                         "レッスン: カタカナ checked"}));
+                         "レッスン: にがてなことば disabled", "レッスン: カタカナ checked"}));
   EXPECT_EQ(form->LessonCheck[13]->toolTip(),
             "Not available: katakana-words.txt in the data folder, line 1: not kana, written "
             "form and meaning, by tabs");

@@ -8,6 +8,8 @@
 #include "rules/kana/MojiPicking.h"
 #include "rules/kana/MojiTable.h"
 #include "rules/kana/PracticePick.h"
+#include "rules/kana/WordLessons.h"
+#include "rules/kana/WordList.h"
 #include "state/GameState.h"
 #include "support/GameFixture.h"
 
@@ -120,4 +122,46 @@ TEST_F(Practice, EachScriptPractisesItsOwnWeakStringsAlone) {
   for (const PracticeChoice& choice : PracticePlanNow(history, KanaScript::Katakana))
     if (choice.reason == PracticeReason::Weak) weak << choice.moji;
   EXPECT_EQ(weak.join(' '), QStringLiteral("ガ"));
+}
+
+// Words have a practice of their own: a word game leaves the kana practice as it was (its plan,
+// and the strings that open it), and にがてなことば, drawn through the game's own pick, asks for
+// the three words that escaped more than for any other, the new words taken from those of three
+// kana, the lesson played.
+TEST_F(Practice, WordGamesLeaveTheKanaPracticeAloneAndItsOwnAsksForTheWeakWords) {
+  History history = FirstMorning();
+  const auto kanaAlone = WeightsOf(PracticePlanNow(history, KanaScript::Hiragana));
+  const int presented = PresentedTotal(history);
+  Game.HiraganaWords =
+      ReadWordTable(KANACATCH_WORD_TABLES "/hiragana-words.txt", KanaScript::Hiragana);
+  const auto three = WordsOfLesson(FirstWordLessonNo + 1, KanaScript::Hiragana);
+  GameRecord words{QDateTime(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC),
+                   FirstWordLessonNo + 1,
+                   1,
+                   30,
+                   33,
+                   24,
+                   1500,
+                   {}};
+  for (int k = 0; k < 27; ++k)
+    words.moji[three[k]->kana] = k < 3 ? MojiTally{3, 0, 3, 0} : MojiTally{1, 1, 0, 1500};
+  AddToHistory(history, words);
+  EXPECT_EQ(WeightsOf(PracticePlanNow(history, KanaScript::Hiragana)), kanaAlone);
+  EXPECT_EQ(PresentedTotal(history), presented) << "words opening にがてな文字";
+
+  SetWordPracticeWeights(WeightsOf(WordPracticePlanNow(history, KanaScript::Hiragana)));
+  Game.LessonNo = WordPracticeLessonNo;
+  platform::ChangeServices([&](platform::Services& s) { s.random = &draws; });
+  std::map<QString, int> seen;
+  for (int pick = 0; pick < 3000; ++pick) {
+    SelectMoji(1);
+    ++seen[Game.HoleMoji[1]];
+  }
+  SetWordPracticeWeights({});
+  const int weakest = std::min({seen[three[0]->kana], seen[three[1]->kana], seen[three[2]->kana]});
+  for (const auto& [word, times] : seen) {
+    const auto met = words.moji.find(word);
+    EXPECT_TRUE(met == words.moji.end() ? word.size() == 3 : met->second.escaped || times < weakest)
+        << word.toStdString() << " came " << times << " times, a weak word " << weakest;
+  }
 }

@@ -9,6 +9,8 @@
 #include "rules/kana/MojiTable.h"
 #include "rules/kana/PracticePick.h"
 #include "rules/kana/SettingsMenus.h"
+#include "rules/kana/WordLessons.h"
+#include "rules/kana/WordList.h"
 #include "state/GameState.h"
 
 namespace {
@@ -35,6 +37,8 @@ void GameHistory::Open() {
 void GameHistory::GameStarting() {
   if (Game.LessonNo == PracticeLessonNo) {
     SetPracticeWeights(WeightsOf(PracticePlanNow(keeper.Games(), ChosenScript())));
+  } else if (Game.LessonNo == WordPracticeLessonNo) {
+    SetWordPracticeWeights(WeightsOf(WordPracticePlanNow(keeper.Games(), ChosenScript())));
   }
 }
 
@@ -42,16 +46,24 @@ QString GameHistory::GameEnded(std::function<void(const SaveReport&)> done) {
   const GameRecord game = RecordOfGame(Game.Results, Game.LessonNo, Game.SpeedLevel, Game.MojiTotal,
                                        ChosenScript(), platform::WallClock());
   keeper.Record(game, std::move(done));
-  if (game.lessonNo != PracticeLessonNo) return {};
+  if (game.lessonNo != PracticeLessonNo && game.lessonNo != WordPracticeLessonNo) return {};
   const std::vector<GameRecord> previous =
-      LastGamesOf(keeper.Games(), PracticeLessonNo, game.script, 1);
+      LastGamesOf(keeper.Games(), game.lessonNo, game.script, 1);
   if (previous.empty()) {
     return (game.script == KanaScript::Katakana ? QStringLiteral("カタカナの") : QString()) +
-           QStringLiteral("にがてな文字の、はじめてのゲームです。");
+           (game.lessonNo == WordPracticeLessonNo ? QStringLiteral("にがてなことば")
+                                                  : QStringLiteral("にがてな文字")) +
+           QStringLiteral("の、はじめてのゲームです。");
   }
   return Comparison(previous.front(), game);
 }
 
-bool GameHistory::PracticeReady() const {
-  return PresentedTotal(keeper.Games()) >= PracticeMinimumPresented;
+int GameHistory::PresentedInChosenScript(int practiceLessonNo) const {
+  const History own = OfScript(keeper.Games(), ChosenScript());
+  return PresentedTotal(practiceLessonNo == WordPracticeLessonNo ? WordsOf(own) : own);
+}
+
+bool GameHistory::PracticeReady(int practiceLessonNo) const {
+  return PresentedInChosenScript(practiceLessonNo) >= PracticeMinimumPresented &&
+         WhyNotPlayable(practiceLessonNo, ChosenScript()).isEmpty();
 }

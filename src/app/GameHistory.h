@@ -3,10 +3,11 @@
 #include <functional>
 
 #include "history/HistoryKeeper.h"
+#include "rules/kana/MojiTable.h"
 
 // The history of games as the program uses it: kept in the user's data
 // folder, given every game that ends by itself, and source of the weights
-// of the practice of weak strings.
+// of the practice of weak strings and of the practice of weak words.
 class GameHistory {
  public:
   // `changed` runs whenever the games or the history's state changed.
@@ -16,17 +17,23 @@ class GameHistory {
   // returns at once, and `changed` runs once it is read.
   void Open();
 
-  // A game begins: the practice of weak strings takes its weights from the
-  // games kept so far in the script the game shows.
+  // A game begins: a practice takes its weights from the games kept so far
+  // in the script the game shows, the kana games for the weak strings, the
+  // word games for the weak words.
   void GameStarting();
 
   // The game that just ended by itself is kept; `done` runs once it is, or
-  // is not. For a game of the practice of weak strings, a line that compares
-  // it with the previous one in the same script.
+  // is not. For a game of a practice, a line that compares it with the
+  // previous one of that practice in the same script.
   QString GameEnded(std::function<void(const SaveReport&)> done = {});
 
-  // Whether the history holds enough presented strings for the practice.
-  bool PracticeReady() const;
+  // Strings presented in the kept games of the script chosen now, for the
+  // practice `practiceLessonNo`: kana strings for にがてな文字 (12), words
+  // for にがてなことば (16). Each script's practice opens with its own games.
+  int PresentedInChosenScript(int practiceLessonNo = PracticeLessonNo) const;
+  // Whether the history holds enough of them for that practice, and for the
+  // words, whether the chosen script's word table can be played.
+  bool PracticeReady(int practiceLessonNo = PracticeLessonNo) const;
 
   const HistoryKeeper& Keeper() const { return keeper; }
 
@@ -34,6 +41,6 @@ class GameHistory {
   HistoryKeeper keeper;
 };
 
-// Strings the history must have presented before the practice of weak
-// strings can be chosen.
+// Strings, or words, the history must have presented before a practice can
+// be chosen.
 constexpr int PracticeMinimumPresented = 10;

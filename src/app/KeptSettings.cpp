@@ -15,7 +15,7 @@
 namespace {
 
 // The keys of the file's [General] group.
-constexpr auto LessonKey = "lesson";  // 1 to 15; 12 is にがてな文字, 13 to 15 words
+constexpr auto LessonKey = "lesson";  // 1 to 16; 12 is にがてな文字, 13 to 16 words
 constexpr auto SpeedKey = "speed";    // 1 はやい, 2 ややはやい, 3 おそい
 constexpr auto MojiTotalKey = "strings";
 constexpr auto RomajiHintKey = "romaji_hint";
@@ -88,7 +88,8 @@ void KeptSettings::Read() {
     // After the script: a word lesson whose table of that script could not
     // be read cannot be played in this run.
     if (const auto lesson = Whole(file, LessonKey, 1, LastMenuLessonNo)) {
-      practiceWaiting = *lesson == PracticeLessonNo;
+      const bool practice = *lesson == PracticeLessonNo || *lesson == WordPracticeLessonNo;
+      practiceWaiting = static_cast<int16_t>(practice ? *lesson : 0);
       if (!practiceWaiting && WhyNotPlayable(*lesson, ChosenScript()).isEmpty())
         Game.LessonNo = static_cast<int16_t>(*lesson);
     }
@@ -102,7 +103,7 @@ void KeptSettings::KeepChanges() {
   if (now == *kept) return;
   const Values was = *kept;
   kept = now;
-  if (now.lessonNo != was.lessonNo) practiceWaiting = false;
+  if (now.lessonNo != was.lessonNo) practiceWaiting = 0;
   if (readOnly) return;
   if (damaged) {
     // Only a file that keeps none of the player's settings is started anew.
@@ -121,17 +122,19 @@ void KeptSettings::KeepChanges() {
   if (now.katakana != was.katakana) file.setValue(KatakanaKey, now.katakana);
 }
 
-void KeptSettings::HistoryRead(bool practiceReady) {
+void KeptSettings::HistoryRead(bool practiceReady, bool wordPracticeReady) {
   if (!practiceWaiting) return;
-  practiceWaiting = false;
-  if (!practiceReady || Game.GameRunning) return;
-  Game.LessonNo = PracticeLessonNo;
-  kept->lessonNo = PracticeLessonNo;
+  const int16_t waiting = practiceWaiting;
+  practiceWaiting = 0;
+  if (!(waiting == PracticeLessonNo ? practiceReady : wordPracticeReady) || Game.GameRunning)
+    return;
+  Game.LessonNo = waiting;
+  kept->lessonNo = waiting;
 }
 
 void KeptSettings::LessonChosen() {
   if (!practiceWaiting || Game.GameRunning || !kept) return;
-  practiceWaiting = false;
+  practiceWaiting = 0;
   kept->lessonNo = 0;  // no lesson: the one shown differs, and is written
 }
 

@@ -17,22 +17,24 @@
 class KeptSettings {
  public:
   // Start-up, once InitSettings has set the defaults: each setting found in
-  // the file within its set replaces its default. A kept にがてな文字 waits
-  // for the history (HistoryRead); lesson 1 stands until then.
+  // the file within its set replaces its default. A kept practice,
+  // にがてな文字 or にがてなことば, waits for the history (HistoryRead);
+  // lesson 1 stands until then.
   void Read();
 
   // After a menu click: writes each setting that changed since the file was
   // read or last written. Nothing before Read.
   void KeepChanges();
 
-  // The history has been read, or could not be: a kept にがてな文字 is chosen
-  // again if the practice can be played and no game runs; otherwise lesson 1
-  // stays, and the file keeps its choice for a later run. Only the first call
-  // after Read counts.
-  void HistoryRead(bool practiceReady);
+  // The history has been read, or could not be: a kept practice is chosen
+  // again if it can be played (にがてな文字 when `practiceReady`,
+  // にがてなことば when `wordPracticeReady`) and no game runs; otherwise
+  // lesson 1 stays, and the file keeps its choice for a later run. Only the
+  // first call after Read counts.
+  void HistoryRead(bool practiceReady, bool wordPracticeReady = false);
 
   // A lesson item was clicked outside a game, even the one already checked:
-  // the player chose, so a kept にがてな文字 waits no longer and the next
+  // the player chose, so a kept practice waits no longer and the next
   // KeepChanges writes the lesson shown.
   void LessonChosen();
 
@@ -47,8 +49,8 @@ class KeptSettings {
   bool SetAside() const;
 
   QString path;
-  std::optional<Values> kept;  // as the file has them, once read
-  bool practiceWaiting = false;
+  std::optional<Values> kept;   // as the file has them, once read
+  int16_t practiceWaiting = 0;  // the kept practice lesson, until the history is read
   bool readOnly = false;
   bool damaged = false;
 };

@@ -61,19 +61,30 @@ constexpr const char* SpeedTips[3] = {"Fast: a critter drops back at once",
 constexpr const char* MojiCountTips[3] = {"30 strings a game", "50 strings a game",
                                           "70 strings a game"};
 
-// Why にがてな文字 is greyed, or what it plays once it is not.
-QString PracticeTip(const HistoryKeeper& history, bool ready) {
-  if (ready) return QStringLiteral("Practice: the strings you miss or catch slowly come most");
-  const HistoryStatus& status = history.Status();
+// Why a practice, にがてな文字 or にがてなことば, is greyed, or what it plays
+// once it is not.
+QString PracticeTip(const GameHistory& gameHistory, int practiceLessonNo, bool ready) {
+  const bool words = practiceLessonNo == WordPracticeLessonNo;
+  const QString strings = words ? QStringLiteral("words") : QStringLiteral("strings");
+  if (ready)
+    return words ? QString::fromUtf8(WordLessonTips[WordPracticeLessonNo - FirstWordLessonNo])
+                 : QStringLiteral("Practice: the strings you miss or catch slowly come most");
+  if (const QString why = WhyNotPlayable(practiceLessonNo, ChosenScript()); !why.isEmpty())
+    return QStringLiteral("Not available: ") + why;
+  const HistoryStatus& status = gameHistory.Keeper().Status();
   const bool keeps =
       status.outcome == OpenOutcome::Opened || status.outcome == OpenOutcome::Damaged;
   if (status.ready && !keeps)
-    return QStringLiteral(
-        "Practice of your weak strings: opens once your games can be kept (see 記録)");
-  const int more = PracticeMinimumPresented - PresentedTotal(history.Games());
-  if (more <= 0) return QStringLiteral("Practice of your weak strings: opens with more games");
-  return QStringLiteral("Practice of your weak strings: opens after %1 more strings in any lesson")
-      .arg(more);
+    return QStringLiteral("Practice of your weak %1: opens once your games can be kept (see 記録)")
+        .arg(strings);
+  const int more = PracticeMinimumPresented - gameHistory.PresentedInChosenScript(practiceLessonNo);
+  if (more <= 0)
+    return QStringLiteral("Practice of your weak %1: opens with more games").arg(strings);
+  return QStringLiteral("Practice of your weak %1: opens after %2 more %1 in any %3%4lesson")
+      .arg(strings)
+      .arg(more)
+      .arg(Game.Katakana ? QStringLiteral("katakana ") : QString(),
+           words ? QStringLiteral("word ") : QString());
 }
 
 }  // namespace
@@ -183,9 +194,9 @@ void MainForm::BuildMenus() {
                                Kept->LessonChosen();
                              });
   }
-  ShowPracticeState();
   lesson->addSeparator();
-  // The word lessons; their items follow the word tables (ShowWordLessonState).
+  // The word lessons follow the word tables (ShowWordLessonState), and
+  // にがてなことば the history too.
   for (int i = FirstWordLessonNo; i <= LastMenuLessonNo; ++i) {
     LessonCheck[i] = AddItem(lesson, QString::fromUtf8(WordLessonCaptions[i - FirstWordLessonNo]),
                              "", [this, i] {
@@ -193,6 +204,7 @@ void MainForm::BuildMenus() {
                                Kept->LessonChosen();
                              });
   }
+  ShowPracticeState();
   lesson->addSeparator();
   RomajiHint = AddItem(lesson, QStringLiteral("ローマ字ヒント"),
                        "Romaji hint: each string shows the keys that type it, such as \"nu\"",
@@ -201,12 +213,19 @@ void MainForm::BuildMenus() {
   Katakana = AddItem(
       lesson, QStringLiteral("カタカナ"),
       "Every string in katakana (ア, キャ) instead of hiragana, typed in katakana too", [this] {
+        const bool katakana = Game.Katakana;
         Katakana_Click();
+        if (Game.Katakana == katakana) return;  // refused during a game
         // A word lesson without a table in the new script gives way to the first lesson.
         if (!WhyNotPlayable(Game.LessonNo, ChosenScript()).isEmpty()) Game.LessonNo = 1;
-        // The input table and 記録's practice plan follow the script.
+        // The input table and 記録's practice plan follow the script; so does
+        // the practice, which opens with the games of its own script: one not
+        // open yet gives way to lesson 1, as at start-up.
         InPutScriptChanged(InPutWindow);
         if (RecordWindow) RecordWindow->Refresh();
+        ShowPracticeState();
+        for (const int practice : {PracticeLessonNo, WordPracticeLessonNo})
+          if (Game.LessonNo == practice && !History->PracticeReady(practice)) Game.LessonNo = 1;
       });
   Katakana->setCheckable(true);
   QMenu* speed = menuBar()->addMenu(QStringLiteral("スピード"));
@@ -248,20 +267,22 @@ void MainForm::BuildMenus() {
 
 void MainForm::HistoryChanged() {
   ShowPracticeState();
-  Kept->HistoryRead(History->PracticeReady());
+  Kept->HistoryRead(History->PracticeReady(), History->PracticeReady(WordPracticeLessonNo));
   SyncMenuChecks();
   if (RecordWindow) RecordWindow->Refresh();
 }
 
 void MainForm::ShowPracticeState() {
-  QAction* practice = LessonCheck[PracticeLessonNo];
-  const bool ready = History->PracticeReady();
-  practice->setEnabled(ready);
-  practice->setToolTip(PracticeTip(History->Keeper(), ready));
+  for (const int lessonNo : {PracticeLessonNo, WordPracticeLessonNo}) {
+    QAction* practice = LessonCheck[lessonNo];
+    const bool ready = History->PracticeReady(lessonNo);
+    practice->setEnabled(ready);
+    practice->setToolTip(PracticeTip(*History, lessonNo, ready));
+  }
 }
 
 void MainForm::ShowWordLessonState() {
-  for (int i = FirstWordLessonNo; i <= LastMenuLessonNo; ++i) {
+  for (int i = FirstWordLessonNo; i < WordPracticeLessonNo; ++i) {
     const QString why = WhyNotPlayable(i, ChosenScript());
     LessonCheck[i]->setEnabled(why.isEmpty());
     LessonCheck[i]->setToolTip(why.isEmpty()

@@ -99,11 +99,11 @@ class MainForm : public QMainWindow {
   // be chosen once it has enough (a kept choice of it holds again), and an
   // open 記録 window shows it.
   void HistoryChanged();
-  // Enables にがてな文字 when the history has enough for it; its tooltip
-  // says why it is greyed.
+  // Enables にがてな文字 and にがてなことば when the history has enough for
+  // them in the chosen script; a greyed one's tooltip says why.
   void ShowPracticeState();
-  // Enables each word lesson whose table in the chosen script holds words
-  // of its lengths; a greyed one's tooltip says what is wrong with the file.
+  // Enables each word lesson, 13 to 15, whose table in the chosen script
+  // holds words of its lengths; a greyed one's tooltip says what is wrong with the file.
   void ShowWordLessonState();
   // Adds a menu item, with an English tooltip for a player who reads little
   // Japanese, that runs `handler` and then lets the game see the change: the

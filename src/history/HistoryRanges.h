@@ -4,6 +4,7 @@
 
 #include "history/HistoryRecord.h"
 #include "rules/kana/MojiTable.h"
+#include "rules/kana/WordLessons.h"
 
 // The values a game of this program can leave in the history. A game read
 // back with any value outside them (a file edited by hand, or damaged in a
@@ -30,11 +31,22 @@ inline bool WrittenIn(const QString& moji, KanaScript script) {
   return std::none_of(moji.begin(), moji.end(), [&](QChar c) { return c >= first && c <= last; });
 }
 
-// `game` in one of the two scripts, with its per-string figures, which add
-// up to no more than it presented, each string written in its script.
+// Whether `moji` can be a string of a game of lesson `lessonNo` in
+// `script`: a word of the lesson's lengths written in the script alone, or
+// for a kana lesson a kana or a kana with a small kana, as the table has them.
+inline bool StringOfLesson(const QString& moji, int lessonNo, KanaScript script) {
+  if (!IsWordLesson(lessonNo))
+    return (moji.size() == 1 || moji.size() == 2) && WrittenIn(moji, script);
+  const auto [shortest, longest] = WordLengthsOf(lessonNo);
+  return moji.size() >= shortest && moji.size() <= longest && WordInScript(moji, script);
+}
+
+// `game` of a lesson of this program in one of the two scripts, with its
+// per-string figures, which add up to no more than it presented, each
+// string one that its lesson shows in its script.
 inline bool InRange(const GameRecord& game) {
   if (game.script != KanaScript::Hiragana && game.script != KanaScript::Katakana) return false;
-  if (!game.playedAt.isValid() || game.lessonNo < 1 || game.lessonNo > LessonMenuCount ||
+  if (!game.playedAt.isValid() || game.lessonNo < 1 || game.lessonNo > LastLessonNo ||
       game.speedLevel < 1 || game.speedLevel > SpeedLevels) {
     return false;
   }
@@ -45,7 +57,7 @@ inline bool InRange(const GameRecord& game) {
   }
   int64_t presented = 0;
   for (const auto& [moji, tally] : game.moji) {
-    if (!InRange(tally) || !WrittenIn(moji, game.script)) return false;
+    if (!InRange(tally) || !StringOfLesson(moji, game.lessonNo, game.script)) return false;
     presented += tally.presented;
   }
   return presented <= game.presented;

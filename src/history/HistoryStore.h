@@ -66,5 +66,7 @@ constexpr const char* HistoryModuleName = "kanacatch_history";
 constexpr const char* CreateHistoryStoreSymbol = "kanacatch_create_history_store";
 
 // The version of the file's layout that this program writes: 2 since each
-// game keeps whether it was played in katakana.
-constexpr int HistorySchemaVersion = 2;
+// game keeps whether it was played in katakana, 3 since games of the word
+// lessons (13 to 16) are kept, their strings words: a copy of the game from
+// before them leaves such a file alone rather than read it without them.
+constexpr int HistorySchemaVersion = 3;

@@ -22,8 +22,11 @@
 #include "platform/system/WallClock.h"
 #include "romaji/KanaScript.h"
 #include "romaji/RomajiTable.h"
+#include "romaji/WordSpelling.h"
 #include "rules/kana/MojiTable.h"
 #include "rules/kana/SettingsMenus.h"
+#include "rules/kana/WordLessons.h"
+#include "rules/kana/WordList.h"
 #include "screens/CatchRateChart.h"
 #include "screens/HistoryWords.h"
 #include "state/GameState.h"
@@ -48,11 +51,13 @@ QString Glance(const DayProgress& games) {
            SecondsText(games.meanCatchMs));
 }
 
-// "あ行、か行 １", and for its katakana games "あ行、か行 １（カタカナ）".
+// "あ行、か行 １" or "ことば ３文字", and for its katakana games
+// "あ行、か行 １（カタカナ）".
 QString LessonName(int lessonNo, KanaScript script) {
-  const QString name = lessonNo < 1 || lessonNo > LessonMenuCount
-                           ? QString::number(lessonNo)
-                           : QString::fromUtf8(LessonCaptions[lessonNo - 1]);
+  const QString name =
+      lessonNo >= 1 && lessonNo <= LessonMenuCount ? QString::fromUtf8(LessonCaptions[lessonNo - 1])
+      : IsWordLesson(lessonNo) ? QString::fromUtf8(WordLessonCaptions[lessonNo - FirstWordLessonNo])
+                               : QString::number(lessonNo);
   return script == KanaScript::Katakana ? name + QStringLiteral("（カタカナ）") : name;
 }
 
@@ -73,6 +78,12 @@ QTableWidget* NewTable(const QStringList& headings, QWidget* window) {
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   return table;
 }
+
+// The strings, or words, of `plan` that a practice asks for most, each with
+// its figures in `totals`, as rows of `table`; a word's first cells are
+// "いぬ（犬）" and its meaning, where a kana's is the kana alone.
+void FillWeak(QTableWidget* table, std::vector<PracticeChoice> plan,
+              const std::map<QString, MojiTally>& totals, bool words);
 
 // Adds a row of `cells`: the first `textColumns` hold words, the others figures.
 void AddRow(QTableWidget* table, const QStringList& cells, int textColumns) {
@@ -118,6 +129,15 @@ RecordForm::RecordForm(QPointer<RecordForm>& heldIn, const HistoryKeeper& keeper
       this);
   Weakest->horizontalHeaderItem(3)->setToolTip(
       QStringLiteral("つぎの「にがてな文字」のゲームで出る割合"));
+  WeakWords =
+      NewTable({QStringLiteral("ことば"), QStringLiteral("意味"), QStringLiteral("ローマ字"),
+                QStringLiteral("わけ"), QStringLiteral("出る割合"), QStringLiteral("つかまえた"),
+                QStringLiteral("平均時間")},
+               this);
+  WeakWords->horizontalHeaderItem(4)->setToolTip(
+      QStringLiteral("つぎの「にがてなことば」のゲームで出る割合"));
+  for (const int column : {0, 1})
+    WeakWords->horizontalHeader()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
   ChartLesson = new QComboBox;
   auto* chartTab = new QWidget;
   chartPage = new QVBoxLayout(chartTab);
@@ -131,6 +151,7 @@ RecordForm::RecordForm(QPointer<RecordForm>& heldIn, const HistoryKeeper& keeper
   Pages->addTab(daysTab, QStringLiteral("日ごと"));
   Pages->addTab(chartTab, QStringLiteral("グラフ"));
   Pages->addTab(Weakest, QStringLiteral("にがてな文字"));
+  Pages->addTab(WeakWords, QStringLiteral("にがてなことば"));
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
   buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
@@ -238,8 +259,16 @@ void RecordForm::FillChart() {
 }
 
 void RecordForm::FillWeakest() {
-  Weakest->setRowCount(0);
-  std::vector<PracticeChoice> plan = PracticePlanNow(keeper.Games(), ChosenScript());
+  const History own = OfScript(keeper.Games(), ChosenScript());
+  FillWeak(Weakest, PracticePlanNow(own, ChosenScript()), own.mojiTotals, false);
+  FillWeak(WeakWords, WordPracticePlanNow(own, ChosenScript()), own.wordTotals, true);
+}
+
+namespace {
+
+void FillWeak(QTableWidget* table, std::vector<PracticeChoice> plan,
+              const std::map<QString, MojiTally>& totals, bool words) {
+  table->setRowCount(0);
   double total = 0;
   for (const PracticeChoice& choice : plan) total += choice.weight;
   std::stable_sort(plan.begin(), plan.end(), [](const PracticeChoice& a, const PracticeChoice& b) {
@@ -248,16 +277,24 @@ void RecordForm::FillWeakest() {
   for (int row = 0; row < WeakestCount && row < int(plan.size()) && plan[row].weight > 0; ++row) {
     const PracticeChoice& choice = plan[row];
     const double share = 100 * choice.weight / total;
-    const auto found = keeper.Games().mojiTotals.find(choice.moji);
-    const MojiTally tally = found == keeper.Games().mojiTotals.end() ? MojiTally{} : found->second;
-    AddRow(Weakest,
-           {choice.moji, FirstSpelling(HiraganaOf(choice.moji)), PracticeReasonWord(choice.reason),
-            share >= 0.5 ? Percent(int(std::lround(share))) : QStringLiteral("1 % 未満"),
-            QStringLiteral("%1 / %2").arg(tally.caught).arg(tally.presented),
-            SecondsText(MeanCatchMsOf(tally))},
-           3);
+    const auto found = totals.find(choice.moji);
+    const MojiTally tally = found == totals.end() ? MojiTally{} : found->second;
+    QStringList cells = {choice.moji, FirstSpelling(HiraganaOf(choice.moji))};
+    if (words) {
+      const Word* word = WordOf(choice.moji);
+      const bool written = word && word->written != word->kana;
+      cells = {written ? QStringLiteral("%1（%2）").arg(word->kana, word->written) : choice.moji,
+               word ? word->meaning : QString(), WordSpelling(choice.moji)};
+    }
+    cells << PracticeReasonWord(choice.reason)
+          << (share >= 0.5 ? Percent(int(std::lround(share))) : QStringLiteral("1 % 未満"))
+          << QStringLiteral("%1 / %2").arg(tally.caught).arg(tally.presented)
+          << SecondsText(MeanCatchMsOf(tally));
+    AddRow(table, cells, int(cells.size()) - 3);
   }
 }
+
+}  // namespace
 
 void RecordShow_Click(QPointer<RecordForm>& form, const HistoryKeeper& keeper,
                       QWidget* mainWindow) {

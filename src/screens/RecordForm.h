@@ -16,7 +16,8 @@ class HistoryKeeper;
 // chart of the last 30 games of a chosen lesson in a script under their
 // dates; the strings that the practice of weak strings asks for most in the
 // script the game shows now, with the spelling to type them, their share of
-// its next game and why. A
+// its next game and why; the words that the practice of weak words asks for
+// most, alike, each with its written form and meaning. A
 // line on top says when the history is missing, refused or could not keep a
 // game, or how to fill an empty one. Escape closes it.
 class RecordForm : public QDialog {
@@ -37,6 +38,7 @@ class RecordForm : public QDialog {
   QComboBox* ChartLesson = nullptr;
   QWidget* Chart = nullptr;
   QTableWidget* Weakest = nullptr;
+  QTableWidget* WeakWords = nullptr;
 
  protected:
   void done(int result) override;

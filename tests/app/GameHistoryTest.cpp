@@ -24,10 +24,10 @@
 #include "app/MainForm.h"
 #include "history/DailyProgress.h"
 #include "history/HistoryStore.h"
-#include "platform/system/ProgramFolder.h"
 #include "platform/system/ProgramModule.h"
-#include "platform/system/Screen.h"
 #include "platform/system/Services.h"
+#include "rules/kana/WordLessons.h"
+#include "rules/kana/WordList.h"
 #include "screens/HistoryWords.h"
 #include "screens/RecordForm.h"
 #include "screens/ResultsForm.h"
@@ -155,8 +155,7 @@ void ExpectGames(const History& history, int count) {
 TEST_F(HistoryTest, KeepsEveryGameAndShowsThemPerLessonInAChartAndTheWeakestOnASmallScreen) {
   ASSERT_NE(NewStore(), nullptr) << "the history module did not load";
   SaveGames(14);
-  const History history = Reopened();
-  ExpectGames(history, 14);
+  ExpectGames(Reopened(), 14);
 
   OpenHistory();
   EXPECT_TRUE(form->LessonCheck[PracticeLessonNo]->isEnabled());
@@ -185,6 +184,9 @@ TEST_F(HistoryTest, KeepsEveryGameAndShowsThemPerLessonInAChartAndTheWeakestOnAS
 }
 
 TEST_F(HistoryTest, KeepsEachEndedGameEnablesThePracticeAndComparesItsGames) {
+  for (const auto& [table, script] : {std::pair{&Game.HiraganaWords, KanaScript::Hiragana},
+                                      {&Game.KatakanaWords, KanaScript::Katakana}})
+    *table = ReadWordTable(KANACATCH_WORD_TABLES "/" + WordTableFileName(script), script);
   OpenHistory();
   QAction* practice = form->LessonCheck[PracticeLessonNo];
   EXPECT_FALSE(practice->isEnabled());
@@ -197,17 +199,37 @@ TEST_F(HistoryTest, KeepsEachEndedGameEnablesThePracticeAndComparesItsGames) {
   practice->trigger();
   ASSERT_EQ(Game.LessonNo, PracticeLessonNo) << "enabled with 30 strings presented";
   EXPECT_FALSE(practice->toolTip().contains("opens")) << practice->toolTip().toStdString();
+  // The katakana practice opens with katakana games of its own.
+  form->Katakana->trigger();
+  EXPECT_FALSE(practice->isEnabled());
+  EXPECT_EQ(Game.LessonNo, 1) << "にがてな文字 gives way to lesson 1 in katakana";
+  EXPECT_TRUE(practice->toolTip().contains("opens after 10 more strings in any katakana lesson"))
+      << practice->toolTip().toStdString();
+  form->Katakana->trigger();
+  practice->trigger();
+  ASSERT_EQ(Game.LessonNo, PracticeLessonNo) << "open again in hiragana";
   PlayToTheEnd(2);
   EXPECT_TRUE(ResultsText().contains(QStringLiteral("はじめて")));
   PlayToTheEnd(3);
   EXPECT_TRUE(ResultsText().contains(QStringLiteral("前回 ")));
-
-  RecordForm& record = ShowRecord();
-  QApplication::setActiveWindow(&record);
-  QTest::keyClick(&record, Qt::Key_G, Qt::ControlModifier);
-  EXPECT_TRUE(Game.GameRunning) << "the game's shortcuts work from the 記録 window";
+  // にがてなことば opens alike, with the word games of its own script alone.
+  QAction* words = form->LessonCheck[WordPracticeLessonNo];
+  EXPECT_TRUE(words->toolTip().contains("opens after 10 more words in any word lesson"))
+      << words->toolTip().toStdString();
+  form->LessonCheck[FirstWordLessonNo]->trigger();
+  PlayToTheEnd(4);
+  words->trigger();
+  ASSERT_EQ(Game.LessonNo, WordPracticeLessonNo);
+  form->Katakana->trigger();
+  EXPECT_EQ(Game.LessonNo, 1) << "にがてなことば gives way to lesson 1 in katakana";
+  EXPECT_TRUE(words->toolTip().contains("opens after 10 more words in any katakana word lesson"))
+      << words->toolTip().toStdString();
+  form->Katakana->trigger();
+  words->trigger();
+  PlayToTheEnd(5);
+  EXPECT_TRUE(ResultsText().contains(QStringLiteral("にがてなことばの、はじめてのゲームです。")));
   form.reset();
-  EXPECT_EQ(Reopened().games.size(), 3u) << "the next start reads them";
+  EXPECT_EQ(Reopened().games.size(), 5u) << "the next start reads them";
 }
 
 // A damaged file is renamed byte for byte, with its -wal, and a fresh history
@@ -248,14 +270,19 @@ TEST_F(HistoryTest, SetsADamagedFileAsideUntouchedAndBeginsAFreshOne) {
 
 // A file another program holds, one from a newer version of the game, or one
 // in a folder it cannot write to keeps every byte and every game. The read-only one is of layout
-// 1, before katakana games: once writable it is brought up to date, every game in hiragana.
+// 1, before katakana games, the locked one of layout 2, before word games (game 13 in katakana):
+// once free they are brought up to date, every game in its script.
 TEST_F(HistoryTest, LeavesALockedNewerOrReadOnlyFileAsItIsAndSavesNothing) {
   for (const OpenOutcome refused :
        {OpenOutcome::Locked, OpenOutcome::Newer, OpenOutcome::ReadOnly}) {
-    SaveGames(refused == OpenOutcome::ReadOnly ? 0 : 12);
-    if (refused == OpenOutcome::ReadOnly) {
-      ASSERT_TRUE(QFile::remove(path) &&
-                  QFile::copy(KANACATCH_PICTURE_REFERENCES "/history-layout1.sqlite", path));
+    SaveGames(refused == OpenOutcome::Newer ? 12 : 0);
+    const int games = refused == OpenOutcome::Locked ? 14 : 12;
+    if (refused != OpenOutcome::Newer) {
+      ASSERT_TRUE(
+          QFile::remove(path) &&
+          QFile::copy(QStringLiteral(KANACATCH_PICTURE_REFERENCES "/history-layout%1.sqlite")
+                          .arg(refused == OpenOutcome::Locked ? 2 : 1),
+                      path));
     }
     const QString folder = QFileInfo(path).absolutePath();
     // The superuser writes through permissions; the immutable flag stops it.
@@ -273,8 +300,10 @@ TEST_F(HistoryTest, LeavesALockedNewerOrReadOnlyFileAsItIsAndSavesNothing) {
       other.setDatabaseName(path);
       if (refused != OpenOutcome::ReadOnly) {
         ASSERT_TRUE(other.open());
-        QSqlQuery(other).exec(refused == OpenOutcome::Newer ? "PRAGMA user_version = 3"
-                                                            : "BEGIN IMMEDIATE");
+        QSqlQuery(other).exec(
+            refused == OpenOutcome::Newer
+                ? QString("PRAGMA user_version = %1").arg(HistorySchemaVersion + 1)
+                : QString("BEGIN IMMEDIATE"));
       }
       readOnly(refused == OpenOutcome::ReadOnly);
       const QByteArray before = Digest(path);
@@ -285,10 +314,18 @@ TEST_F(HistoryTest, LeavesALockedNewerOrReadOnlyFileAsItIsAndSavesNothing) {
       EXPECT_FALSE(save.saved || save.error.isEmpty());
       EXPECT_EQ(Digest(path), before);
       readOnly(false);
-      if (refused == OpenOutcome::Newer) QSqlQuery(other).exec("PRAGMA user_version = 2");
+      if (refused == OpenOutcome::Newer)
+        QSqlQuery(other).exec(QString("PRAGMA user_version = %1").arg(HistorySchemaVersion));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
-    ExpectGames(Reopened(), 12);
+    ExpectGames(Reopened(), games);
+    {
+      QSqlDatabase after = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "after");
+      after.setDatabaseName(path);
+      QSqlQuery version(after.open() ? "PRAGMA user_version" : "", after);
+      EXPECT_TRUE(version.next() && version.value(0).toInt() == HistorySchemaVersion);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("after"));
   }
 }
 
@@ -316,11 +353,26 @@ TEST_F(HistoryTest, AWriterKilledInTheMiddleOfAWriteLosesNoEarlierGame) {
   }
 }
 
-// Values written into the file by hand (game 8 made katakana, its strings hiragana): a game with
-// any of them is left out of every page, and said once. A mean catch of 24 days once built the
-// chart's axis a tick per second, and 記録 never painted.
+// Values written into the file by hand (game 8 made katakana, its strings hiragana; of the word
+// games after it, 11 with a word cut to two kana, 12 made hiragana): a game with any of them is
+// left out of every page, and said once. A mean catch of 24 days once built the chart's axis a
+// tick per second, and 記録 never painted. Word game 13 is kept, its weak word shown with its
+// written form and meaning.
 TEST_F(HistoryTest, LeavesOutGamesWithValuesOutOfRangeAndSaysSo) {
   SaveGames(10);
+  const auto store = NewStore();
+  ASSERT_EQ(store->Open(path).outcome, OpenOutcome::Opened);
+  for (const auto& [n, script, words] :
+       {std::tuple{11, KanaScript::Hiragana, QStringList{"さかな", "つくえ"}},
+        {12, KanaScript::Katakana, QStringList{"テレビ", "カメラ"}},
+        {13, KanaScript::Hiragana, QStringList{"ともだち"}}}) {
+    GameRecord game = SampleGame(n);
+    game.lessonNo = n < 13 ? FirstWordLessonNo + 1 : FirstWordLessonNo + 2;
+    game.script = script;
+    game.moji.clear();
+    for (const QString& word : words) game.moji[word] = {1, n < 13 ? 1 : 0, n < 13 ? 0 : 1, 0};
+    ASSERT_TRUE(store->Save(game).saved);
+  }
   {
     QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "by hand");
     file.setDatabaseName(path);
@@ -331,18 +383,26 @@ TEST_F(HistoryTest, LeavesOutGamesWithValuesOutOfRangeAndSaysSo) {
           "UPDATE moji_tally SET presented = -1 WHERE game_id = 4 AND moji = 'い'",
           "UPDATE game SET presented = 5000000000 WHERE id = 5",
           "UPDATE game SET played_at = 'yesterday' WHERE id = 6",
-          "UPDATE game SET katakana = 2 WHERE id = 7", "UPDATE game SET katakana = 1 WHERE id = 8"})
+          "UPDATE game SET katakana = 2 WHERE id = 7", "UPDATE game SET katakana = 1 WHERE id = 8",
+          "UPDATE moji_tally SET moji = 'さか' WHERE moji = 'さかな'",
+          "UPDATE game SET katakana = 0 WHERE id = 12"})
       ASSERT_TRUE(QSqlQuery(file).exec(odd)) << odd;
   }
   QSqlDatabase::removeDatabase(QStringLiteral("by hand"));
-  EXPECT_EQ(Reopened().gamesLeftOut, (std::vector<int64_t>{1, 2, 3, 4, 5, 6, 7, 8}));
+  EXPECT_EQ(Reopened().gamesLeftOut, (std::vector<int64_t>{1, 2, 3, 4, 5, 6, 7, 8, 11, 12}));
 
+  Game.HiraganaWords =
+      ReadWordTable(KANACATCH_WORD_TABLES "/hiragana-words.txt", KanaScript::Hiragana);
   OpenHistory();
   RecordForm& record = ShowRecord();
   EXPECT_EQ(record.Notice->text(),
-            QString("記録のうち 8 ゲームは数字がおかしいので、表示しません。"));
+            QString("記録のうち 10 ゲームは数字がおかしいので、表示しません。"));
   EXPECT_EQ(Rows(*record.Lessons).join('|'),
-            QString("その他１ 1 30 % 30 % 1.0 秒|その他２ 1 33 % 33 % 1.0 秒"));
+            QString("その他１ 1 30 % 30 % 1.0 秒|その他２ 1 33 % 33 % 1.0 秒|"
+                    "ことば ４・５文字 1 43 % 43 % 1.0 秒"));
+  EXPECT_TRUE(
+      Rows(*record.WeakWords).value(0).startsWith("ともだち（友達） friend tomodachi にがて"))
+      << Rows(*record.WeakWords).join('|').toStdString();
 }
 
 // No file may grow, as on a full disk: the log's index cannot be made. The
@@ -364,7 +424,6 @@ TEST_F(HistoryTest, ShowsTheEarlierGamesWhenNoFileMayGrowAndSaysTheGameWasNotKep
     }
   } full;
   OpenHistory();
-  EXPECT_EQ(Keeper().Games().games.size(), 12u);
   PlayToTheEnd(12);
   EXPECT_TRUE(QTest::qWaitFor([this] {
     return ResultsText().contains("このゲームは記録されませんでした");

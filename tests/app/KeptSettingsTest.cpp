@@ -74,7 +74,8 @@ class KeptSettingsTest : public GameFixture {
 }  // namespace
 
 // Each click is written as it happens; a kept word lesson holds where its
-// table could be read, and a kept にがてな文字 waits for the history, and
+// table could be read, and a kept practice (にがてな文字 or にがてなことば)
+// waits for the history, and
 // holds only where the practice is open, the file keeping each for a run
 // where it does.
 TEST_F(KeptSettingsTest, TheNextRunStartsFromEveryChangeAndFromThePracticeOnlyWhereItIsOpen) {
@@ -90,18 +91,21 @@ TEST_F(KeptSettingsTest, TheNextRunStartsFromEveryChangeAndFromThePracticeOnlyWh
   Restart();
   EXPECT_EQ(Checked(), "ことば ３文字|はやい|７０|BGM停止") << "switched off again";
 
-  form->LessonCheck[PracticeLessonNo]->setEnabled(true);
-  form->LessonCheck[PracticeLessonNo]->trigger();
-  for (const bool open : {false, true}) {
-    Restart();
-    EXPECT_EQ(Game.LessonNo, 1) << "before the history is read";
-    form->Kept->HistoryRead(open);
-    EXPECT_EQ(Game.LessonNo, open ? PracticeLessonNo : 1) << "practice open: " << open;
+  for (const int practice : {PracticeLessonNo, WordPracticeLessonNo}) {
+    form->LessonCheck[practice]->setEnabled(true);
+    form->LessonCheck[practice]->trigger();
+    for (const bool open : {false, true}) {
+      Restart();
+      EXPECT_EQ(Game.LessonNo, 1) << "before the history is read";
+      form->Kept->HistoryRead(open && practice == PracticeLessonNo,
+                              open && practice == WordPracticeLessonNo);
+      EXPECT_EQ(Game.LessonNo, open ? practice : 1) << practice << " open: " << open;
+    }
   }
   for (const bool chosen : {true, false}) {
     Restart();
     if (chosen) form->LessonCheck[1]->trigger();  // already checked, and chosen
-    form->Kept->HistoryRead(true);
+    form->Kept->HistoryRead(true, true);
     EXPECT_EQ(Game.LessonNo, 1) << "あ行 chosen while にがてな文字 waited; this run: " << chosen;
   }
 }
@@ -113,7 +117,7 @@ TEST_F(KeptSettingsTest, TheNextRunStartsFromEveryChangeAndFromThePracticeOnlyWh
 TEST_F(KeptSettingsTest, AFileItCannotUseGivesTheDefaultsAndLosesNothing) {
   const QString defaults = "あ行、か行 １|おそい|３０";
   const QByteArray outOfSets =
-      "[General]\nlesson=16\nspeed=0\nstrings=40\nromaji_hint=1\nkatakana=on\nother=x\n";
+      "[General]\nlesson=17\nspeed=0\nstrings=40\nromaji_hint=1\nkatakana=on\nother=x\n";
   const QByteArray garbage = "lesson=3\n\xff\xfe[[[\x01";
   const struct {
     QByteArray bytes;
@@ -122,7 +126,7 @@ TEST_F(KeptSettingsTest, AFileItCannotUseGivesTheDefaultsAndLosesNothing) {
     QString keysAfterAClick;  // empty: the file as it was
   } cases[] = {
       {outOfSets, false, defaults,
-       "katakana=on|lesson=16|other=x|romaji_hint=1|speed=1|strings=40"},
+       "katakana=on|lesson=17|other=x|romaji_hint=1|speed=1|strings=40"},
       {garbage, false, defaults, "speed=1"},
       {garbage, true, defaults, ""},
       {"[General]\nlesson=3\n", true, "さ行|おそい|３０", ""},

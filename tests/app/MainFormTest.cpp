@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -23,7 +22,6 @@
 #include "app/StartUp.h"
 #include "app/WindowPlace.h"
 #include "platform/drawing/Picture.h"
-#include "platform/system/ProgramFolder.h"
 #include "platform/system/Services.h"
 #include "platform/windows/KanaTextBox.h"
 #include "platform/windows/PlayfieldWidget.h"
@@ -42,6 +40,7 @@
 #include "state/GameState.h"
 #include "state/Pictures.h"
 #include "support/GameFixture.h"
+#include "support/InputMethod.h"
 #include "support/MediaFiles.h"
 #include "support/PictureCheck.h"
 
@@ -146,13 +145,6 @@ class Windows : public GameFixture {
     return items;
   }
 
-  // Puts hole h's critter far enough out to be caught, carrying `moji`.
-  static void Raise(int h, const QString& moji) {
-    Game.HoleMoji[h] = moji;
-    Game.KobRect[h].Top = Game.RestY[h] - 100;
-    Game.KobRising[h] = true;
-  }
-
   // Ends a game of 70 strings in which `escaped` different strings escaped;
   // in a word lesson, the words with the longest meanings.
   ResultsForm* EndGame(int escaped) {
@@ -189,18 +181,22 @@ class Windows : public GameFixture {
 // click. Qt toggles a checkable item before its handler runs; a refused click
 // must not leave that toggle behind.
 TEST_F(Windows, MenusShowTheSettingsAndRefuseEveryChangeDuringAGame) {
-  const QStringList items =
-      QStringLiteral(
-          "ファイル: スタート Ctrl+G|ファイル: -|ファイル: ストップ Ctrl+S|ファイル: -|"
-          "ファイル: おわり Ctrl+Q|レッスン: あ行、か行 １ checked|レッスン: か行 ２|"
-          "レッスン: さ行|レッスン: た行 １|レッスン: た行 ２、な行|レッスン: は行|"
-          "レッスン: ま、や行|レッスン: ら、わ、ん行|レッスン: その他１|レッスン: その他２|"
-          "レッスン: 全行|レッスン: にがてな文字 disabled|レッスン: -|レッスン: ことば ２文字|"
-          "レッスン: ことば ３文字|レッスン: ことば ４・５文字|レッスン: -|"
-          "レッスン: ローマ字ヒント|レッスン: カタカナ|スピード: はやい|スピード: ややはやい|"
-          "スピード: おそい checked|文字数: ３０ checked|文字数: ５０|文字数: ７０|"
-          "BGM: BGM停止|入力表: 入力表表示|つかいかた: つかいかた|記録: 記録表示")
-          .split('|');
+  // Each menu's items, "|" between them.
+  const std::pair<QString, QString> menus[] = {
+      {"ファイル", "スタート Ctrl+G|-|ストップ Ctrl+S|-|おわり Ctrl+Q"},
+      {"レッスン",
+       "あ行、か行 １ checked|か行 ２|さ行|た行 １|た行 ２、な行|は行|ま、や行|"
+       "ら、わ、ん行|その他１|その他２|全行|にがてな文字 disabled|-|ことば ２文字|ことば ３文字|"
+       "ことば ４・５文字|にがてなことば disabled|-|ローマ字ヒント|カタカナ"},
+      {"スピード", "はやい|ややはやい|おそい checked"},
+      {"文字数", "３０ checked|５０|７０"},
+      {"BGM", "BGM停止"},
+      {"入力表", "入力表表示"},
+      {"つかいかた", "つかいかた"},
+      {"記録", "記録表示"}};
+  QStringList items;
+  for (const auto& [menu, captions] : menus)
+    for (const QString& caption : captions.split('|')) items << menu + ": " + caption;
   EXPECT_EQ(MenuItems(), items);
   for (QAction* item : {form->LessonCheck[14], form->Katakana, form->SpeedCheck[1],
                         form->MojiCount[3], form->BgmStop})
@@ -233,7 +229,7 @@ TEST_F(Windows, AWordTableThatCannotBeUsedGreysItsScriptsWordLessons) {
   EXPECT_EQ(MenuItems().filter(QRegularExpression("ことば|レッスン.*checked")),
             (QStringList{"レッスン: あ行、か行 １ checked", "レッスン: ことば ２文字 disabled",
                          "レッスン: ことば ３文字 disabled", "レッスン: ことば ４・５文字 disabled",
-                         "レッスン: カタカナ checked"}));
+                         "レッスン: にがてなことば disabled", "レッスン: カタカナ checked"}));
   EXPECT_EQ(form->LessonCheck[13]->toolTip(),
             "Not available: katakana-words.txt in the data folder, line 1: not kana, written "
             "form and meaning, by tabs");
@@ -253,12 +249,10 @@ TEST_F(Windows, EveryMenuItemHasAnEnglishTooltipAndEachLessonsNamesItsStrings) {
           << item->text().toStdString() << ": " << item->toolTip().toStdString();
     }
   }
-  for (int i = 1; i <= LessonCount; ++i) {
-    const LessonRange range = LessonRangeOf(i);
+  for (int i = 1; i < LessonCount; ++i) {  // the last is the whole table
+    const QStringList entries = EntriesOf(i);
     const QString tip = form->LessonCheck[i]->toolTip();
-    if (range.Size == MojiTableSize) continue;
-    EXPECT_TRUE(tip.contains(Game.MojiTable[range.Base + 1]) &&
-                tip.contains(Game.MojiTable[range.Base + range.Size]))
+    EXPECT_TRUE(tip.contains(entries.first()) && tip.contains(entries.last()))
         << i << ": " << tip.toStdString();
   }
 }
@@ -335,12 +329,9 @@ TEST_F(Windows, TypingIntoTheBoxCatchesAtTheRightKeyRelease) {
   EXPECT_EQ(Game.CatchCount, 2);
 
   Raise(5, "しゃ");
-  QInputMethodEvent preedit("しゃ", {});
-  QApplication::sendEvent(form->Text1, &preedit);
+  Compose(*form->Text1, "しゃ");
   EXPECT_EQ(Game.CatchCount, 2) << "text still being composed is not in the box";
-  QInputMethodEvent commit;
-  commit.setCommitString("しゃ");
-  QApplication::sendEvent(form->Text1, &commit);
+  Compose(*form->Text1, "", "しゃ");
   EXPECT_EQ(Game.CatchCount, 3);
 
   Raise(1, "か");
@@ -369,15 +360,10 @@ TEST_F(Windows, TypingIntoTheBoxCatchesAtTheRightKeyRelease) {
 // NoButton without a key stands for the title's own timer. Enter, Space and
 // Escape hand over as a click does; another key leaves the title up.
 TEST_F(Windows, TheTitleHandsOverOnItsEleventhTickOrAtOnceOnAnyMouseButtonEnterSpaceOrEscape) {
-  using Press = std::pair<Qt::MouseButton, Qt::Key>;
-  for (const auto& [button, key] : {Press{Qt::NoButton, {}},
-                                    {Qt::LeftButton, {}},
-                                    {Qt::RightButton, {}},
-                                    {Qt::MiddleButton, {}},
-                                    {{}, Qt::Key_Return},
-                                    {{}, Qt::Key_Enter},
-                                    {{}, Qt::Key_Space},
-                                    {{}, Qt::Key_Escape}}) {
+  const std::pair<Qt::MouseButton, Qt::Key> presses[] = {
+      {Qt::NoButton, {}},   {Qt::LeftButton, {}}, {Qt::RightButton, {}}, {Qt::MiddleButton, {}},
+      {{}, Qt::Key_Return}, {{}, Qt::Key_Enter},  {{}, Qt::Key_Space},   {{}, Qt::Key_Escape}};
+  for (const auto& [button, key] : presses) {
     form->hide();
     QPointer<TitleForm> title = new TitleForm(form.get());
     title->show();
@@ -444,7 +430,6 @@ TEST_F(Windows, TheInputTableStandsAtTheLeftScrollsByWholeStepsAndKeepsItsPlaceU
   EXPECT_EQ(table->Picture1->geometry().topLeft(), QPoint(-15, table->Note->height()));
   EXPECT_EQ(table->Picture1->width(), 235);
   EXPECT_EQ(table->VScroll1->geometry(), QRect(220, 0, 15, table->height()));
-  EXPECT_EQ(table->VScroll1->maximum(), 10);
   table->VScroll1->setValue(10);
   EXPECT_EQ(table->Picture1->y(), table->Note->height() - 1500);
   const int frame = table->frameGeometry().height() - table->height();
@@ -475,7 +460,8 @@ TEST_F(Windows, TheInputTableStandsAtTheLeftScrollsByWholeStepsAndKeepsItsPlaceU
 }
 
 // Start-up refuses a second copy; the title is painted before the
-// playfield's pictures are read, so a missing one is reported over it.
+// playfield's pictures are read, so a missing one is reported over it (a
+// missing title, the damaged folders' starts).
 // Start-up handles no event: a click that reaches the title meanwhile waits
 // for the main loop, whose first pass hands over with all loaded and before
 // the title's first tick.
@@ -521,9 +507,12 @@ TEST_F(Windows, StartUpPaintsTheTitleFirstAndHandlesAClickQueuedMeanwhileInTheMa
 }
 
 // 70 strings take the whole height there is below the counter band and the
-// text box, and scroll; a few get a window as big as its content.
-// After a word lesson, each word stands with its written form and meaning.
-TEST_F(Windows, EveryEscapedStringOfTheResultsFitsOnTheScreenBelowTheCountBand) {
+// text box, and scroll; a few get a window as big as its content. Pressed in
+// the results or in the text box, which keeps the keyboard when a game ends,
+// the keys move the list by whole rows: at rest, on the way and at either end
+// no row shows cut at the view's edges. After a word lesson, each word stands
+// with its written form and meaning.
+TEST_F(Windows, EveryEscapedStringOfTheResultsFitsBelowTheCountBandAndScrollsByWholeRows) {
   for (const int lesson : {11, 15})
     for (const platform::ScreenSize screen :
          {platform::ScreenSize{640, 480}, {800, 600}, {1024, 768}}) {
@@ -533,7 +522,8 @@ TEST_F(Windows, EveryEscapedStringOfTheResultsFitsOnTheScreenBelowTheCountBand) 
       ShowForm();
       ResultsForm* results = EndGame(70);
       const QScrollArea* area = results->findChild<QScrollArea*>();
-      ASSERT_TRUE(QTest::qWaitFor([area] { return area->verticalScrollBar()->isVisible(); }));
+      const QScrollBar* bar = area->verticalScrollBar();
+      ASSERT_TRUE(QTest::qWaitFor([bar] { return bar->isVisible(); }));
       const QRect window = results->frameGeometry();
       EXPECT_TRUE(QRect(0, 0, screen.width, screen.height).contains(window));
       EXPECT_GE(window.top(), form->MainPicture->mapToGlobal(QPoint(0, CountBandRows())).y());
@@ -548,6 +538,38 @@ TEST_F(Windows, EveryEscapedStringOfTheResultsFitsOnTheScreenBelowTheCountBand) 
         EXPECT_TRUE(texts.contains("　" + moji) &&
                     (lesson < 15 || texts.contains(WordOf(moji)->meaning)))
             << moji.toStdString();
+      const auto cutRows = [area] {
+        QStringList cut;
+        const QRect view = area->viewport()->rect();
+        for (const QLabel* label : area->widget()->findChildren<QLabel*>()) {
+          const QRect shown(label->mapTo(area->viewport(), QPoint()), label->size());
+          if (label->isVisibleTo(area->widget()) && shown.intersects(view) && !view.contains(shown))
+            cut << label->text();
+        }
+        return cut;
+      };
+      EXPECT_EQ(cutRows(), QStringList()) << "at rest";
+      // A key, pressed in the results or else in the box, and the value it
+      // moves to, or 1 and -1 for down and up.
+      const int end = bar->maximum();
+      const std::tuple<Qt::Key, bool, int> presses[] = {
+          {Qt::Key_Down, true, 1},   {Qt::Key_PageDown, false, 1}, {Qt::Key_Up, true, -1},
+          {Qt::Key_End, false, end}, {Qt::Key_PageUp, true, -1},   {Qt::Key_End, true, end},
+          {Qt::Key_Home, false, 0}};
+      int before = 0;
+      for (const auto& [key, in, to] : presses) {
+        const std::string pressed =
+            (QKeySequence(key).toString() + (in ? " in the results" : " in the box")).toStdString();
+        QTest::keyClick(in ? static_cast<QWidget*>(results) : form->Text1, key);
+        if (std::abs(to) == 1) {
+          EXPECT_EQ(bar->value() > before ? 1 : -1, to) << pressed;
+        } else {
+          EXPECT_EQ(bar->value(), to) << pressed;
+        }
+        EXPECT_EQ(cutRows(), QStringList()) << pressed;
+        before = bar->value();
+      }
+      EXPECT_EQ(form->ResultsWindow.data(), results);
       const ResultsForm* few = EndGame(3);
       EXPECT_EQ(few->size(), few->sizeHint());
     }
@@ -569,52 +591,5 @@ TEST_F(Windows, NoWindowOfAFixedSizeOffersToMaximize) {
     }
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint)
         << window->windowTitle().toStdString();
-  }
-}
-
-// Pressed in the results or in the text box, which keeps the keyboard when
-// a game ends, the keys move the list by whole rows: at rest, on the way and
-// at either end no row shows cut at the view's edges, of strings or of words.
-TEST_F(Windows, TheResultsListScrollsFromTheKeyboardAndNeverShowsARowCut) {
-  for (const int lesson : {11, 15}) {
-    SCOPED_TRACE(testing::Message() << "lesson " << lesson);
-    Game.LessonNo = static_cast<int16_t>(lesson);
-    NewMainWindow({640, 480});
-    ShowForm();
-    ResultsForm* results = EndGame(70);
-    const QScrollArea* area = results->findChild<QScrollArea*>();
-    const QScrollBar* bar = area->verticalScrollBar();
-    ASSERT_TRUE(QTest::qWaitFor([bar] { return bar->isVisible(); }));
-    const auto cutRows = [area] {
-      QStringList cut;
-      const QRect view = area->viewport()->rect();
-      for (const QLabel* label : area->widget()->findChildren<QLabel*>()) {
-        const QRect shown(label->mapTo(area->viewport(), QPoint()), label->size());
-        if (label->isVisibleTo(area->widget()) && shown.intersects(view) && !view.contains(shown))
-          cut << label->text();
-      }
-      return cut;
-    };
-    EXPECT_EQ(cutRows(), QStringList()) << "at rest";
-    int before = 0;
-    for (const auto& [key, in, to] : {std::tuple{Qt::Key_Down, true, 1},
-                                      {Qt::Key_PageDown, false, 1},
-                                      {Qt::Key_Up, true, -1},
-                                      {Qt::Key_End, false, bar->maximum()},
-                                      {Qt::Key_PageUp, true, -1},
-                                      {Qt::Key_Home, false, 0},
-                                      {Qt::Key_End, true, bar->maximum()}}) {
-      const std::string pressed =
-          (QKeySequence(key).toString() + (in ? " in the results" : " in the box")).toStdString();
-      QTest::keyClick(in ? static_cast<QWidget*>(results) : form->Text1, key);
-      if (std::abs(to) == 1) {
-        EXPECT_EQ(bar->value() > before ? 1 : -1, to) << pressed;
-      } else {
-        EXPECT_EQ(bar->value(), to) << pressed;
-      }
-      EXPECT_EQ(cutRows(), QStringList()) << pressed;
-      before = bar->value();
-    }
-    EXPECT_EQ(form->ResultsWindow.data(), results);
   }
 }

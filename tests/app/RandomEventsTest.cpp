@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QInputMethodEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -12,15 +11,14 @@
 #include <random>
 
 #include "app/MainForm.h"
-#include "platform/system/ProgramFolder.h"
 #include "platform/system/Services.h"
 #include "platform/windows/KanaTextBox.h"
 #include "rules/control/MainLoop.h"
-#include "rules/kana/MojiTable.h"
 #include "screens/InputTable.h"
 #include "screens/TitleForm.h"
 #include "state/GameState.h"
 #include "support/GameFixture.h"
+#include "support/InputMethod.h"
 #include "support/MediaFiles.h"
 
 namespace {
@@ -57,12 +55,6 @@ class RandomEvents : public GameFixture {
 
   int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(pick); }
 
-  void Commit(const QString& text) {
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    QApplication::sendEvent(form->Text1, &commit);
-  }
-
   void RandomAction() {
     static constexpr Qt::Key Keys[] = {Qt::Key_K, Qt::Key_A,      Qt::Key_Y,        Qt::Key_N,
                                        Qt::Key_X, Qt::Key_Return, Qt::Key_Backspace};
@@ -78,9 +70,9 @@ class RandomEvents : public GameFixture {
       case 3:
       case 4:
         QTest::keyClick(form->Text1, Qt::Key_Return);  // empties a box that missed
-        return Commit(carried);
+        return Compose(*form->Text1, {}, carried);
       case 5:
-        return Commit(Game.MojiTable[1 + Pick(MojiTableSize)]);
+        return Compose(*form->Text1, {}, Game.MojiTable[1 + Pick(MojiTableSize)]);
       case 6:  // Stop is rarer than Start, so that games also run to their end
         return QTest::keyClick(form.get(), Pick(50) ? Qt::Key_G : Qt::Key_S, Qt::ControlModifier);
       case 7:

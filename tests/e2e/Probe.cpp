@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFontInfo>
-#include <QInputMethodEvent>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -32,10 +31,10 @@
 #include "platform/system/Services.h"
 #include "platform/system/TickCounter.h"
 #include "platform/windows/KanaTextBox.h"
-#include "platform/windows/SingleInstance.h"
 #include "screens/InputTable.h"
 #include "screens/TitleForm.h"
 #include "state/GameState.h"
+#include "support/InputMethod.h"
 
 namespace {
 
@@ -117,9 +116,7 @@ void PlayAsThePlayer() {
   QObject::connect(player, &QTimer::timeout, [player, &form] {
     for (int h = 1; h <= HoleCount; ++h) {
       if (Game.HoleMoji[h].isEmpty() || Game.RestY[h] - Game.KobRect[h].Top < 100) continue;
-      QInputMethodEvent commit;
-      commit.setCommitString(Game.HoleMoji[h]);
-      QApplication::sendEvent(form.Text1, &commit);
+      Compose(*form.Text1, {}, Game.HoleMoji[h]);
       player->stop();
       // The miss waits for the catch sound to end, which would drop it.
       return QTimer::singleShot(40, [&form] { MissAndQuit(form); });

@@ -45,15 +45,10 @@ TEST(DailyProgress, CountsTheLearnersOwnDaysInARowAndWeekByWeek) {
 TEST(MojiSchedule, MovesUpForQuickCleanGamesAndBackForAnEscapeOrASlowCatch) {
   MojiSchedule schedule;
   std::vector<int> boxes;
-  for (const MojiTally& game : {MojiTally{2, 2, 0, 1800},
-                                {1, 1, 0, 900},
-                                {1, 1, 0, 900},
-                                {1, 1, 0, 900},
-                                {1, 1, 0, 900},
-                                {1, 0, 0, 0},
-                                {1, 1, 0, 1300},
-                                {1, 1, 0, 900},
-                                {2, 1, 1, 900}}) {
+  const MojiTally games[] = {{2, 2, 0, 1800}, {1, 1, 0, 900}, {1, 1, 0, 900},
+                             {1, 1, 0, 900},  {1, 1, 0, 900}, {1, 0, 0, 0},
+                             {1, 1, 0, 1300}, {1, 1, 0, 900}, {2, 1, 1, 900}};
+  for (const MojiTally& game : games) {
     ScheduleAfterGame(schedule, game, 1000, QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC));
     boxes.push_back(schedule.box);
   }

@@ -8,6 +8,8 @@
 #include "rules/kana/MojiPicking.h"
 #include "rules/kana/MojiTable.h"
 #include "rules/kana/PracticePick.h"
+#include "rules/kana/WordLessons.h"
+#include "rules/kana/WordList.h"
 #include "state/GameState.h"
 #include "support/GameFixture.h"
 
@@ -19,17 +21,11 @@ class Practice : public GameFixture {
   ScriptedRandom draws;
 };
 
-QStringList EntriesOf(LessonRange range) {
-  QStringList entries;
-  for (int k = range.Base + 1; k <= range.Base + range.Size; ++k) entries << Game.MojiTable[k];
-  return entries;
-}
-
 // Three lesson-1 games of one morning: ぅ escaped all 7 times it came, ぇ
 // 7 times of 10 and came slowly; the other 13 strings were caught at once.
 History FirstMorning() {
   History history;
-  const QStringList lesson1 = EntriesOf(LessonRangeOf(1));
+  const QStringList lesson1 = EntriesOf(1);
   for (int game = 0; game < 3; ++game) {
     GameRecord record{
         QDateTime(QDate(2026, 12, 1), QTime(9, 10 * game), Qt::UTC), 1, 1, 30, 0, 0, 900, {}};
@@ -89,7 +85,7 @@ TEST_F(Practice, ThePracticeAsksForWeakStringsRestsTheWellCaughtAndBringsInAFewN
   std::map<QString, int> seen = PracticeDraws(history, thatNoon, Picks, draws);
   EXPECT_EQ(draws.drawn, Picks) << "one draw of the generator per pick";
   EXPECT_EQ(DrawnMoreThanTheWeak(seen), QStringList());
-  const QStringList lesson1 = EntriesOf(LessonRangeOf(1));
+  const QStringList lesson1 = EntriesOf(1);
   int met = 0, weak = seen[QStringLiteral("ぅ")] + seen[QStringLiteral("ぇ")];
   for (const QString& moji : lesson1) met += seen[moji];
   EXPECT_GE(met, Picks * 70 / 100) << "strings met";
@@ -116,7 +112,7 @@ TEST_F(Practice, EachScriptPractisesItsOwnWeakStringsAlone) {
   GameRecord katakana{
       QDateTime(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC), 2, 1, 40, 38, 36, 700, {}};
   katakana.script = KanaScript::Katakana;
-  for (const QString& moji : EntriesOf(LessonRangeOf(2)))
+  for (const QString& moji : EntriesOf(2))
     katakana.moji[InScript(moji, KanaScript::Katakana)] = {2, 2, 0, 1400};
   katakana.moji[QStringLiteral("ガ")] = {2, 0, 2, 0};
   AddToHistory(history, katakana);
@@ -126,4 +122,46 @@ TEST_F(Practice, EachScriptPractisesItsOwnWeakStringsAlone) {
   for (const PracticeChoice& choice : PracticePlanNow(history, KanaScript::Katakana))
     if (choice.reason == PracticeReason::Weak) weak << choice.moji;
   EXPECT_EQ(weak.join(' '), QStringLiteral("ガ"));
+}
+
+// Words have a practice of their own: a word game leaves the kana practice as it was (its plan,
+// and the strings that open it), and にがてなことば, drawn through the game's own pick, asks for
+// the three words that escaped more than for any other, the new words taken from those of three
+// kana, the lesson played.
+TEST_F(Practice, WordGamesLeaveTheKanaPracticeAloneAndItsOwnAsksForTheWeakWords) {
+  History history = FirstMorning();
+  const auto kanaAlone = WeightsOf(PracticePlanNow(history, KanaScript::Hiragana));
+  const int presented = PresentedTotal(history);
+  Game.HiraganaWords =
+      ReadWordTable(KANACATCH_WORD_TABLES "/hiragana-words.txt", KanaScript::Hiragana);
+  const auto three = WordsOfLesson(FirstWordLessonNo + 1, KanaScript::Hiragana);
+  GameRecord words{QDateTime(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC),
+                   FirstWordLessonNo + 1,
+                   1,
+                   30,
+                   33,
+                   24,
+                   1500,
+                   {}};
+  for (int k = 0; k < 27; ++k)
+    words.moji[three[k]->kana] = k < 3 ? MojiTally{3, 0, 3, 0} : MojiTally{1, 1, 0, 1500};
+  AddToHistory(history, words);
+  EXPECT_EQ(WeightsOf(PracticePlanNow(history, KanaScript::Hiragana)), kanaAlone);
+  EXPECT_EQ(PresentedTotal(history), presented) << "words opening にがてな文字";
+
+  SetWordPracticeWeights(WeightsOf(WordPracticePlanNow(history, KanaScript::Hiragana)));
+  Game.LessonNo = WordPracticeLessonNo;
+  platform::ChangeServices([&](platform::Services& s) { s.random = &draws; });
+  std::map<QString, int> seen;
+  for (int pick = 0; pick < 3000; ++pick) {
+    SelectMoji(1);
+    ++seen[Game.HoleMoji[1]];
+  }
+  SetWordPracticeWeights({});
+  const int weakest = std::min({seen[three[0]->kana], seen[three[1]->kana], seen[three[2]->kana]});
+  for (const auto& [word, times] : seen) {
+    const auto met = words.moji.find(word);
+    EXPECT_TRUE(met == words.moji.end() ? word.size() == 3 : met->second.escaped || times < weakest)
+        << word.toStdString() << " came " << times << " times, a weak word " << weakest;
+  }
 }

@@ -31,22 +31,21 @@ TEST(BlockCopy, MaskAndPictureCombineBitByBitAlsoWhereTheyOverhang) {
              {platform::SRCAND, [](QRgb src, QRgb old) { return src & old; }},
              {platform::SRCCOPY, [](QRgb src, QRgb) { return src; }}};
   for (const auto& [op, rule] : ops) {
-    for (const auto& [kept, shift] : {std::pair{coloured, QPoint(0, 0)},
-                                      {coloured, QPoint(-5, -3)},
-                                      {grey, QPoint(0, 0)},
-                                      {grey, QPoint(-5, -3)}}) {
-      source.ImageToDrawIn() = platform::GrayIfColourless(kept);
-      dest.ImageToDrawIn() = before.copy();
-      platform::BitBlt(dest, dest.Rect().translated(shift), source, QPoint(0, 0), op);
-      for (int y = 0; y < H; ++y) {
-        for (int x = 0; x < W; ++x) {
-          const QPoint from = QPoint(x, y) - shift;
-          const QRgb expected =
-              from.x() < W && from.y() < H
-                  ? rule(source.Image().pixel(from), before.pixel(x, y)) | 0xff000000u
-                  : before.pixel(x, y);
-          ASSERT_EQ(dest.Image().pixel(x, y), expected)
-              << op << " from format " << source.Image().format() << " at " << x << ", " << y;
+    for (const QImage& kept : {coloured, grey}) {
+      for (const QPoint shift : {QPoint(0, 0), QPoint(-5, -3)}) {
+        source.ImageToDrawIn() = platform::GrayIfColourless(kept);
+        dest.ImageToDrawIn() = before.copy();
+        platform::BitBlt(dest, dest.Rect().translated(shift), source, QPoint(0, 0), op);
+        for (int y = 0; y < H; ++y) {
+          for (int x = 0; x < W; ++x) {
+            const QPoint from = QPoint(x, y) - shift;
+            const QRgb expected =
+                from.x() < W && from.y() < H
+                    ? rule(source.Image().pixel(from), before.pixel(x, y)) | 0xff000000u
+                    : before.pixel(x, y);
+            ASSERT_EQ(dest.Image().pixel(x, y), expected)
+                << op << " from format " << source.Image().format() << " at " << x << ", " << y;
+          }
         }
       }
     }

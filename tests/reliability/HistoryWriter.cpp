@@ -7,7 +7,6 @@
 #include <memory>
 
 #include "history/HistoryStore.h"
-#include "platform/system/ProgramFolder.h"
 #include "platform/system/ProgramModule.h"
 #include "platform/system/Services.h"
 #include "support/SampleGames.h"

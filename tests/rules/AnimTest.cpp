@@ -176,14 +176,11 @@ TEST_F(Playfield, EveryStepOfARiseShowsWhatAFreshPrintOfItsLabelShows) {
 // printed is copied back; the playfield is told only of a band that changed
 // the composite.
 TEST_F(Playfield, TheCounterBandIsPrintedWhenACountChangesAndCopiedBackEveryStep) {
-  for (const auto& [shownCount, catchCount, covered, prints] : {std::tuple{0, 0, 0, 1},
-                                                                {0, 0, 0, 0},
-                                                                {1, 0, 0, 1},
-                                                                {1, 0, 1, 0},
-                                                                {1, 0, 2, 0},
-                                                                {1, 1, 0, 1},
-                                                                {1, 1, 0, 0},
-                                                                {12, 1, 0, 1}}) {
+  // The counts, how the band is covered, and whether it is printed anew.
+  const std::tuple<int, int, int, int> steps[] = {{0, 0, 0, 1}, {0, 0, 0, 0}, {1, 0, 0, 1},
+                                                  {1, 0, 1, 0}, {1, 0, 2, 0}, {1, 1, 0, 1},
+                                                  {1, 1, 0, 0}, {12, 1, 0, 1}};
+  for (const auto& [shownCount, catchCount, covered, prints] : steps) {
     Game.ShownCount = static_cast<int16_t>(shownCount);
     Game.CatchCount = static_cast<int16_t>(catchCount);
     if (covered == 1) AllPicture.ImageToDrawIn().fill(Qt::white);

@@ -25,13 +25,6 @@ class GameCore : public GameFixture {
     Game.CatchSoundPath = "/d/みゃ.wav";
   }
 
-  // Puts hole h's critter `rows` pixels out of its hole carrying `moji`.
-  void Raise(int h, const QString& moji, int rows) {
-    Game.HoleMoji[h] = moji;
-    Game.KobRect[h].Top = Game.RestY[h] - rows;
-    Game.KobRising[h] = true;
-  }
-
   void Type(const QString& text, int keyCode = 65) {
     platform::DetachedText1().text = text;
     Text1_KeyUp(keyCode, 0);
@@ -83,10 +76,9 @@ class GameCore : public GameFixture {
         const QString moji = Game.HoleMoji[h];
         sounds.requests.clear();
         Type(moji, KeyReturn);
-        for (const auto& sound : sounds.requests)
+        for (const QString& sound : sounds.requests)
           if (traced)
-            trace << TraceLine(ms, Game.CatchCount > caught ? "caught" : "missed", moji,
-                               sound.path);
+            trace << TraceLine(ms, Game.CatchCount > caught ? "caught" : "missed", moji, sound);
       }
       if (!music.commands.isEmpty()) trace << TraceLine(ms, music.commands.join(' '));
       music.commands.clear();
@@ -168,7 +160,7 @@ TEST_F(GameCore, TheExactTextCatchesTheLowestNumberedCritterMoreThan40RowsOut) {
   Type("か", KeyReturn);
   EXPECT_EQ(platform::DetachedText1().text, "");
   for (const QString typed : {"か ", "カ", "ｶ", "ka", "かか", ""}) Type(typed);
-  EXPECT_EQ(TraceLine(sounds.requests.size(), sounds.requests.back().path), "8 /d/金属.wav");
+  EXPECT_EQ(TraceLine(sounds.requests.size(), sounds.requests.back()), "8 /d/金属.wav");
 
   Raise(2, "きゃ", 60);
   Raise(5, "きゃ", 60);

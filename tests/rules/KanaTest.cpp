@@ -18,7 +18,6 @@
 #include "rules/kana/MojiPicking.h"
 #include "rules/kana/MojiTable.h"
 #include "rules/kana/PlayfieldTexts.h"
-#include "rules/kana/PracticePick.h"
 #include "rules/kana/SettingsMenus.h"
 #include "rules/kana/WordList.h"
 #include "state/GameState.h"
@@ -39,12 +38,6 @@ class Kana : public GameFixture {
 
   ScriptedRandom draws;
 };
-
-QStringList EntriesOf(LessonRange range) {
-  QStringList entries;
-  for (int k = range.Base + 1; k <= range.Base + range.Size; ++k) entries << Game.MojiTable[k];
-  return entries;
-}
 
 // Hole h's critter picture, at game pixels, once its label (and hint, if it
 // has one) is printed on white.
@@ -75,7 +68,7 @@ const QStringList RefusedByAnInputMethod =
 TEST_F(Kana, EveryLessonHoldsExactlyItsEntriesAndTheEndDrawsPickItsEnds) {
   QStringList lessons;
   for (int lesson = 1; lesson <= LessonCount; ++lesson) {
-    const QStringList entries = EntriesOf(LessonRangeOf(lesson));
+    const QStringList entries = EntriesOf(lesson);
     if (lesson <= 10) lessons << entries.join(' ');
     Game.LessonNo = static_cast<int16_t>(lesson);
     DrawEndsFirst();
@@ -101,7 +94,7 @@ TEST_F(Kana, EveryLessonHoldsExactlyItsEntriesAndTheEndDrawsPickItsEnds) {
            "とぁ とぃ とぅ とぇ とぉ どぁ どぃ どぅ どぇ どぉ "
            "ふゃ ふゅ ふょ ふぁ ふぃ ふぅ ふぇ ふぉ びゃ びぃ びゅ びぇ びょ ぴゃ ぴぃ ぴゅ ぴぇ "
            "ぴょ ゃ ゅ ょ"}));
-  EXPECT_EQ(EntriesOf(LessonRangeOf(11)).join(' '), lessons.join(' '));
+  EXPECT_EQ(EntriesOf(11).join(' '), lessons.join(' '));
 }
 
 // In katakana 全行 and にがてな文字 make the same draws for the same entries
@@ -122,7 +115,7 @@ TEST_F(Kana, InKatakanaTheSameDrawsGiveTheSameEntriesInKatakana) {
         hints[katakana] << Game.HoleHint[1];
       }
     }
-    EXPECT_EQ(shown[0], EntriesOf(LessonRangeOf(lesson)));
+    EXPECT_EQ(shown[0], EntriesOf(lesson));
     EXPECT_EQ(HiraganaOf(shown[1].join(' ')), shown[0].join(' ')) << lesson;
     EXPECT_EQ(hints[1], hints[0]) << lesson;
     EXPECT_EQ(shown[1].mid(74, 15).join(' ') + ' ' + shown[1][134] + ' ' + shown[1][142] + ' ' +

@@ -13,9 +13,7 @@
 #include "platform/audio/MusicDevice.h"
 #include "platform/audio/WaveFile.h"
 #include "platform/audio/WaveSound.h"
-#include "platform/system/ProgramFolder.h"
 #include "platform/system/Services.h"
-#include "rules/media/DataFolder.h"
 #include "rules/media/MediaLoading.h"
 #include "state/GameState.h"
 #include "state/Pictures.h"
@@ -320,9 +318,4 @@ TEST_F(BrokenInstall, EachDamageOrLackIsReportedOrSilencedAsItRequires) {
     EXPECT_EQ(aboutSound.value(0, "kanacatch: no audio device; playing silently"),
               "kanacatch: no audio device; playing silently");
   }
-}
-
-TEST(DataFolder, IsTheDetaFolderInsideTheProgramFolderWithExactlyOneSeparator) {
-  EXPECT_EQ(DataFolderOf("/opt/kana catch"), "/opt/kana catch/Deta/");
-  EXPECT_EQ(DataFolderOf("/"), "/Deta/");
 }

@@ -28,3 +28,16 @@ void GameFixture::Pass(uint32_t ms) {
   clock.Advance(ms);
   MainLoopPass();
 }
+
+void GameFixture::Raise(int h, const QString& moji, int rows) {
+  Game.HoleMoji[h] = moji;
+  Game.KobRect[h].Top = Game.RestY[h] - rows;
+  Game.KobRising[h] = true;
+}
+
+QStringList EntriesOf(int lessonNo) {
+  const LessonRange range = LessonRangeOf(lessonNo);
+  QStringList entries;
+  for (int k = range.Base + 1; k <= range.Base + range.Size; ++k) entries << Game.MojiTable[k];
+  return entries;
+}

@@ -24,10 +24,16 @@ class GameFixture : public testing::Test {
   // Advances the clock by `ms` and runs one main loop pass.
   void Pass(uint32_t ms = 1);
 
+  // Puts hole h's critter `rows` pixels out of its hole, carrying `moji`.
+  static void Raise(int h, const QString& moji, int rows = 100);
+
   TestClock clock;
   MusicRecorder music;
   SoundRecorder sounds;
 };
+
+// The entries of lesson `lessonNo`'s slice of the kana table, in table order.
+QStringList EntriesOf(int lessonNo);
 
 // The parts written one after another with a space between them, for
 // traces that a test compares with the ones it expects.

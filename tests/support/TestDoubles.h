@@ -50,15 +50,11 @@ class MusicRecorder : public platform::MusicDevice {
   QStringList commands;
 };
 
-// Records every sound request.
+// Records the file of every sound request.
 class SoundRecorder : public platform::WavePlayer {
  public:
-  struct Request {
-    QString path;
-    unsigned flags;
-  };
-  void Play(const QString& path, unsigned flags) override { requests.push_back({path, flags}); }
-  std::vector<Request> requests;
+  void Play(const QString& path, unsigned) override { requests << path; }
+  QStringList requests;
 };
 
 // Thrown by MessageRecorder::End, so that a test sees where the program

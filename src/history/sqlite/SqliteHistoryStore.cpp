@@ -134,6 +134,8 @@ constexpr UpgradeStep UpgradeSteps[] = {
      " catch_ms INTEGER NOT NULL, PRIMARY KEY (game_id, moji)) WITHOUT ROWID"},
     // Whether the game was played in katakana: every game before was hiragana.
     {1, "ALTER TABLE game ADD COLUMN katakana INTEGER NOT NULL DEFAULT 0"},
+    // Layout 3 keeps word games in the same tables: from 2 only the version
+    // moves on, which tells an older copy of the game to leave the file alone.
 };
 // The first layout whose games keep their script.
 constexpr int LayoutWithScript = 2;

@@ -25,11 +25,14 @@ const QString& DrawnEntry() {
 }
 
 // A word of the lesson's lengths, with one draw, from the table of the
-// chosen script, in which its words are written; null where the lesson has
-// none, which its menu item does not let happen.
+// chosen script, in which its words are written: in the practice of weak
+// words by the practice weights, otherwise each as likely. Null where the
+// lesson has none, which its menu item does not let happen.
 const Word* DrawnWord() {
   const std::vector<const Word*> words = WordsOfLesson(Game.LessonNo, ChosenScript());
-  const int drawn = RandomWhole(Rnd(), static_cast<int>(words.size()));
+  const int count = static_cast<int>(words.size());
+  const int drawn = Game.LessonNo == WordPracticeLessonNo ? WordPracticeEntry(Rnd(), count)
+                                                          : RandomWhole(Rnd(), count);
   return words.empty() ? nullptr : words[drawn - 1];
 }
 

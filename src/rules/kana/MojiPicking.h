@@ -6,7 +6,8 @@
 // played in katakana the entry is given in katakana. While the romaji hint is
 // on, the string's first spelling goes with it. A word lesson draws, with
 // one draw too, among the words of its lengths in the chosen script's word
-// table, each as likely, and its hint is the romaji of the whole word.
+// table, each as likely (the practice of weak words by its weights, over
+// the whole table), and its hint is the romaji of the whole word.
 void SelectMoji(int h);
 
 // Gives hole h a new label colour, each of red, green and blue drawn in that

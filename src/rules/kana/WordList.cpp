@@ -9,15 +9,6 @@
 
 namespace {
 
-bool InScriptAlone(const QString& kana, KanaScript script) {
-  for (const QChar c : kana) {
-    const bool hiragana = c >= u'ぁ' && c <= u'ゖ';
-    const bool katakana = (c >= u'ァ' && c <= u'ヺ') || c == u'ー';
-    if (script == KanaScript::Hiragana ? !hiragana : !katakana) return false;
-  }
-  return true;
-}
-
 // What is wrong with one word's fields, or nothing.
 QString FaultOf(const QStringList& fields, KanaScript script) {
   if (fields.size() != 3) return QStringLiteral("not kana, written form and meaning, by tabs");
@@ -25,7 +16,7 @@ QString FaultOf(const QStringList& fields, KanaScript script) {
     if (field.trimmed().isEmpty() || field != field.trimmed())
       return QStringLiteral("an empty field, or blanks around one");
   const QString& kana = fields[0];
-  if (!InScriptAlone(kana, script))
+  if (!WordInScript(kana, script))
     return QStringLiteral("%1 is not all %2")
         .arg(kana, script == KanaScript::Hiragana ? "hiragana" : "katakana");
   if (kana.size() < ShortestWord || kana.size() > LongestWord)

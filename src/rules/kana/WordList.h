@@ -24,8 +24,9 @@ QString WordTableFileName(KanaScript script);
 // The table of `script` that start-up read (empty until then).
 const WordTable& WordsIn(KanaScript script);
 
-// The words that word lesson `lessonNo` (13 to 15) draws from in `script`:
-// those of its lengths, in the table's order.
+// The words that word lesson `lessonNo` (13 to 16) draws from in `script`:
+// those of its lengths, in the table's order; the practice of weak words
+// draws from the whole table.
 std::vector<const Word*> WordsOfLesson(int lessonNo, KanaScript script);
 
 // Why lesson `lessonNo` cannot be played in `script`, in English, naming

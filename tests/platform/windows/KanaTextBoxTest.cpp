@@ -9,6 +9,7 @@
 #include "platform/drawing/TextFont.h"
 #include "platform/windows/CachedPanelStyle.h"
 #include "platform/windows/KanaTextBox.h"
+#include "support/InputMethod.h"
 #include "support/QtPrinters.h"
 
 namespace {
@@ -30,13 +31,6 @@ void Type(KanaTextBox& into, const QString& keys) {
       QApplication::processEvents();
     }
   }
-}
-
-// What an input method sends: a composition under way, or a commit.
-void Compose(KanaTextBox& into, const QString& composing, const QString& commit = {}) {
-  QInputMethodEvent event(composing, {});
-  event.setCommitString(commit);
-  QApplication::sendEvent(&into, &event);
 }
 
 // The boxes are never shown: no blinking text cursor in their pictures.
@@ -170,8 +164,8 @@ TEST(KanaTextBox, ClaimsTheKeysALineEditClaims) {
 // panel is drawn by the style once for every state and then copied, with the
 // pixels the style draws (`other` has them from the style itself).
 TEST(KanaTextBox, DrawsItsTextAsTheLineEditWouldAndItsPanelAsTheStyle) {
-  KanaTextBox box, other, shown;
-  for (KanaTextBox* each : {&box, &other, &shown}) GameSized(*each);
+  KanaTextBox box, other, shown, grey, focused;
+  for (KanaTextBox* each : {&box, &other, &shown, &grey, &focused}) GameSized(*each);
   // Laid out without shaping, which its kana and letters need none of.
   ASSERT_TRUE(box.font().styleStrategy() & QFont::PreferNoShaping) << "kept through setFont";
   const QString style = QApplication::style()->name();
@@ -222,8 +216,6 @@ TEST(KanaTextBox, DrawsItsTextAsTheLineEditWouldAndItsPanelAsTheStyle) {
   EXPECT_TRUE(Looks(box) == lineEdits) << "a composition in colours";
 
   // The grey text of a box that takes no keys (the line edit draws it grey).
-  KanaTextBox grey;
-  GameSized(grey);
   Type(grey, "kaki");
   grey.setEnabled(false);
   const QImage greyLineEdits = Looks(grey);
@@ -235,8 +227,6 @@ TEST(KanaTextBox, DrawsItsTextAsTheLineEditWouldAndItsPanelAsTheStyle) {
   // the second half of the flash time.
   const int flash = QGuiApplication::styleHints()->cursorFlashTime();
   ASSERT_GE(flash, 100);
-  KanaTextBox focused;
-  GameSized(focused);
   focused.show();
   focused.activateWindow();
   focused.setFocus();

@@ -22,13 +22,10 @@
 
 #include "app/GameHistory.h"
 #include "app/MainForm.h"
-#include "history/DailyProgress.h"
 #include "history/HistoryStore.h"
 #include "platform/system/ProgramModule.h"
 #include "platform/system/Services.h"
 #include "rules/kana/WordLessons.h"
-#include "rules/kana/WordList.h"
-#include "screens/HistoryWords.h"
 #include "screens/RecordForm.h"
 #include "screens/ResultsForm.h"
 #include "state/GameState.h"
@@ -184,9 +181,7 @@ TEST_F(HistoryTest, KeepsEveryGameAndShowsThemPerLessonInAChartAndTheWeakestOnAS
 }
 
 TEST_F(HistoryTest, KeepsEachEndedGameEnablesThePracticeAndComparesItsGames) {
-  for (const auto& [table, script] : {std::pair{&Game.HiraganaWords, KanaScript::Hiragana},
-                                      {&Game.KatakanaWords, KanaScript::Katakana}})
-    *table = ReadWordTable(KANACATCH_WORD_TABLES "/" + WordTableFileName(script), script);
+  ReadShippedWordTables();
   OpenHistory();
   QAction* practice = form->LessonCheck[PracticeLessonNo];
   EXPECT_FALSE(practice->isEnabled());
@@ -391,8 +386,7 @@ TEST_F(HistoryTest, LeavesOutGamesWithValuesOutOfRangeAndSaysSo) {
   QSqlDatabase::removeDatabase(QStringLiteral("by hand"));
   EXPECT_EQ(Reopened().gamesLeftOut, (std::vector<int64_t>{1, 2, 3, 4, 5, 6, 7, 8, 11, 12}));
 
-  Game.HiraganaWords =
-      ReadWordTable(KANACATCH_WORD_TABLES "/hiragana-words.txt", KanaScript::Hiragana);
+  ReadShippedWordTables();
   OpenHistory();
   RecordForm& record = ShowRecord();
   EXPECT_EQ(record.Notice->text(),

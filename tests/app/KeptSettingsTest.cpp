@@ -14,7 +14,6 @@
 #include "app/KeptSettings.h"
 #include "app/MainForm.h"
 #include "rules/kana/MojiTable.h"
-#include "rules/kana/WordList.h"
 #include "state/GameState.h"
 #include "support/GameFixture.h"
 #include "support/MediaFiles.h"
@@ -43,11 +42,8 @@ class KeptSettingsTest : public GameFixture {
     form.reset();
     ClearGameState();
     InitSettings();
-    Game.HiraganaWords =
-        ReadWordTable(KANACATCH_WORD_TABLES "/hiragana-words.txt", KanaScript::Hiragana);
-    if (katakanaWords)
-      Game.KatakanaWords =
-          ReadWordTable(KANACATCH_WORD_TABLES "/katakana-words.txt", KanaScript::Katakana);
+    ReadShippedWordTables();
+    if (!katakanaWords) Game.KatakanaWords = {};
     form = std::make_unique<MainForm>();
     form->Kept->Read();
     form->SyncMenuChecks();

@@ -132,17 +132,10 @@ TEST_F(Practice, WordGamesLeaveTheKanaPracticeAloneAndItsOwnAsksForTheWeakWords)
   History history = FirstMorning();
   const auto kanaAlone = WeightsOf(PracticePlanNow(history, KanaScript::Hiragana));
   const int presented = PresentedTotal(history);
-  Game.HiraganaWords =
-      ReadWordTable(KANACATCH_WORD_TABLES "/hiragana-words.txt", KanaScript::Hiragana);
+  ReadShippedWordTables();
   const auto three = WordsOfLesson(FirstWordLessonNo + 1, KanaScript::Hiragana);
-  GameRecord words{QDateTime(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC),
-                   FirstWordLessonNo + 1,
-                   1,
-                   30,
-                   33,
-                   24,
-                   1500,
-                   {}};
+  const QDateTime ten(QDate(2026, 12, 1), QTime(10, 0), Qt::UTC);
+  GameRecord words{ten, FirstWordLessonNo + 1, 1, 30, 33, 24, 1500, {}};
   for (int k = 0; k < 27; ++k)
     words.moji[three[k]->kana] = k < 3 ? MojiTally{3, 0, 3, 0} : MojiTally{1, 1, 0, 1500};
   AddToHistory(history, words);

@@ -13,7 +13,6 @@
 #include "rules/kana/LabelGround.h"
 #include "rules/kana/PlayfieldTexts.h"
 #include "rules/kana/WordLabel.h"
-#include "rules/kana/WordList.h"
 #include "rules/media/MediaLoading.h"
 #include "state/GameState.h"
 #include "state/Pictures.h"
@@ -31,15 +30,13 @@ QRect InkOf(const QString& text, int points, QPoint at = {}) {
 // The widest word of each table as its label would be printed at full size,
 // and the word with the widest hint.
 QStringList WidestWords() {
+  ReadShippedWordTables();
+  const auto label = [](const Word& w) { return InkOf(w.kana, 25).width(); };
+  const auto hint = [](const Word& w) { return InkOf(WordSpelling(w.kana), 14).width(); };
   QStringList widest;
-  for (const auto& [file, script] : {std::pair{"/hiragana-words.txt", KanaScript::Hiragana},
-                                     {"/katakana-words.txt", KanaScript::Katakana}}) {
-    const WordTable table = ReadWordTable(QStringLiteral(KANACATCH_WORD_TABLES) + file, script);
-    const auto label = [](const Word& w) { return InkOf(w.kana, 25).width(); };
-    const auto hint = [](const Word& w) { return InkOf(WordSpelling(w.kana), 14).width(); };
-    widest << std::ranges::max(table.words, {}, label).kana
-           << std::ranges::max(table.words, {}, hint).kana;
-  }
+  for (const WordTable* table : {&Game.HiraganaWords, &Game.KatakanaWords})
+    widest << std::ranges::max(table->words, {}, label).kana
+           << std::ranges::max(table->words, {}, hint).kana;
   return widest;
 }
 

@@ -6,6 +6,7 @@
 #include "rules/control/GameControl.h"
 #include "rules/control/MainLoop.h"
 #include "rules/kana/MojiTable.h"
+#include "rules/kana/WordList.h"
 #include "state/GameState.h"
 #include "state/Pictures.h"
 
@@ -40,4 +41,10 @@ QStringList EntriesOf(int lessonNo) {
   QStringList entries;
   for (int k = range.Base + 1; k <= range.Base + range.Size; ++k) entries << Game.MojiTable[k];
   return entries;
+}
+
+void ReadShippedWordTables() {
+  for (const KanaScript script : {KanaScript::Hiragana, KanaScript::Katakana})
+    (script == KanaScript::Hiragana ? Game.HiraganaWords : Game.KatakanaWords) =
+        ReadWordTable(KANACATCH_WORD_TABLES "/" + WordTableFileName(script), script);
 }

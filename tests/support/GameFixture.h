@@ -32,6 +32,9 @@ class GameFixture : public testing::Test {
   SoundRecorder sounds;
 };
 
+// Puts the word tables the game ships where start-up puts those it reads.
+void ReadShippedWordTables();
+
 // The entries of lesson `lessonNo`'s slice of the kana table, in table order.
 QStringList EntriesOf(int lessonNo);
 

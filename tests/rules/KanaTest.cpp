@@ -195,9 +195,7 @@ TEST_F(Kana, TheHintLiesOnTheCritterApartFromTheLabel) {
         for (int x = 0; x < KobWidth; ++x) {
           if (both.pixel(x, y) == label.pixel(x, y)) continue;
           const std::string at =
-              QString::asprintf("%s (%s) in hole %d at %d,%d", qPrintable(Game.HoleHint[h]),
-                                qPrintable(Game.HoleMoji[h]), h, x, y)
-                  .toStdString();
+              TraceLine(Game.HoleHint[h], Game.HoleMoji[h], "in hole", h, "at", x, y).toStdString();
           ASSERT_LT(qGray(mask.pixel(x, y)), 128) << "off the critter: " << at;
           ASSERT_LT(y, Game.RestY[h] - Game.PeakY[h]) << "below the ground: " << at;
           ASSERT_EQ(label.pixel(x, y), qRgb(255, 255, 255)) << "on the label: " << at;

@@ -87,9 +87,7 @@ TEST_F(GameFixture, TheWidestWordsFitTheLightPatchAndTheirHintsTheCritter) {
               const QPoint at(px / ratio, py / ratio);
               const QRgb ground = bare.pixel(px, py);
               const std::string where =
-                  QString::asprintf("%s in hole %d at %d,%d, ratio %d", qPrintable(word), h, at.x(),
-                                    at.y(), ratio)
-                      .toStdString();
+                  TraceLine(word, "in hole", h, "at", at.x(), at.y(), "ratio", ratio).toStdString();
               ASSERT_TRUE(qGray(mask.pixel(px, py)) < 128 && at.y() < rows)
                   << "off the critter or below the ground: " << where;
               if (!patch.contains(at)) continue;

@@ -115,7 +115,7 @@ RecordForm::RecordForm(QPointer<RecordForm>& heldIn, const HistoryKeeper& keeper
   Lessons->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   Streak = new QLabel;
   Streak->setWordWrap(true);
-  Days = NewTable({QStringLiteral("日付"), QStringLiteral("ゲーム"), QStringLiteral("文字"),
+  Days = NewTable({QStringLiteral("日付"), QStringLiteral("ゲーム"), QStringLiteral("出た数"),
                    QStringLiteral("つかまえた割合"), QStringLiteral("平均時間")},
                   this);
   Days->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);

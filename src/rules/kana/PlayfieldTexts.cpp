@@ -206,7 +206,6 @@ void DrawCountBand(int bandRows, int windowRows) {
     AllPicture.Print(texts[i].at, texts[i].text);
   }
   AllPicture.ForeColor = QColor(0, 0, 0);
-  ++PlayfieldTextPrints.bands;
   // Into the rows kept from the last print where they fit, so that a new
   // count never holds two bands at once (2 MB at scale 2).
   if (printedBand.rows.size() == bandPixels && printedBand.rows.format() == all.format()) {
@@ -227,8 +226,6 @@ void DrawCountBand(int bandRows, int windowRows) {
 }
 
 }  // namespace
-
-TextPrints PlayfieldTextPrints;
 
 void DrawMoji(int h, int x, int y) {
   const Label label = LabelOf(h, x, y);

@@ -24,9 +24,3 @@ void DrawCountsLowRes();
 void DrawCountsForScreen();
 int CountBandRows();
 
-// How many times the counter band's texts were printed afresh, rather than
-// put back as they were.
-struct TextPrints {
-  int bands = 0;
-};
-extern TextPrints PlayfieldTextPrints;

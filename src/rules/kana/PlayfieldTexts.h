@@ -23,4 +23,3 @@ void DrawCountsLowRes();
 // rows at the top of the playfield that this form covers.
 void DrawCountsForScreen();
 int CountBandRows();
-

@@ -163,11 +163,6 @@ class Windows : public GameFixture {
                   JpegBytes(PlainPicture(size.width(), size.height(), colour)));
   }
 
-  void ShowInputTable(QColor colour) {
-    Write("input.jpg", {235, 2300}, colour);
-    InPutShow_Click(form->InPutWindow);
-  }
-
   static bool ShowsBareBackground() { return AllPicture.Image() == BackPicture.Image(); }
 
   // The window manager offers no maximize button on a window of a fixed size.
@@ -420,7 +415,8 @@ TEST_F(Windows, HowToUseDrawsKeyboardTextsAndOkOutsideAGameAndOkBringsBackTheBac
 }
 
 TEST_F(Windows, TheInputTableStandsAtTheLeftScrollsByWholeStepsAndKeepsItsPlaceUntilClosed) {
-  ShowInputTable(QColor(255, 250, 230));
+  Write("input.jpg", {235, 2300}, QColor(255, 250, 230));
+  InPutShow_Click(form->InPutWindow);
   InPutForm* table = form->InPutWindow.data();
   EXPECT_EQ(table->windowTitle(), "入力表");
   ExpectFixedSize(table);

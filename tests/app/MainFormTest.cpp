@@ -468,10 +468,9 @@ TEST_F(Windows, StartUpPaintsTheTitleFirstAndHandlesAClickQueuedMeanwhileInTheMa
   delete form->TitleWindow.data();
   Write("Back.jpg", {64, 48}, Qt::green);
   Write("KeyBorad.jpg", {64, 48}, Qt::gray);
-  for (int k = 1; k <= 8; ++k) {
-    Write(QStringLiteral("Kob%1.jpg").arg(k, 2, 10, QLatin1Char('0')), {64, 48}, Qt::white);
-    Write(QStringLiteral("KobMask%1.jpg").arg(k, 2, 10, QLatin1Char('0')), {64, 48}, Qt::black);
-  }
+  for (int k = 1; k <= 8; ++k)
+    for (const char* kob : {"Kob%02d.jpg", "KobMask%02d.jpg"})
+      Write(QString::asprintf(kob, k), {64, 48}, Qt::white);
   ClickDuringStartUp click(*form);
   qApp->installEventFilter(&click);
   QTimer::singleShot(3000, form->Quit, &QAction::trigger);  // should the click never come

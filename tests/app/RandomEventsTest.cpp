@@ -132,29 +132,6 @@ class RandomEvents : public GameFixture {
     return outcome;
   }
 
-  // Starts the windows from the title window and lets the player act until
-  // `actions` ran out; then Quit ends the main loop as it ends the program.
-  void Play(int actions) {
-    (form->TitleWindow = new TitleForm(form.get()))->show();
-    QTimer player;
-    QObject::connect(&player, &QTimer::timeout, [&] {
-      if (actions-- == 0 || HasFailure()) {
-        player.stop();
-        form->InPutShow->trigger();  // for Quit to close
-        return form->Quit->trigger();
-      }
-      RandomAction();
-      ExpectConsistent();
-      clock.Advance(static_cast<uint32_t>(Pick(50)));
-      platform::WakePassLoop();
-    });
-    player.start(0);
-    Game.MainLoopActive = true;
-    platform::RunPasses([this] { return CheckedPass(); });
-    ASSERT_FALSE(Game.GameRunning);
-    ASSERT_EQ(form->InPutWindow.data(), nullptr) << "Quit closes the input table";
-  }
-
   QTemporaryDir folder;
   MessageRecorder messages;
   std::unique_ptr<MainForm> form;
@@ -166,9 +143,29 @@ class RandomEvents : public GameFixture {
 
 }  // namespace
 
-// (Games across the wraps of the tick counter are the scripted game's.)
+// The windows start from the title window and the player acts 6000 times;
+// then Quit ends the main loop as it ends the program. (Games across the
+// wraps of the tick counter are the scripted game's.)
 TEST_F(RandomEvents, RandomPlayKeepsGameWindowsAndChecksConsistent) {
-  ASSERT_NO_FATAL_FAILURE(Play(6000));
+  int actions = 6000;
+  (form->TitleWindow = new TitleForm(form.get()))->show();
+  QTimer player;
+  QObject::connect(&player, &QTimer::timeout, [&] {
+    if (actions-- == 0 || HasFailure()) {
+      player.stop();
+      form->InPutShow->trigger();  // for Quit to close
+      return form->Quit->trigger();
+    }
+    RandomAction();
+    ExpectConsistent();
+    clock.Advance(static_cast<uint32_t>(Pick(50)));
+    platform::WakePassLoop();
+  });
+  player.start(0);
+  Game.MainLoopActive = true;
+  platform::RunPasses([this] { return CheckedPass(); });
+  ASSERT_FALSE(Game.GameRunning);
+  ASSERT_EQ(form->InPutWindow.data(), nullptr) << "Quit closes the input table";
   EXPECT_TRUE(messages.messages.empty());
   EXPECT_GT(catches, 30) << "the player caught critters";
   EXPECT_GT(gamesEnded, 5) << "games ran to their end";

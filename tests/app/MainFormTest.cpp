@@ -300,15 +300,12 @@ TEST_F(Windows, TypingIntoTheBoxCatchesAtTheRightKeyRelease) {
   EXPECT_EQ(form->Text1->text(), "") << "pending letters are not part of the text";
   QTest::keyClick(form->Text1, Qt::Key_A);
   EXPECT_EQ(Game.CatchCount, 1);
-  QTest::keyClick(form->Text1, Qt::Key_O);
-  EXPECT_EQ(form->Text1->text(), "オ") << "the box takes new letters after a catch";
-  QTest::keyClick(form->Text1, Qt::Key_Backspace);
 
   Raise(2, "ン");
   QTest::keyClick(form->Text1, Qt::Key_N);
   EXPECT_EQ(Game.CatchCount, 1);
   QTest::keyClick(form->Text1, Qt::Key_Return);
-  EXPECT_EQ(Game.CatchCount, 2);
+  EXPECT_EQ(Game.CatchCount, 2) << "ン at Enter, in the box the catch of キャ emptied";
 
   Raise(5, "しゃ");
   Compose(*form->Text1, "しゃ");

@@ -74,7 +74,6 @@ class ClickDuringStartUp : public QObject {
           title, new QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5),
                                  Qt::RightButton, Qt::RightButton, Qt::NoModifier));
     } else if (event->type() == QEvent::MouseButtonPress) {
-      ++clicks;
       loaded = !Game.KeyboardJpeg.isEmpty() && Game.MojiTotal > 0;
       loopLevel = QThread::currentThread()->loopLevel();
       ticks = title->TitleTicks;
@@ -83,7 +82,7 @@ class ClickDuringStartUp : public QObject {
     return false;
   }
   MainForm& form;
-  int clicks = 0, loopLevel = 0, ticks = -1;
+  int loopLevel = 0, ticks = -1;
   bool loaded = false;
 };
 
@@ -474,9 +473,8 @@ TEST_F(Windows, StartUpPaintsTheTitleFirstAndHandlesAClickQueuedMeanwhileInTheMa
   Form_Load(*form);
   qApp->removeEventFilter(&click);
   EXPECT_EQ(messages.messages.size(), 3u);
-  EXPECT_EQ(std::tuple(click.clicks, click.loaded, click.loopLevel, click.ticks),
-            std::tuple(1, true, 1, 0))
-      << "once, in the main loop, all loaded, before a tick";
+  EXPECT_EQ(std::tuple(click.loaded, click.loopLevel, click.ticks), std::tuple(true, 1, 0))
+      << "in the main loop, all loaded, before a tick";
 }
 
 // 70 strings take the whole height there is below the counter band and the

@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "app/KeptSettings.h"
 #include "app/MainForm.h"
@@ -115,18 +116,14 @@ TEST_F(KeptSettingsTest, AFileItCannotUseGivesTheDefaultsAndLosesNothing) {
   const QByteArray outOfSets =
       "[General]\nlesson=17\nspeed=0\nstrings=40\nromaji_hint=1\nkatakana=on\nother=x\n";
   const QByteArray garbage = "lesson=3\n\xff\xfe[[[\x01";
-  const struct {
-    QByteArray bytes;
-    bool readOnly;
-    QString checked;
-    QString keysAfterAClick;  // empty: the file as it was
-  } cases[] = {
+  // The file, whether it is read-only, the checked items, and its keys after
+  // a click (empty: the file as it was).
+  const std::tuple<QByteArray, bool, QString, QString> cases[] = {
       {outOfSets, false, defaults,
        "katakana=on|lesson=17|other=x|romaji_hint=1|speed=1|strings=40"},
       {garbage, false, defaults, "speed=1"},
       {garbage, true, defaults, ""},
-      {"[General]\nlesson=3\n", true, "さ行|おそい|３０", ""},
-  };
+      {"[General]\nlesson=3\n", true, "さ行|おそい|３０", ""}};
   for (const auto& [bytes, readOnly, checked, keysAfterAClick] : cases) {
     SCOPED_TRACE(bytes.toStdString() + (readOnly ? " read-only" : ""));
     QDir(folder.path()).removeRecursively();

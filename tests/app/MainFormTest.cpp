@@ -74,7 +74,6 @@ class ClickDuringStartUp : public QObject {
           title, new QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5),
                                  Qt::RightButton, Qt::RightButton, Qt::NoModifier));
     } else if (event->type() == QEvent::MouseButtonPress) {
-      ++clicks;
       loaded = !Game.KeyboardJpeg.isEmpty() && Game.MojiTotal > 0;
       loopLevel = QThread::currentThread()->loopLevel();
       ticks = title->TitleTicks;
@@ -83,7 +82,7 @@ class ClickDuringStartUp : public QObject {
     return false;
   }
   MainForm& form;
-  int clicks = 0, loopLevel = 0, ticks = -1;
+  int loopLevel = 0, ticks = -1;
   bool loaded = false;
 };
 
@@ -131,7 +130,8 @@ class Windows : public GameFixture {
   }
 
   // Each menu item as "menu: caption", "-" for a separator, followed by its
-  // shortcut and by "checked" or "disabled" where it is so.
+  // shortcut and by "checked" or "disabled" where it is so, and marked where
+  // a player who reads little Japanese finds no English tooltip on it.
   QStringList MenuItems() const {
     QStringList items;
     for (QAction* top : form->menuBar()->actions())
@@ -140,6 +140,9 @@ class Windows : public GameFixture {
         if (!item->shortcut().isEmpty()) line += ' ' + item->shortcut().toString();
         if (item->isChecked()) line += " checked";
         if (!item->isEnabled()) line += " disabled";
+        if (!item->isSeparator() && !(top->menu()->toolTipsVisible() &&
+                                      item->toolTip().contains(QRegularExpression("[A-Za-z]{4}"))))
+          line += " without an English tooltip";
         items << line;
       }
     return items;
@@ -163,11 +166,6 @@ class Windows : public GameFixture {
                   JpegBytes(PlainPicture(size.width(), size.height(), colour)));
   }
 
-  void ShowInputTable(QColor colour) {
-    Write("input.jpg", {235, 2300}, colour);
-    InPutShow_Click(form->InPutWindow);
-  }
-
   static bool ShowsBareBackground() { return AllPicture.Image() == BackPicture.Image(); }
 
   // The window manager offers no maximize button on a window of a fixed size.
@@ -186,7 +184,8 @@ class Windows : public GameFixture {
 
 // The checked items are the game's settings, brought up to date after every
 // click. Qt toggles a checkable item before its handler runs; a refused click
-// must not leave that toggle behind.
+// must not leave that toggle behind. A lesson's tooltip names the first and
+// last strings of its slice of the table.
 TEST_F(Windows, MenusShowTheSettingsAndRefuseEveryChangeDuringAGame) {
   // Each menu's items, "|" between them.
   const std::pair<QString, QString> menus[] = {
@@ -205,15 +204,20 @@ TEST_F(Windows, MenusShowTheSettingsAndRefuseEveryChangeDuringAGame) {
   for (const auto& [menu, captions] : menus)
     for (const QString& caption : captions.split('|')) items << menu + ": " + caption;
   EXPECT_EQ(MenuItems(), items);
+  for (int i = 1; i < LessonCount; ++i) {  // the last is the whole table
+    const QString tip = form->LessonCheck[i]->toolTip();
+    EXPECT_TRUE(tip.contains(EntriesOf(i).first()) && tip.contains(EntriesOf(i).last()))
+        << tip.toStdString();
+  }
 
   form->Start->trigger();
   for (QAction* item : {form->LessonCheck[9], form->LessonCheck[13], form->Katakana,
                         form->SpeedCheck[2], form->MojiCount[3], form->MojiCount[1]})
     item->trigger();
   EXPECT_EQ(MenuItems().filter(" checked"), items.filter(" checked")) << "every change refused";
-  form->RecordShow->trigger();
-  form->InPutShow->trigger();
+  for (QAction* item : {form->RecordShow, form->SubHelp, form->InPutShow}) item->trigger();
   EXPECT_EQ(form->RecordWindow.data(), nullptr) << "記録 would hide the holes";
+  EXPECT_TRUE(form->Command1->isHidden()) << "つかいかた would hide the holes";
   EXPECT_NE(form->InPutWindow.data(), nullptr);
 }
 
@@ -234,26 +238,6 @@ TEST_F(Windows, AWordTableThatCannotBeUsedGreysItsScriptsWordLessons) {
             "form and meaning, by tabs");
   form->Katakana->trigger();
   EXPECT_TRUE(form->LessonCheck[15]->isEnabled());
-}
-
-// A player who reads little Japanese finds an English tooltip on every item,
-// which every menu shows; a lesson's names the first and last strings of its
-// slice of the table. An item without one would show its caption.
-TEST_F(Windows, EveryMenuItemHasAnEnglishTooltipAndEachLessonsNamesItsStrings) {
-  for (QAction* top : form->menuBar()->actions()) {
-    EXPECT_TRUE(top->menu()->toolTipsVisible()) << top->text().toStdString();
-    for (QAction* item : top->menu()->actions()) {
-      EXPECT_TRUE(item->isSeparator() ||
-                  item->toolTip().contains(QRegularExpression("[A-Za-z]{4}")))
-          << item->text().toStdString() << ": " << item->toolTip().toStdString();
-    }
-  }
-  for (int i = 1; i < LessonCount; ++i) {  // the last is the whole table
-    const QStringList entries = EntriesOf(i);
-    const QString tip = form->LessonCheck[i]->toolTip();
-    EXPECT_TRUE(tip.contains(entries.first()) && tip.contains(entries.last()))
-        << i << ": " << tip.toStdString();
-  }
 }
 
 // Only Escape closes the results, from them or from the main window, so that
@@ -299,9 +283,7 @@ TEST_F(Windows, TheFileKeysWorkFromEveryWindowAndOnlyEscapeClosesTheResults) {
   music.commands.clear();
   QTest::keyClick(form->InPutWindow.data(), Qt::Key_Q, Qt::ControlModifier);
   EXPECT_FALSE(Game.MainLoopActive || Game.GameRunning || form->isVisible());
-  ASSERT_GE(music.commands.size(), 2u);
-  EXPECT_EQ(music.commands[0] + " " + music.commands[1], "stop close");
-  EXPECT_FALSE(MainLoopPass().keepRunning);
+  EXPECT_EQ(music.commands.mid(0, 2).join(' '), "stop close");
 }
 
 // Romaji catch at the release of their last letter, a lone n at Enter, and
@@ -317,15 +299,12 @@ TEST_F(Windows, TypingIntoTheBoxCatchesAtTheRightKeyRelease) {
   EXPECT_EQ(form->Text1->text(), "") << "pending letters are not part of the text";
   QTest::keyClick(form->Text1, Qt::Key_A);
   EXPECT_EQ(Game.CatchCount, 1);
-  QTest::keyClick(form->Text1, Qt::Key_O);
-  EXPECT_EQ(form->Text1->text(), "オ") << "the box takes new letters after a catch";
-  QTest::keyClick(form->Text1, Qt::Key_Backspace);
 
   Raise(2, "ン");
   QTest::keyClick(form->Text1, Qt::Key_N);
   EXPECT_EQ(Game.CatchCount, 1);
   QTest::keyClick(form->Text1, Qt::Key_Return);
-  EXPECT_EQ(Game.CatchCount, 2);
+  EXPECT_EQ(Game.CatchCount, 2) << "ン at Enter, in the box the catch of キャ emptied";
 
   Raise(5, "しゃ");
   Compose(*form->Text1, "しゃ");
@@ -373,15 +352,14 @@ TEST_F(Windows, TheTitleHandsOverOnItsEleventhTickOrAtOnceOnAnyMouseButtonEnterS
       QTest::keyPress(title.data(), Qt::Key_Tab);
       EXPECT_FALSE(form->isVisible()) << "A and Tab leave the title up";
       QTest::keyPress(title.data(), key);
-      EXPECT_FALSE(title->Timer1.isActive()) << key;
     } else if (button == Qt::NoButton) {
       for (int tick = 1; tick <= 10; ++tick) title->Timer1_Timer();
       EXPECT_FALSE(form->isVisible());
       title->Timer1_Timer();
     } else {
       QTest::mousePress(title.data(), button);
-      EXPECT_FALSE(title->Timer1.isActive());
     }
+    EXPECT_FALSE(title->Timer1.isActive()) << key;
     EXPECT_TRUE(form->isVisible()) << key;
     EXPECT_TRUE(ShowsBareBackground()) << key;
     EXPECT_FALSE(Game.GameRunning);
@@ -393,13 +371,6 @@ TEST_F(Windows, TheTitleHandsOverOnItsEleventhTickOrAtOnceOnAnyMouseButtonEnterS
 TEST_F(Windows, HowToUseDrawsKeyboardTextsAndOkOutsideAGameAndOkBringsBackTheBackground) {
   Game.KeyboardJpeg = JpegBytes(PlainPicture(1024, 384, QColor(250, 200, 120)));
   form->show();
-  Start_Click();
-  AllPicture.ImageToDrawIn().fill(Qt::black);
-  SubHelp_Click(*form->Command1, form->PlayfieldSize());
-  EXPECT_FALSE(form->Command1->isVisible()) << "refused during a game";
-  EXPECT_EQ(QColor(AllPicture.Image().pixel(100, 100)), QColor(Qt::black));
-  Stop_Click();
-
   form->Text1->show();
   SubHelp_Click(*form->Command1, form->PlayfieldSize());
   EXPECT_FALSE(form->Text1->isVisible());
@@ -420,7 +391,8 @@ TEST_F(Windows, HowToUseDrawsKeyboardTextsAndOkOutsideAGameAndOkBringsBackTheBac
 }
 
 TEST_F(Windows, TheInputTableStandsAtTheLeftScrollsByWholeStepsAndKeepsItsPlaceUntilClosed) {
-  ShowInputTable(QColor(255, 250, 230));
+  Write("input.jpg", {235, 2300}, QColor(255, 250, 230));
+  InPutShow_Click(form->InPutWindow);
   InPutForm* table = form->InPutWindow.data();
   EXPECT_EQ(table->windowTitle(), "入力表");
   ExpectFixedSize(table);
@@ -492,19 +464,17 @@ TEST_F(Windows, StartUpPaintsTheTitleFirstAndHandlesAClickQueuedMeanwhileInTheMa
   delete form->TitleWindow.data();
   Write("Back.jpg", {64, 48}, Qt::green);
   Write("KeyBorad.jpg", {64, 48}, Qt::gray);
-  for (int k = 1; k <= 8; ++k) {
-    Write(QStringLiteral("Kob%1.jpg").arg(k, 2, 10, QLatin1Char('0')), {64, 48}, Qt::white);
-    Write(QStringLiteral("KobMask%1.jpg").arg(k, 2, 10, QLatin1Char('0')), {64, 48}, Qt::black);
-  }
+  for (int k = 1; k <= 8; ++k)
+    for (const char* kob : {"Kob%02d.jpg", "KobMask%02d.jpg"})
+      Write(QString::asprintf(kob, k), {64, 48}, Qt::white);
   ClickDuringStartUp click(*form);
   qApp->installEventFilter(&click);
   QTimer::singleShot(3000, form->Quit, &QAction::trigger);  // should the click never come
   Form_Load(*form);
   qApp->removeEventFilter(&click);
   EXPECT_EQ(messages.messages.size(), 3u);
-  EXPECT_EQ(std::tuple(click.clicks, click.loaded, click.loopLevel, click.ticks),
-            std::tuple(1, true, 1, 0))
-      << "once, in the main loop, all loaded, before a tick";
+  EXPECT_EQ(std::tuple(click.loaded, click.loopLevel, click.ticks), std::tuple(true, 1, 0))
+      << "in the main loop, all loaded, before a tick";
 }
 
 // 70 strings take the whole height there is below the counter band and the
@@ -561,11 +531,8 @@ TEST_F(Windows, EveryEscapedStringOfTheResultsFitsBelowTheCountBandAndScrollsByW
         const std::string pressed =
             (QKeySequence(key).toString() + (in ? " in the results" : " in the box")).toStdString();
         QTest::keyClick(in ? static_cast<QWidget*>(results) : form->Text1, key);
-        if (std::abs(to) == 1) {
-          EXPECT_EQ(bar->value() > before ? 1 : -1, to) << pressed;
-        } else {
-          EXPECT_EQ(bar->value(), to) << pressed;
-        }
+        EXPECT_EQ(std::abs(to) == 1 ? (bar->value() > before ? 1 : -1) : bar->value(), to)
+            << pressed;
         EXPECT_EQ(cutRows(), QStringList()) << pressed;
         before = bar->value();
       }

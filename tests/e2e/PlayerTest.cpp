@@ -150,11 +150,9 @@ TEST_F(Player, CatchesByTypingStopsQuitsAndFindsItsFinishedGameInTheHistoryOfThe
 
   // The strings of the first lesson, each followed by Enter, which empties
   // the box after a miss.
-  const QStringList strokes = QString(
-                                  "key a Return i Return u Return e Return o Return x a Return "
-                                  "x i Return x u Return x e Return x o Return k a Return "
-                                  "k i Return k u Return k e Return k o Return")
-                                  .split(' ');
+  QStringList strokes = {"key"};
+  for (const QString& keys : QString("a i u e o xa xi xu xe xo ka ki ku ke ko").split(' '))
+    strokes << QStringList(keys.begin(), keys.end()) << "Return";
   EXPECT_TRUE(Until(
       [&] {
         Type(main, strokes);

@@ -101,9 +101,8 @@ void MissAndQuit(MainForm& form) {
 
 // The program's main window, found among its windows as the player finds it.
 MainForm& TheMainForm() {
-  for (QWidget* window : QApplication::topLevelWidgets()) {
+  for (QWidget* window : QApplication::topLevelWidgets())
     if (auto* form = dynamic_cast<MainForm*>(window)) return *form;
-  }
   std::abort();
 }
 

@@ -68,9 +68,7 @@ QByteArray ToneWave(int ms, int sampleRate) {
 }
 
 void FillWithPattern(QImage& image) {
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
       image.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 64 + (y / 256) * 128));
-    }
-  }
 }

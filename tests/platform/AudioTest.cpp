@@ -9,6 +9,7 @@
 #include "platform/audio/FlaggedWavePlayer.h"
 #include "platform/audio/FluidSynthSequencer.h"
 #include "platform/audio/ProgramWaveOutput.h"
+#include "platform/audio/SequencerDevice.h"
 #include "platform/audio/WaveFile.h"
 #include "platform/system/Services.h"
 #include "support/MediaFiles.h"
@@ -32,16 +33,6 @@ class ListedWaveOutput : public WaveOutput {
   void Start(const QString& path) override { log.push_back("start " + path.toStdString()); }
   void StopAll() override { log.push_back("stop"); }
   Log log;
-};
-
-// A tune that writes what it is told into a log.
-class LoggedTune : public Sequencer {
- public:
-  explicit LoggedTune(Log& log) : log(log) {}
-  ~LoggedTune() override { log.push_back("closed"); }
-  int PlayFromStart() override { return log.push_back("play"), MusicOk; }
-  int Stop() override { return log.push_back("stop"), MusicOk; }
-  Log& log;
 };
 
 bool QtMultimediaLoaded() {
@@ -134,35 +125,24 @@ TEST(ProgramWaveOutput, LoadsTheAudioModuleAtTheFirstPlayableSound) {
   qputenv("XDG_RUNTIME_DIR", runtimeBefore);
 }
 
-TEST(MusicDevice, HoldsOneTuneAndRefusesWhatNeedsAnotherOrNone) {
-  Log log;
-  SequencerDevice device([&](const std::string& path, int& error) -> std::unique_ptr<Sequencer> {
-    log.push_back("open " + path);
-    if (path == "/missing.mid") return error = MusicBadTune, nullptr;
-    return std::make_unique<LoggedTune>(log);
-  });
-  EXPECT_EQ(device.PlayFromStart(), MusicNotOpen);
-  EXPECT_EQ(device.Open(QStringLiteral("/missing.mid")), MusicBadTune);
-  EXPECT_EQ(device.Stop(), MusicNotOpen);
-  EXPECT_EQ(device.Open(QStringLiteral("/かな \"it's\"/Blugrass.mid")), MusicOk);
-  EXPECT_EQ(device.Open(QStringLiteral("/other.mid")), MusicAlreadyOpen);
-  EXPECT_EQ(device.PlayFromStart(), MusicOk);
-  EXPECT_EQ(device.Stop(), MusicOk);
-  EXPECT_EQ(device.Close(), MusicOk);
-  EXPECT_EQ(device.Close(), MusicNotOpen);
-  EXPECT_EQ(log, (Log{"open /missing.mid", "open /かな \"it's\"/Blugrass.mid", "play", "stop",
-                      "closed"}));
-}
-
-// The test tune sounds for its first second, is silent until three seconds
-// and then ends; the level is the root mean square of the left channel.
+// The music device holds one tune at a time, which it plays and stops; it
+// refuses what needs another tune or none. The test tune sounds for its
+// first second, is silent until three seconds and then ends; the level is
+// the root mean square of the left channel.
 TEST(FluidSynthTune, PlaysFromItsBeginningAtEveryPlayAndStopSilencesItAtOnce) {
   QTemporaryDir dir;
-  WriteTestFile(dir.filePath("Blugrass.mid"), TestTune());
-  int error = MusicOk;
-  const auto tune = FluidSynthSequencer::Open(dir.filePath("Blugrass.mid").toStdString(),
-                                              SynthOutput::Caller, error);
-  ASSERT_TRUE(tune) << "error " << error << "; soundfont: " << GeneralMidiSoundFont();
+  const QString path = dir.filePath("Blugrass.mid");
+  WriteTestFile(path, TestTune());
+  FluidSynthSequencer* tune = nullptr;
+  SequencerDevice device([&](const std::string& file, int& error) {
+    return std::unique_ptr<Sequencer>(
+        tune = FluidSynthSequencer::Open(file, SynthOutput::Caller, error).release());
+  });
+  EXPECT_EQ(device.PlayFromStart(), MusicNotOpen);
+  EXPECT_EQ(device.Open(dir.filePath("missing.mid")), MusicBadTune);
+  EXPECT_EQ(device.Stop(), MusicNotOpen);
+  ASSERT_EQ(device.Open(path), MusicOk) << "soundfont: " << GeneralMidiSoundFont();
+  EXPECT_EQ(device.Open(path), MusicAlreadyOpen);
   const auto level = [&](int ms) {
     const int frames = tune->SampleRate() * ms / 1000;
     std::vector<float> left(frames), right(frames);
@@ -173,7 +153,7 @@ TEST(FluidSynthTune, PlaysFromItsBeginningAtEveryPlayAndStopSilencesItAtOnce) {
   };
   constexpr double Loud = 1e-3, Quiet = 1e-4;
   const auto playsFromTheStart = [&](const char* when) {
-    ASSERT_EQ(tune->PlayFromStart(), MusicOk);
+    ASSERT_EQ(device.PlayFromStart(), MusicOk);
     EXPECT_GT(level(250), Loud) << when;
   };
 
@@ -184,11 +164,13 @@ TEST(FluidSynthTune, PlaysFromItsBeginningAtEveryPlayAndStopSilencesItAtOnce) {
   playsFromTheStart("while playing");
   level(8000);
   playsFromTheStart("after the end");
-  ASSERT_EQ(tune->Stop(), MusicOk);
+  ASSERT_EQ(device.Stop(), MusicOk);
   level(500);  // the note's release
   EXPECT_LT(level(250), Quiet) << "the note would sound until one second";
   // Start and Stop before the first note has gone by, then Start again.
-  ASSERT_EQ(tune->PlayFromStart(), MusicOk);
-  ASSERT_EQ(tune->Stop(), MusicOk);
+  ASSERT_EQ(device.PlayFromStart(), MusicOk);
+  ASSERT_EQ(device.Stop(), MusicOk);
   playsFromTheStart("stopped before its first event had passed");
+  EXPECT_EQ(device.Close(), MusicOk);
+  EXPECT_EQ(device.Close(), MusicNotOpen);
 }

@@ -24,19 +24,17 @@ TEST(BlockCopy, MaskAndPictureCombineBitByBitAlsoWhereTheyOverhang) {
       coloured.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(platform::GrayIfColourless(coloured).format(), QImage::Format_RGB32);
   ASSERT_EQ(platform::GrayIfColourless(grey).format(), QImage::Format_Grayscale8);
-  const struct {
-    platform::RasterOp op;
-    QRgb (*rule)(QRgb src, QRgb old);
-  } ops[] = {{platform::MERGEPAINT, [](QRgb src, QRgb old) { return ~src | old; }},
-             {platform::SRCAND, [](QRgb src, QRgb old) { return src & old; }},
-             {platform::SRCCOPY, [](QRgb src, QRgb) { return src; }}};
+  const std::pair<platform::RasterOp, QRgb (*)(QRgb src, QRgb old)> ops[] = {
+      {platform::MERGEPAINT, [](QRgb src, QRgb old) { return ~src | old; }},
+      {platform::SRCAND, [](QRgb src, QRgb old) { return src & old; }},
+      {platform::SRCCOPY, [](QRgb src, QRgb) { return src; }}};
   for (const auto& [op, rule] : ops) {
     for (const QImage& kept : {coloured, grey}) {
       for (const QPoint shift : {QPoint(0, 0), QPoint(-5, -3)}) {
         source.ImageToDrawIn() = platform::GrayIfColourless(kept);
         dest.ImageToDrawIn() = before.copy();
         platform::BitBlt(dest, dest.Rect().translated(shift), source, QPoint(0, 0), op);
-        for (int y = 0; y < H; ++y) {
+        for (int y = 0; y < H; ++y)
           for (int x = 0; x < W; ++x) {
             const QPoint from = QPoint(x, y) - shift;
             const QRgb expected =
@@ -46,7 +44,6 @@ TEST(BlockCopy, MaskAndPictureCombineBitByBitAlsoWhereTheyOverhang) {
             ASSERT_EQ(dest.Image().pixel(x, y), expected)
                 << op << " from format " << source.Image().format() << " at " << x << ", " << y;
           }
-        }
       }
     }
   }

@@ -166,9 +166,7 @@ TEST_F(Playfield, EveryStepOfARiseShowsWhatAFreshPrintOfItsLabelShows) {
     KobPicture[2].ForeColor = QColor(colour);
     const std::vector<QImage> reused = riseAndSink(k, false);
     const std::vector<QImage> fresh = riseAndSink(k, true);
-    for (size_t i = 0; i < fresh.size(); ++i) {
-      ASSERT_EQ(reused[i], fresh[i]) << k << " step " << i;
-    }
+    for (size_t i = 0; i < fresh.size(); ++i) ASSERT_EQ(reused[i], fresh[i]) << k << " step " << i;
   }
 }
 

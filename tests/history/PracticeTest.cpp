@@ -108,9 +108,13 @@ TEST_F(Practice, ThePracticeAsksForWeakStringsRestsTheWellCaughtAndBringsInAFewN
   EXPECT_GT(seen[QStringLiteral("あ")], 4 * resting) << "あ, rested 10 days";
 }
 
-// Each script has its own weak strings: a katakana game of lesson 2 where ガ always escaped leaves
-// the hiragana practice as it was (strings, pace, rows played); the katakana one asks for ガ alone.
-TEST_F(Practice, EachScriptPractisesItsOwnWeakStringsAlone) {
+// Each script, and the words, have a practice of their own. A katakana game of lesson 2 where ガ
+// always escaped leaves the hiragana practice as it was (strings, pace, rows played); the katakana
+// one asks for ガ alone. A word game leaves the kana practice as it was (its plan, and the strings
+// that open it), and にがてなことば, drawn through the game's own pick, asks for the three words
+// that escaped more than for any other, the new words taken from those of three kana, the lesson
+// played.
+TEST_F(Practice, EachScriptAndTheWordsPractiseTheirOwnWeakStringsAlone) {
   History history = FirstMorning();
   const auto hiraganaAlone = WeightsOf(PracticePlanNow(history, KanaScript::Hiragana));
   GameRecord katakana{
@@ -126,15 +130,7 @@ TEST_F(Practice, EachScriptPractisesItsOwnWeakStringsAlone) {
   for (const PracticeChoice& choice : PracticePlanNow(history, KanaScript::Katakana))
     if (choice.reason == PracticeReason::Weak) weak << choice.moji;
   EXPECT_EQ(weak.join(' '), QStringLiteral("ガ"));
-}
 
-// Words have a practice of their own: a word game leaves the kana practice as it was (its plan,
-// and the strings that open it), and にがてなことば, drawn through the game's own pick, asks for
-// the three words that escaped more than for any other, the new words taken from those of three
-// kana, the lesson played.
-TEST_F(Practice, WordGamesLeaveTheKanaPracticeAloneAndItsOwnAsksForTheWeakWords) {
-  History history = FirstMorning();
-  const auto kanaAlone = WeightsOf(PracticePlanNow(history, KanaScript::Hiragana));
   const int presented = PresentedTotal(history);
   ReadShippedWordTables();
   const auto three = WordsOfLesson(FirstWordLessonNo + 1, KanaScript::Hiragana);
@@ -143,7 +139,8 @@ TEST_F(Practice, WordGamesLeaveTheKanaPracticeAloneAndItsOwnAsksForTheWeakWords)
   for (int k = 0; k < 27; ++k)
     words.moji[three[k]->kana] = k < 3 ? MojiTally{3, 0, 3, 0} : MojiTally{1, 1, 0, 1500};
   AddToHistory(history, words);
-  EXPECT_EQ(WeightsOf(PracticePlanNow(history, KanaScript::Hiragana)), kanaAlone);
+  EXPECT_EQ(WeightsOf(PracticePlanNow(history, KanaScript::Hiragana)), hiraganaAlone)
+      << "the hiragana practice changed with a word game";
   EXPECT_EQ(PresentedTotal(history), presented) << "words opening にがてな文字";
 
   SetWordPracticeWeights(WeightsOf(WordPracticePlanNow(history, KanaScript::Hiragana)));

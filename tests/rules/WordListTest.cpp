@@ -59,8 +59,7 @@ TEST(WordTables, ALineThatBreaksARuleMakesTheTableUnusable) {
       {K, "ヷイン\tヷイン\twine", "line 2: ヷイン has no romaji"},
       {H, "やま\t山\tmountain\nやま\t山\thill", "line 3: やま twice"},
       {H, "\xff", "is not UTF-8 text"},
-      {H, "", "holds no words"},
-  };
+      {H, "", "holds no words"}};
   QTemporaryDir folder;
   QFile file(folder.filePath("words.txt"));
   for (const auto& [script, lines, read] : cases) {

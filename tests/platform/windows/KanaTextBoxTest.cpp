@@ -46,11 +46,9 @@ void GameSized(KanaTextBox& box) {
 // placed a fraction of a pixel apart.
 bool NearlyAlike(const QImage& one, const QImage& other) {
   if (one.size() != other.size()) return false;
-  for (int y = 0; y < one.height(); ++y) {
-    for (int x = 0; x < one.width(); ++x) {
+  for (int y = 0; y < one.height(); ++y)
+    for (int x = 0; x < one.width(); ++x)
       if (std::abs(qGray(one.pixel(x, y)) - qGray(other.pixel(x, y))) > 48) return false;
-    }
-  }
   return true;
 }
 

@@ -20,14 +20,13 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-// An output that knows two files, "catch.wav" of 400 ms and "miss.wav" of
-// 150 ms, and writes down what it is asked to do.
+// An output that knows "catch.wav", of 400 ms, and writes down what it is
+// asked to do.
 class ListedWaveOutput : public WaveOutput {
  public:
   std::optional<uint32_t> Load(const QString& path) override {
     log.push_back("load " + path.toStdString());
-    if (path == "catch.wav") return 400;
-    return path == "miss.wav" ? std::optional<uint32_t>(150) : std::nullopt;
+    return path == "catch.wav" ? std::optional<uint32_t>(400) : std::nullopt;
   }
   void Start(const QString& path) override { log.push_back("start " + path.toStdString()); }
   void StopAll() override { log.push_back("stop"); }

@@ -22,17 +22,15 @@ TEST(DailyProgress, CountsTheLearnersOwnDaysInARowAndWeekByWeek) {
   play(2, 3, 0, 30, 0, 0);  // the clock set back three days
   const std::vector<DayProgress> days = DaysPlayed(history, QTimeZone("Asia/Tokyo"));
   QStringList shown;
-  for (const DayProgress& day : days) {
+  for (const DayProgress& day : days)
     shown << QString::asprintf("%s %d %d/%d %d", qPrintable(day.day.toString(Qt::ISODate)),
                                day.games, day.caught, day.presented, day.meanCatchMs);
-  }
   EXPECT_EQ(shown.join('|'), QString("2026-12-01 1 15/30 1000|2026-12-02 2 30/60 2000|"
                                      "2026-12-04 1 40/50 1500|2026-12-05 1 30/30 1000"));
 
   for (const auto& [today, inARow] :
-       std::vector<std::pair<int, int>>{{5, 2}, {6, 2}, {7, 0}, {3, 2}, {4, 1}, {2, 2}, {30, 0}}) {
+       std::vector<std::pair<int, int>>{{5, 2}, {6, 2}, {7, 0}, {3, 2}, {4, 1}, {2, 2}, {30, 0}})
     EXPECT_EQ(DaysInARow(days, QDate(2026, 12, 1).addDays(today - 1)), inARow) << "12月" << today;
-  }
   const DayProgress week = WeekUpTo(days, QDate(2026, 12, 7));
   EXPECT_EQ(std::tie(week.day, week.games, week.presented, week.caught, week.meanCatchMs),
             std::tuple(QDate(2026, 12, 1), 5, 170, 115, 1435));

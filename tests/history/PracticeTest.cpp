@@ -18,6 +18,33 @@ namespace {
 // A started game whose generator gives the draws the test chooses.
 class Practice : public GameFixture {
  protected:
+  // How often each string comes in `picks` picks of lesson `lessonNo`, each
+  // pick one draw of the game's generator.
+  std::map<QString, int> Picked(int lessonNo, int picks) {
+    Game.LessonNo = static_cast<int16_t>(lessonNo);
+    platform::ChangeServices([&](platform::Services& s) { s.random = &draws; });
+    std::map<QString, int> seen;
+    for (int pick = 1; pick <= picks; ++pick) {
+      SelectMoji(1);
+      ++seen[Game.HoleMoji[1]];
+    }
+    return seen;
+  }
+
+  // The kana practice planned at `now`, picked `picks` times.
+  std::map<QString, int> PracticeDraws(const History& history, const QDateTime& now, int picks) {
+    std::vector<QString> table;
+    std::vector<bool> inRowsPlayed;
+    for (int k = 1; k <= MojiTableSize; ++k) {
+      table.push_back(Game.MojiTable[k]);
+      inRowsPlayed.push_back(k <= LessonRangeOf(2).Base + LessonRangeOf(2).Size);
+    }
+    SetPracticeWeights(WeightsOf(PracticePlan(history, table, inRowsPlayed, now)));
+    const std::map<QString, int> seen = Picked(PracticeLessonNo, picks);
+    SetPracticeWeights({});
+    return seen;
+  }
+
   ScriptedRandom draws;
 };
 
@@ -41,28 +68,6 @@ History FirstMorning() {
   return history;
 }
 
-// How often each string comes in `picks` practice picks planned at `now`,
-// each pick one draw of the game's generator.
-std::map<QString, int> PracticeDraws(const History& history, const QDateTime& now, int picks,
-                                     ScriptedRandom& draws) {
-  std::vector<QString> table;
-  std::vector<bool> inRowsPlayed;
-  for (int k = 1; k <= MojiTableSize; ++k) {
-    table.push_back(Game.MojiTable[k]);
-    inRowsPlayed.push_back(k <= LessonRangeOf(2).Base + LessonRangeOf(2).Size);
-  }
-  SetPracticeWeights(WeightsOf(PracticePlan(history, table, inRowsPlayed, now)));
-  Game.LessonNo = PracticeLessonNo;
-  platform::ChangeServices([&](platform::Services& s) { s.random = &draws; });
-  std::map<QString, int> seen;
-  for (int pick = 1; pick <= picks; ++pick) {
-    SelectMoji(1);
-    ++seen[Game.HoleMoji[1]];
-  }
-  SetPracticeWeights({});
-  return seen;
-}
-
 // The strings drawn more often than ぅ or ぇ.
 QStringList DrawnMoreThanTheWeak(std::map<QString, int> seen) {
   const int fewer = std::min(seen[QStringLiteral("ぅ")], seen[QStringLiteral("ぇ")]);
@@ -82,7 +87,7 @@ TEST_F(Practice, ThePracticeAsksForWeakStringsRestsTheWellCaughtAndBringsInAFewN
   constexpr int Picks = 30000;
   const History history = FirstMorning();
   const QDateTime thatNoon(QDate(2026, 12, 1), QTime(12, 0), Qt::UTC);
-  std::map<QString, int> seen = PracticeDraws(history, thatNoon, Picks, draws);
+  std::map<QString, int> seen = PracticeDraws(history, thatNoon, Picks);
   EXPECT_EQ(draws.drawn, Picks) << "one draw of the generator per pick";
   EXPECT_EQ(DrawnMoreThanTheWeak(seen), QStringList());
   const QStringList lesson1 = EntriesOf(1);
@@ -91,22 +96,25 @@ TEST_F(Practice, ThePracticeAsksForWeakStringsRestsTheWellCaughtAndBringsInAFewN
   EXPECT_GE(met, Picks * 70 / 100) << "strings met";
   EXPECT_GE(weak, Picks * 60 / 100) << "ぅ and ぇ";
   QStringList fresh;
-  for (const auto& [moji, times] : seen) {
+  for (const auto& [moji, times] : seen)
     if (!lesson1.contains(moji)) fresh << moji;
-  }
   EXPECT_EQ(fresh.join(' '), QStringLiteral("が ぎ ぐ")) << "the next strings of lesson 2";
   const int resting = seen[QStringLiteral("あ")];
 
   // Ten days on, the strings caught well have rested long enough: they come
   // back, though ぅ and ぇ still come most.
-  seen = PracticeDraws(history, thatNoon.addDays(10), Picks, draws);
+  seen = PracticeDraws(history, thatNoon.addDays(10), Picks);
   EXPECT_EQ(DrawnMoreThanTheWeak(seen), QStringList());
   EXPECT_GT(seen[QStringLiteral("あ")], 4 * resting) << "あ, rested 10 days";
 }
 
-// Each script has its own weak strings: a katakana game of lesson 2 where ガ always escaped leaves
-// the hiragana practice as it was (strings, pace, rows played); the katakana one asks for ガ alone.
-TEST_F(Practice, EachScriptPractisesItsOwnWeakStringsAlone) {
+// Each script, and the words, have a practice of their own. A katakana game of lesson 2 where ガ
+// always escaped leaves the hiragana practice as it was (strings, pace, rows played); the katakana
+// one asks for ガ alone. A word game leaves the kana practice as it was (its plan, and the strings
+// that open it), and にがてなことば, drawn through the game's own pick, asks for the three words
+// that escaped more than for any other, the new words taken from those of three kana, the lesson
+// played.
+TEST_F(Practice, EachScriptAndTheWordsPractiseTheirOwnWeakStringsAlone) {
   History history = FirstMorning();
   const auto hiraganaAlone = WeightsOf(PracticePlanNow(history, KanaScript::Hiragana));
   GameRecord katakana{
@@ -122,15 +130,7 @@ TEST_F(Practice, EachScriptPractisesItsOwnWeakStringsAlone) {
   for (const PracticeChoice& choice : PracticePlanNow(history, KanaScript::Katakana))
     if (choice.reason == PracticeReason::Weak) weak << choice.moji;
   EXPECT_EQ(weak.join(' '), QStringLiteral("ガ"));
-}
 
-// Words have a practice of their own: a word game leaves the kana practice as it was (its plan,
-// and the strings that open it), and にがてなことば, drawn through the game's own pick, asks for
-// the three words that escaped more than for any other, the new words taken from those of three
-// kana, the lesson played.
-TEST_F(Practice, WordGamesLeaveTheKanaPracticeAloneAndItsOwnAsksForTheWeakWords) {
-  History history = FirstMorning();
-  const auto kanaAlone = WeightsOf(PracticePlanNow(history, KanaScript::Hiragana));
   const int presented = PresentedTotal(history);
   ReadShippedWordTables();
   const auto three = WordsOfLesson(FirstWordLessonNo + 1, KanaScript::Hiragana);
@@ -139,17 +139,12 @@ TEST_F(Practice, WordGamesLeaveTheKanaPracticeAloneAndItsOwnAsksForTheWeakWords)
   for (int k = 0; k < 27; ++k)
     words.moji[three[k]->kana] = k < 3 ? MojiTally{3, 0, 3, 0} : MojiTally{1, 1, 0, 1500};
   AddToHistory(history, words);
-  EXPECT_EQ(WeightsOf(PracticePlanNow(history, KanaScript::Hiragana)), kanaAlone);
+  EXPECT_EQ(WeightsOf(PracticePlanNow(history, KanaScript::Hiragana)), hiraganaAlone)
+      << "the hiragana practice changed with a word game";
   EXPECT_EQ(PresentedTotal(history), presented) << "words opening にがてな文字";
 
   SetWordPracticeWeights(WeightsOf(WordPracticePlanNow(history, KanaScript::Hiragana)));
-  Game.LessonNo = WordPracticeLessonNo;
-  platform::ChangeServices([&](platform::Services& s) { s.random = &draws; });
-  std::map<QString, int> seen;
-  for (int pick = 0; pick < 3000; ++pick) {
-    SelectMoji(1);
-    ++seen[Game.HoleMoji[1]];
-  }
+  std::map<QString, int> seen = Picked(WordPracticeLessonNo, 3000);
   SetWordPracticeWeights({});
   const int weakest = std::min({seen[three[0]->kana], seen[three[1]->kana], seen[three[2]->kana]});
   for (const auto& [word, times] : seen) {

@@ -5,10 +5,10 @@
 
 #include <QTest>
 
-#include "platform/audio/AudioPresence.h"
 #include "platform/audio/FlaggedWavePlayer.h"
 #include "platform/audio/FluidSynthSequencer.h"
 #include "platform/audio/ProgramWaveOutput.h"
+#include "platform/audio/SequencerDevice.h"
 #include "platform/audio/WaveFile.h"
 #include "platform/system/Services.h"
 #include "support/MediaFiles.h"
@@ -20,28 +20,17 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-// An output that knows two files, "catch.wav" of 400 ms and "miss.wav" of
-// 150 ms, and writes down what it is asked to do.
+// An output that knows "catch.wav", of 400 ms, and writes down what it is
+// asked to do.
 class ListedWaveOutput : public WaveOutput {
  public:
   std::optional<uint32_t> Load(const QString& path) override {
     log.push_back("load " + path.toStdString());
-    if (path == "catch.wav") return 400;
-    return path == "miss.wav" ? std::optional<uint32_t>(150) : std::nullopt;
+    return path == "catch.wav" ? std::optional<uint32_t>(400) : std::nullopt;
   }
   void Start(const QString& path) override { log.push_back("start " + path.toStdString()); }
   void StopAll() override { log.push_back("stop"); }
   Log log;
-};
-
-// A tune that writes what it is told into a log.
-class LoggedTune : public Sequencer {
- public:
-  explicit LoggedTune(Log& log) : log(log) {}
-  ~LoggedTune() override { log.push_back("closed"); }
-  int PlayFromStart() override { return log.push_back("play"), MusicOk; }
-  int Stop() override { return log.push_back("stop"), MusicOk; }
-  Log& log;
 };
 
 bool QtMultimediaLoaded() {
@@ -70,12 +59,6 @@ TEST(WaveRequests, WithTheGamesFlagsARequestWhileASoundPlaysIsDroppedAlsoAcrossT
   }
   EXPECT_EQ(output.log, (Log{"load catch.wav", "start catch.wav", "start catch.wav",
                              "load gone.wav", "start catch.wav", "start catch.wav"}));
-  output.log.clear();
-  clock.Advance(1000);
-  player.Play("catch.wav", SndAsync | SndNoDefault);
-  player.Play("miss.wav", SndAsync | SndNoDefault);
-  EXPECT_EQ(output.log, (Log{"start catch.wav", "load miss.wav", "stop", "start miss.wav"}))
-      << "without SndNoStop a new sound cuts the playing one off";
   platform::ResetServices();
 }
 
@@ -103,10 +86,9 @@ TEST(WaveFiles, KnowTheirLengthRoundedUpToWholeMilliseconds) {
 }
 
 // Qt Multimedia and the sound server's libraries are loaded with the audio
-// module at the first playable sound; the sounds' lengths, which decide what
-// is dropped, come without an audio output too. (That the module stays out
-// where no output can open, the damaged folders' starts hear: the terminal
-// would get the libraries' complaints.)
+// module at the first playable sound. (That the module stays out where no
+// output can open, the damaged folders' starts hear: the terminal would get
+// the libraries' complaints.)
 TEST(ProgramWaveOutput, LoadsTheAudioModuleAtTheFirstPlayableSound) {
   QTemporaryDir runtime, dir;
   const QByteArray runtimeBefore = qgetenv("XDG_RUNTIME_DIR");
@@ -117,9 +99,6 @@ TEST(ProgramWaveOutput, LoadsTheAudioModuleAtTheFirstPlayableSound) {
   WriteTestFile(sound, ToneWave(250, 22050));
   WriteTestFile(broken, ToneWave(250, 22050).left(60));
   ASSERT_FALSE(QtMultimediaLoaded());
-  if (!AudioOutputMayExist()) {
-    EXPECT_EQ(ProgramWaveOutput().Load(sound), 250u);
-  }
   // A sound server's socket, as far as the program looks.
   ASSERT_TRUE(QDir(runtime.path()).mkdir("pulse"));
   WriteTestFile(runtime.filePath("pulse/native"), "");
@@ -134,35 +113,24 @@ TEST(ProgramWaveOutput, LoadsTheAudioModuleAtTheFirstPlayableSound) {
   qputenv("XDG_RUNTIME_DIR", runtimeBefore);
 }
 
-TEST(MusicDevice, HoldsOneTuneAndRefusesWhatNeedsAnotherOrNone) {
-  Log log;
-  SequencerDevice device([&](const std::string& path, int& error) -> std::unique_ptr<Sequencer> {
-    log.push_back("open " + path);
-    if (path == "/missing.mid") return error = MusicBadTune, nullptr;
-    return std::make_unique<LoggedTune>(log);
-  });
-  EXPECT_EQ(device.PlayFromStart(), MusicNotOpen);
-  EXPECT_EQ(device.Open(QStringLiteral("/missing.mid")), MusicBadTune);
-  EXPECT_EQ(device.Stop(), MusicNotOpen);
-  EXPECT_EQ(device.Open(QStringLiteral("/かな \"it's\"/Blugrass.mid")), MusicOk);
-  EXPECT_EQ(device.Open(QStringLiteral("/other.mid")), MusicAlreadyOpen);
-  EXPECT_EQ(device.PlayFromStart(), MusicOk);
-  EXPECT_EQ(device.Stop(), MusicOk);
-  EXPECT_EQ(device.Close(), MusicOk);
-  EXPECT_EQ(device.Close(), MusicNotOpen);
-  EXPECT_EQ(log, (Log{"open /missing.mid", "open /かな \"it's\"/Blugrass.mid", "play", "stop",
-                      "closed"}));
-}
-
-// The test tune sounds for its first second, is silent until three seconds
-// and then ends; the level is the root mean square of the left channel.
+// The music device holds one tune at a time, which it plays and stops; it
+// refuses what needs another tune or none. The test tune sounds for its
+// first second, is silent until three seconds and then ends; the level is
+// the root mean square of the left channel.
 TEST(FluidSynthTune, PlaysFromItsBeginningAtEveryPlayAndStopSilencesItAtOnce) {
   QTemporaryDir dir;
-  WriteTestFile(dir.filePath("Blugrass.mid"), TestTune());
-  int error = MusicOk;
-  const auto tune = FluidSynthSequencer::Open(dir.filePath("Blugrass.mid").toStdString(),
-                                              SynthOutput::Caller, error);
-  ASSERT_TRUE(tune) << "error " << error << "; soundfont: " << GeneralMidiSoundFont();
+  const QString path = dir.filePath("Blugrass.mid");
+  WriteTestFile(path, TestTune());
+  FluidSynthSequencer* tune = nullptr;
+  SequencerDevice device([&](const std::string& file, int& error) {
+    return std::unique_ptr<Sequencer>(
+        tune = FluidSynthSequencer::Open(file, SynthOutput::Caller, error).release());
+  });
+  EXPECT_EQ(device.PlayFromStart(), MusicNotOpen);
+  EXPECT_EQ(device.Open(dir.filePath("missing.mid")), MusicBadTune);
+  EXPECT_EQ(device.Stop(), MusicNotOpen);
+  ASSERT_EQ(device.Open(path), MusicOk) << "soundfont: " << GeneralMidiSoundFont();
+  EXPECT_EQ(device.Open(path), MusicAlreadyOpen);
   const auto level = [&](int ms) {
     const int frames = tune->SampleRate() * ms / 1000;
     std::vector<float> left(frames), right(frames);
@@ -173,7 +141,7 @@ TEST(FluidSynthTune, PlaysFromItsBeginningAtEveryPlayAndStopSilencesItAtOnce) {
   };
   constexpr double Loud = 1e-3, Quiet = 1e-4;
   const auto playsFromTheStart = [&](const char* when) {
-    ASSERT_EQ(tune->PlayFromStart(), MusicOk);
+    ASSERT_EQ(device.PlayFromStart(), MusicOk);
     EXPECT_GT(level(250), Loud) << when;
   };
 
@@ -184,11 +152,13 @@ TEST(FluidSynthTune, PlaysFromItsBeginningAtEveryPlayAndStopSilencesItAtOnce) {
   playsFromTheStart("while playing");
   level(8000);
   playsFromTheStart("after the end");
-  ASSERT_EQ(tune->Stop(), MusicOk);
+  ASSERT_EQ(device.Stop(), MusicOk);
   level(500);  // the note's release
   EXPECT_LT(level(250), Quiet) << "the note would sound until one second";
   // Start and Stop before the first note has gone by, then Start again.
-  ASSERT_EQ(tune->PlayFromStart(), MusicOk);
-  ASSERT_EQ(tune->Stop(), MusicOk);
+  ASSERT_EQ(device.PlayFromStart(), MusicOk);
+  ASSERT_EQ(device.Stop(), MusicOk);
   playsFromTheStart("stopped before its first event had passed");
+  EXPECT_EQ(device.Close(), MusicOk);
+  EXPECT_EQ(device.Close(), MusicNotOpen);
 }

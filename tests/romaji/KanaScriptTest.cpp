@@ -9,9 +9,7 @@
 // range stay as they are, both ways.
 TEST(KanaScript, EachHiraganaBecomesItsKatakanaAndBackAndTheRestStays) {
   const std::pair<const char*, const char*> pairs[] = {
-      {"あぁきゃぢょをんっゔゕゖ", "アァキャヂョヲンッヴヵヶ"},
-      {"ー x1、", "ー x1、"},
-  };
+      {"あぁきゃぢょをんっゔゕゖ", "アァキャヂョヲンッヴヵヶ"}, {"ー x1、", "ー x1、"}};
   for (const auto& [hiragana, katakana] : pairs) {
     EXPECT_EQ(InScript(QString::fromUtf8(hiragana), KanaScript::Katakana),
               QString::fromUtf8(katakana));

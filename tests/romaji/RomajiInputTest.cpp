@@ -36,8 +36,9 @@ TEST(RomajiComposer, TurnsTypedLettersIntoKanaAndKeepsTheRestAsTyped) {
 }
 
 // In katakana the box takes the same keys for the same sounds: nn, a doubled
-// consonant, the small forms with x and l. Every spelling it knows gives the
-// katakana of what it gives in hiragana.
+// consonant, the small forms with x and l. Every spelling it knows can be
+// typed (one that a shorter one completed before its last letter could not)
+// and gives the katakana of what it gives in hiragana.
 TEST(RomajiComposer, InKatakanaTheSameKeysWriteTheSameSoundsInKatakana) {
   const char* const cases[][2] = {
       {"kya", "キャ"}, {"nna", "ンア"}, {"n\n", "ン"},   {"ssha", "ッシャ"}, {"xa", "ァ"},
@@ -45,8 +46,11 @@ TEST(RomajiComposer, InKatakanaTheSameKeysWriteTheSameSoundsInKatakana) {
   for (const auto& [keys, text] : cases)
     EXPECT_EQ(Typed(QString::fromUtf8(keys), KanaScript::Katakana).Text(), QString::fromUtf8(text))
         << keys;
-  for (const RomajiRule& rule : RomajiRules())
+  for (const RomajiRule& rule : RomajiRules()) {
+    EXPECT_EQ(Typed(rule.spelling + ".").Text(), rule.kana + rule.carry + ".")
+        << rule.spelling.toStdString();
     EXPECT_EQ(Typed(rule.spelling + "n.", KanaScript::Katakana).Text(),
               InScript(Typed(rule.spelling + "n.").Text(), KanaScript::Katakana))
-        << rule.spelling.toStdString();
+        << rule.spelling.toStdString() << " in katakana";
+  }
 }

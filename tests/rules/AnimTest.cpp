@@ -4,6 +4,7 @@
 
 #include <QPainter>
 
+#include "platform/system/Caches.h"
 #include "rules/anim/KobbinMove.h"
 #include "rules/anim/Playfield.h"
 #include "rules/control/GameControl.h"
@@ -136,10 +137,8 @@ TEST_F(Playfield, EveryStepOfARiseShowsWhatAFreshPrintOfItsLabelShows) {
   // Critter 1 fills its whole picture, so its label lies on its body at
   // every height; critter 2, a disc, leaves the label's edge over the
   // background. Both are at the critter's size, as a game draws them.
-  Game.KobImage[1] = QImage(KobWidth, KobHeight, QImage::Format_RGB32);
-  Game.KobImage[1].fill(qRgb(90, 160, 40));
-  Game.KobMaskImage[1] = Game.KobImage[1].copy();
-  Game.KobMaskImage[1].fill(Qt::black);
+  Game.KobImage[1] = PlainPicture(KobWidth, KobHeight, QColor(90, 160, 40));
+  Game.KobMaskImage[1] = PlainPicture(KobWidth, KobHeight, Qt::black);
   Game.KobImage[2] = MakeDisc(qRgb(60, 200, 80), 1);
   Game.KobMaskImage[2] = MakeDisc(0, 1);
   ClearPlayfield();
@@ -166,15 +165,13 @@ TEST_F(Playfield, EveryStepOfARiseShowsWhatAFreshPrintOfItsLabelShows) {
     KobPicture[2].ForeColor = QColor(colour);
     const std::vector<QImage> reused = riseAndSink(k, false);
     const std::vector<QImage> fresh = riseAndSink(k, true);
-    for (size_t i = 0; i < fresh.size(); ++i) {
-      ASSERT_EQ(reused[i], fresh[i]) << k << " step " << i;
-    }
+    for (size_t i = 0; i < fresh.size(); ++i) ASSERT_EQ(reused[i], fresh[i]) << k << " step " << i;
   }
 }
 
 // Covered by another screen (1) or the bare background (2), the band as
-// printed is copied back; the playfield is told only of a band that changed
-// the composite.
+// printed is copied back, as a fresh print of the counts would show it; the
+// playfield is told only of a band that changed the composite.
 TEST_F(Playfield, TheCounterBandIsPrintedWhenACountChangesAndCopiedBackEveryStep) {
   // The counts, how the band is covered, and whether a count changed.
   const std::tuple<int, int, int, int> steps[] = {{0, 0, 0, 1}, {0, 0, 0, 0}, {1, 0, 0, 1},
@@ -188,14 +185,10 @@ TEST_F(Playfield, TheCounterBandIsPrintedWhenACountChangesAndCopiedBackEveryStep
     shown.bands.clear();
     DrawCounts();
     EXPECT_EQ(shown.bands.size(), changed || covered ? 1u : 0u) << shownCount << catchCount;
-    platform::Picture expected;
-    expected.ImageToDrawIn() = BackPicture.Image().copy(0, 0, 640, 100);
-    expected.Font = {platform::ProportionalGothic, 30, false};
-    expected.ForeColor = QColor(255, 0, 0);
-    expected.Print({65, 23}, QStringLiteral("ぴこり %1").arg(shownCount));
-    expected.ForeColor = QColor(255, 100, 0);
-    expected.Print({390, 23}, QStringLiteral("つかまえた %1").arg(catchCount));
-    EXPECT_EQ(AllPicture.Image().copy(0, 0, 640, 100), expected.Image())
-        << shownCount << catchCount;
+    const QImage band = AllPicture.Image().copy(0, 0, 640, 100);
+    platform::ForgetCaches();  // the same counts printed afresh over the bare background
+    ClearPlayfield();
+    DrawCounts();
+    EXPECT_EQ(band, AllPicture.Image().copy(0, 0, 640, 100)) << shownCount << catchCount;
   }
 }

@@ -81,7 +81,7 @@ TEST_F(GameFixture, TheWidestWordsFitTheLightPatchAndTheirHintsTheCritter) {
           const QRect patch =
               InkOf(word, label.points, label.at).adjusted(-reach, -reach, reach, reach);
           QRect drawn;
-          for (int py = 0; py < bare.height(); ++py) {
+          for (int py = 0; py < bare.height(); ++py)
             for (int px = 0; px < bare.width(); ++px) {
               if (both.pixel(px, py) == bare.pixel(px, py)) continue;
               const QPoint at(px / ratio, py / ratio);
@@ -95,7 +95,6 @@ TEST_F(GameFixture, TheWidestWordsFitTheLightPatchAndTheirHintsTheCritter) {
               ASSERT_GE(std::min({qRed(ground), qGreen(ground), qBlue(ground)}), 200)
                   << "off the light patch: " << where;
             }
-          }
           const int high = drawn.height() - 2 * platform::Picture::OutlineReach;
           EXPECT_GE(std::lround(high * shownHeight / 480.0), 10)
               << qPrintable(word) << " too small in hole " << h << " on " << width << "x" << height;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <map>
+#include <tuple>
 
 #include "romaji/WordSpelling.h"
 #include "rules/kana/WordList.h"
@@ -23,13 +24,9 @@ int LessonLength(const Word& word) { return std::min<int>(word.kana.size(), 4); 
 // of a lesson the beginning of another of that lesson (it would be caught
 // first while the longer one is typed).
 TEST(WordTables, TheShippedListsAreSoundForTheirLessons) {
-  const struct {
-    const char* file;
-    KanaScript script;
-    size_t fewest;
-  } tables[] = {{"hiragana-words.txt", KanaScript::Hiragana, 500},
-                {"katakana-words.txt", KanaScript::Katakana, 150}};
-  for (const auto& [file, script, fewest] : tables) {
+  for (const auto& [file, script, fewest] :
+       {std::tuple{"hiragana-words.txt", KanaScript::Hiragana, 500u},
+        {"katakana-words.txt", KanaScript::Katakana, 150u}}) {
     const WordTable table = ReadWordTable(QStringLiteral(KANACATCH_WORD_TABLES "/") + file, script);
     ASSERT_EQ(table.fault, "") << file;
     EXPECT_GE(table.words.size(), fewest) << file;
@@ -40,12 +37,10 @@ TEST(WordTables, TheShippedListsAreSoundForTheirLessons) {
       EXPECT_EQ(Typed(WordSpelling(word.kana) + "\n", script).Text(), word.kana)
           << WordSpelling(word.kana).toStdString() << " does not type " << kana;
       EXPECT_LE(word.meaning.size(), 28) << kana << ": " << word.meaning.toStdString();
-      for (const Word& other : table.words) {
-        if (&other != &word && LessonLength(other) == LessonLength(word)) {
-          EXPECT_FALSE(other.kana.startsWith(word.kana))
-              << kana << " begins " << other.kana.toStdString();
-        }
-      }
+      for (const Word& other : table.words)
+        EXPECT_TRUE(&other == &word || LessonLength(other) != LessonLength(word) ||
+                    !other.kana.startsWith(word.kana))
+            << kana << " begins " << other.kana.toStdString();
     }
     for (const int length : {2, 3, 4}) EXPECT_GE(perLesson[length], 35) << file << " " << length;
   }
@@ -54,11 +49,8 @@ TEST(WordTables, TheShippedListsAreSoundForTheirLessons) {
 // A line that breaks a rule makes the whole table unusable, and says where.
 TEST(WordTables, ALineThatBreaksARuleMakesTheTableUnusable) {
   constexpr auto H = KanaScript::Hiragana, K = KanaScript::Katakana;
-  const struct {
-    KanaScript script;
-    const char* lines;  // after a first line of comment
-    const char* read;   // the words read, or the fault
-  } cases[] = {
+  // The lines after a first line of comment, and the words read or the fault.
+  const std::tuple<KanaScript, const char*, const char*> cases[] = {
       {H, "やま\t山\tmountain\r\nいぬ\t犬\tdog\r\n\nねこ\t猫\tcat", "3"},
       {K, "コーヒー\tコーヒー\tcoffee\nやま\t山\tmountain", "line 3: やま is not all katakana"},
       {H, "いぬ\t犬", "line 2: not kana, written form and meaning, by tabs"},
@@ -67,8 +59,7 @@ TEST(WordTables, ALineThatBreaksARuleMakesTheTableUnusable) {
       {K, "ヷイン\tヷイン\twine", "line 2: ヷイン has no romaji"},
       {H, "やま\t山\tmountain\nやま\t山\thill", "line 3: やま twice"},
       {H, "\xff", "is not UTF-8 text"},
-      {H, "", "holds no words"},
-  };
+      {H, "", "holds no words"}};
   QTemporaryDir folder;
   QFile file(folder.filePath("words.txt"));
   for (const auto& [script, lines, read] : cases) {

@@ -40,13 +40,12 @@ TEST(PlayfieldWidget, PaintsEveryChangedAreaAsOneDrawingOfTheCompositeWould) {
         painter.setClipRect(area);
         painter.drawImage(QRect(QPoint(), size), composite.Image());
       }
-      for (int y = 0; y < size.height(); ++y) {
+      for (int y = 0; y < size.height(); ++y)
         for (int x = 0; x < size.width(); ++x) {
           const bool inside = changed.contains(QPoint(x, y));
           ASSERT_EQ(shown.pixel(x, y), inside ? whole.pixel(x, y) : QColor(Qt::magenta).rgb())
               << x << "," << y;
         }
-      }
     }
   }
   platform::ChangeServices([&](platform::Services& s) { s.pixelRatio = 0; });
